@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+// Benchmarks need a QApplication for the main window; they run offscreen with
+// Qt's test paths, so they never touch the user's settings.
+#define SUMVELLE_BENCHMARK_MAIN()                                   \
+    int main(int argc, char** argv)                                 \
+    {                                                               \
+        QTemporaryDir home;                                         \
+        qputenv("HOME", home.path().toUtf8());                      \
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());           \
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))         \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                \
+        QStandardPaths::setTestModeEnabled(true);                   \
+        QApplication app(argc, argv);                               \
+        benchmark::Initialize(&argc, argv);                         \
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))     \
+            return 1;                                               \
+        benchmark::RunSpecifiedBenchmarks();                        \
+        benchmark::Shutdown();                                      \
+        return 0;                                                   \
+    }
