@@ -29,6 +29,24 @@ public:
     // ---- Expression engine: user-defined functions ---------------------
     bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
 
+    // ---- Expression engine: evaluation pipeline --------------------------
+
+    // ---- Expression engine: names, command words, reserved words ---------
+
+    // ---- Expression engine: answer formatting ----------------------------
+
+    // ---- Expression engine: word operators and number words --------------
+
+    // ---- Expression engine: date and time language ------------------------
+
+    // ---- Pad: start-up, driver, dispatcher, submission --------------------
+
+    // ---- Undo snapshots ---------------------------------------------------
+
+    // ---- Calculator syntax catalogue --------------------------------------
+
+    // ---- Equation blocks --------------------------------------------------
+
 private:
     // ---- Expression engine: parser rules and state ---------------------
     double ParseExpression();
@@ -43,4 +61,14 @@ private:
     int parserPosition = 0;
     bool parserOk = true;
     int parserDepth = 0;
+
+    // ---- Window form ------------------------------------------------------
+
+    // ---- Pad state ----------------------------------------------------------
+
+    // ---- Undo state ---------------------------------------------------------
+
+    // ---- Pipeline and formatting state --------------------------------------
+
+    // ---- Date and time state ------------------------------------------------
 };
