@@ -1,0 +1,386 @@
+#include "pad/mainwindow.h"
+
+#include "engine/ProgrammerMath.h"
+
+#include <cmath>
+
+// A hand-written recursive-descent parser that evaluates while it reads: every
+// rule returns its value at once, no tokens and no tree are built.
+
+namespace {
+
+constexpr double Pi = 3.141592653589793;
+constexpr double Euler = 2.718281828459045;
+
+// Real recursion (parenthesised groups, function arguments, exponents) is
+// bounded so that a pasted line of thousands of "(" fails cleanly instead of
+// overflowing the stack; runs of unary signs are read in a loop and need no
+// bound.
+constexpr int MaximumNestingDepth = 400;
+
+bool IsAsciiLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= '0' && u <= '9';
+}
+
+bool IsNameStart(QChar c)
+{
+    return IsAsciiLetter(c) || (c.unicode() >= 0x80 && c.isLetter());
+}
+
+bool IsNamePart(QChar c)
+{
+    if (c.unicode() < 0x80)
+        return IsAsciiLetter(c) || IsAsciiDigit(c);
+    return c.isLetterOrNumber();
+}
+
+bool IsDecimalDigit(QChar c)
+{
+    return IsAsciiDigit(c) || (c.unicode() >= 0x80 && c.category() == QChar::Number_DecimalDigit);
+}
+
+// Starts an implicit product: "2(3)", "2PI", "2 SIN(x)".
+bool StartsImplicitProduct(QChar c)
+{
+    return c == QLatin1Char('(') || IsAsciiLetter(c) || c == QLatin1Char('_')
+        || (c.unicode() >= 0x80 && c.isLetter());
+}
+
+bool Factorial(double x, double& result)
+{
+    if (!ProgrammerMath::IsSafeInteger(x))
+        return false;
+    if (x < 0 || x > 170)
+        return false;
+    const int n = static_cast<int>(x);
+    double product = 1.0;
+    for (int i = 2; i <= n; ++i)
+        product *= i;
+    if (!std::isfinite(product))
+        return false;
+    result = product;
+    return true;
+}
+
+class DepthGuard
+{
+public:
+    explicit DepthGuard(int& depth) : depth(depth) { ++depth; }
+    ~DepthGuard() { --depth; }
+    bool Exceeded() const { return depth > MaximumNestingDepth; }
+
+private:
+    int& depth;
+};
+
+} // namespace
+
+double MainWindow::Eval(const QString& expression, bool& ok)
+{
+    QString expanded;
+    QString error;
+    if (!ExpandCustomFunctions(expression, expanded, error)) {
+        ok = false;
+        return 0.0;
+    }
+
+    parserInput = expanded;
+    parserOk = true;
+    parserPosition = 0;
+    parserDepth = 0;
+    SkipSpaces();
+    if (parserPosition >= parserInput.size()) {
+        parserOk = false;
+        ok = false;
+        return 0.0;
+    }
+
+    const double value = ParseExpression();
+    SkipSpaces();
+    if (parserPosition < parserInput.size())
+        parserOk = false;
+
+    ok = parserOk;
+    return ok ? value : 0.0;
+}
+
+void MainWindow::SkipSpaces()
+{
+    while (parserPosition < parserInput.size() && parserInput.at(parserPosition).isSpace())
+        ++parserPosition;
+}
+
+double MainWindow::ParseExpression()
+{
+    DepthGuard guard(parserDepth);
+    if (guard.Exceeded()) {
+        parserOk = false;
+        return 0.0;
+    }
+
+    double value = ParseTerm();
+    while (parserOk) {
+        SkipSpaces();
+        if (parserPosition >= parserInput.size())
+            break;
+        const QChar c = parserInput.at(parserPosition);
+        if (c == QLatin1Char('+')) {
+            ++parserPosition;
+            value += ParseTerm();
+        } else if (c == QLatin1Char('-')) {
+            ++parserPosition;
+            value -= ParseTerm();
+        } else {
+            break;
+        }
+    }
+    return value;
+}
+
+double MainWindow::ParseTerm()
+{
+    double value = ParseUnary();
+    while (parserOk) {
+        SkipSpaces();
+        if (parserPosition >= parserInput.size())
+            break;
+        const QChar c = parserInput.at(parserPosition);
+        if (c == QLatin1Char('*')) {
+            ++parserPosition;
+            value *= ParseUnary();
+        } else if (c == QLatin1Char('/') || c == QChar(0x00F7)) {
+            ++parserPosition;
+            const double divisor = ParseUnary();
+            if (!parserOk)
+                break;
+            if (divisor == 0.0) {
+                parserOk = false;
+                break;
+            }
+            value /= divisor;
+        } else if (StartsImplicitProduct(c)) {
+            value *= ParseUnary();
+        } else {
+            break;
+        }
+    }
+    return value;
+}
+
+double MainWindow::ParseUnary()
+{
+    bool negate = false;
+    for (;;) {
+        SkipSpaces();
+        if (parserPosition >= parserInput.size()) {
+            parserOk = false;
+            return 0.0;
+        }
+        const QChar c = parserInput.at(parserPosition);
+        if (c == QLatin1Char('+')) {
+            ++parserPosition;
+        } else if (c == QLatin1Char('-')) {
+            ++parserPosition;
+            negate = !negate;
+        } else {
+            break;
+        }
+    }
+    const double value = ParsePower();
+    return negate ? -value : value;
+}
+
+double MainWindow::ParsePower()
+{
+    double value = ParsePrimary();
+    while (parserOk) {
+        SkipSpaces();
+        if (parserPosition >= parserInput.size())
+            return value;
+        const QChar c = parserInput.at(parserPosition);
+        if (c == QLatin1Char('!')) {
+            ++parserPosition;
+            if (!Factorial(value, value)) {
+                parserOk = false;
+                return 0.0;
+            }
+        } else if (c == QLatin1Char('%')) {
+            ++parserPosition;
+            value /= 100.0;
+        } else {
+            break;
+        }
+    }
+    if (!parserOk)
+        return value;
+
+    if (parserPosition < parserInput.size() && parserInput.at(parserPosition) == QLatin1Char('^')) {
+        ++parserPosition;
+        DepthGuard guard(parserDepth);
+        if (guard.Exceeded()) {
+            parserOk = false;
+            return 0.0;
+        }
+        const double exponent = ParseUnary();
+        if (!parserOk)
+            return 0.0;
+        value = std::pow(value, exponent);
+    }
+    return value;
+}
+
+double MainWindow::ParsePrimary()
+{
+    SkipSpaces();
+    const int length = parserInput.size();
+
+    if (parserPosition < length) {
+        const QChar c = parserInput.at(parserPosition);
+        if (c == QLatin1Char('(')) {
+            ++parserPosition;
+            const double value = ParseExpression();
+            if (!parserOk)
+                return 0.0;
+            SkipSpaces();
+            if (parserPosition >= length || parserInput.at(parserPosition) != QLatin1Char(')')) {
+                parserOk = false;
+                return 0.0;
+            }
+            ++parserPosition;
+            return value;
+        }
+
+        if (IsNameStart(c)) {
+            const int start = parserPosition;
+            while (parserPosition < length && IsNamePart(parserInput.at(parserPosition)))
+                ++parserPosition;
+            const QString name = parserInput.mid(start, parserPosition - start).toUpper();
+            SkipSpaces();
+            if (name == QLatin1String("PI"))
+                return Pi;
+            if (name == QLatin1String("EULER"))
+                return Euler;
+            if (parserPosition < length && parserInput.at(parserPosition) == QLatin1Char('('))
+                return ParseFunction(name);
+            parserOk = false;
+            return 0.0;
+        }
+    }
+
+    int position = parserPosition;
+    double literal = 0.0;
+    bool prefixSeen = false;
+    if (ProgrammerMath::TryParseBaseLiteral(parserInput, position, literal, prefixSeen)) {
+        parserPosition = position;
+        return literal;
+    }
+    if (prefixSeen) {
+        parserOk = false;
+        return 0.0;
+    }
+
+    // Decimal number. Every Unicode decimal digit is read by its digit value,
+    // so the text handed to the conversion is plain ASCII.
+    QString number;
+    bool pointSeen = false;
+    int position2 = parserPosition;
+    while (position2 < length) {
+        const QChar c = parserInput.at(position2);
+        if (IsDecimalDigit(c)) {
+            number += QChar(u'0' + c.digitValue());
+        } else if (c == QLatin1Char('.') && !pointSeen) {
+            pointSeen = true;
+            number += c;
+        } else {
+            break;
+        }
+        ++position2;
+    }
+    if (number.isEmpty()) {
+        parserOk = false;
+        return 0.0;
+    }
+    if (position2 < length && (parserInput.at(position2) == QLatin1Char('e') || parserInput.at(position2) == QLatin1Char('E'))) {
+        int exponentEnd = position2 + 1;
+        QString exponent = QStringLiteral("e");
+        if (exponentEnd < length && (parserInput.at(exponentEnd) == QLatin1Char('+') || parserInput.at(exponentEnd) == QLatin1Char('-'))) {
+            exponent += parserInput.at(exponentEnd);
+            ++exponentEnd;
+        }
+        const int digitsStart = exponentEnd;
+        while (exponentEnd < length && IsDecimalDigit(parserInput.at(exponentEnd))) {
+            exponent += QChar(u'0' + parserInput.at(exponentEnd).digitValue());
+            ++exponentEnd;
+        }
+        if (exponentEnd > digitsStart) {
+            number += exponent;
+            position2 = exponentEnd;
+        }
+    }
+    parserPosition = position2;
+
+    bool converted = false;
+    const double value = number.toDouble(&converted);
+    if (!converted) {
+        parserOk = false;
+        return 0.0;
+    }
+    return value;
+}
+
+double MainWindow::ParseFunction(QString name)
+{
+    DepthGuard guard(parserDepth);
+    if (guard.Exceeded()) {
+        parserOk = false;
+        return 0.0;
+    }
+
+    const int length = parserInput.size();
+    ++parserPosition; // the "("
+    SkipSpaces();
+
+    QList<double> arguments;
+    if (parserPosition < length && parserInput.at(parserPosition) == QLatin1Char(')')) {
+        ++parserPosition;
+    } else {
+        for (;;) {
+            const double argument = ParseExpression();
+            if (!parserOk)
+                return 0.0;
+            arguments.append(argument);
+            SkipSpaces();
+            if (parserPosition >= length) {
+                parserOk = false;
+                return 0.0;
+            }
+            const QChar c = parserInput.at(parserPosition);
+            if (c == QLatin1Char(',')) {
+                ++parserPosition;
+                SkipSpaces();
+            } else if (c == QLatin1Char(')')) {
+                ++parserPosition;
+                break;
+            } else {
+                parserOk = false;
+                return 0.0;
+            }
+        }
+    }
+
+    bool ok = true;
+    const double value = RunFunction(name, arguments, ok);
+    if (!ok) {
+        parserOk = false;
+        return 0.0;
+    }
+    return value;
+}
