@@ -8,6 +8,10 @@
 
 #include <optional>
 
+namespace Ui {
+class MainWindow;
+}
+
 // The main window owns the pad and every piece of calculation state. Its
 // member functions are spread over the source files of the subsystem they
 // belong to (src/engine, src/pad, src/solver, src/editing, ...).
@@ -107,6 +111,33 @@ private:
     int parserDepth = 0;
 
     // ---- Window form ------------------------------------------------------
+    Ui::MainWindow* ui = nullptr;
+
+private slots:
+    // Connected by object name when the form is set up: never connect them again.
+    void on_actionExit_triggered();
+    void on_Text1_textChanged();
+    void on_Text1_cursorPositionChanged();
+    void on_actionLarger_triggered();
+    void on_actionSmaller_triggered();
+    void on_actionSet_As_Top_Most_TopMost_triggered();
+    void on_actionSet_As_Not_Top_Most_Not_TopMost_triggered();
+    void on_actionMoney_0_00_triggered();
+    void on_actionLarge_Numbers_0_triggered();
+    void on_actionClear_triggered();
+    void on_actionClear_Pad_triggered();
+    void on_actionShow_Log_triggered();
+    void on_actionLog_Viewer_triggered();
+    void on_actionSave_Settings_triggered();
+    void on_actionFont_triggered();
+    void on_actionCopyWithoutFormatting_triggered();
+    void on_actionNew_Document_triggered();
+    void on_actionOpen_Document_triggered();
+    void on_actionSave_Document_triggered();
+    void on_actionSave_Document_As_triggered();
+    void on_actionInsert_Document_At_Cursor_triggered();
+
+private:
 
     // ---- Pad state ----------------------------------------------------------
 
