@@ -1,6 +1,10 @@
 #include "pad/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "engine/ProgrammerMath.h"
 
 #include <QLocale>
+#include <QVariant>
 
 #include <cmath>
 #include <limits>
@@ -187,6 +191,32 @@ QString FormatFixedSection(double value, const QString& section)
 }
 
 } // namespace
+
+QString MainWindow::FormatAnswer(double value)
+{
+    value = SnapToShortDecimal(value);
+
+    // A whole-line BIN/OCT/HEX/DEC asks for its base once, whatever the menu
+    // says; it is used up here even when the value cannot be shown in it.
+    int base = 0;
+    const QVariant oneTimeBase = property(OneTimeOutputBaseProperty);
+    if (oneTimeBase.isValid()) {
+        base = oneTimeBase.toInt();
+        setProperty(OneTimeOutputBaseProperty, QVariant());
+    } else if (ui->actionOutputBaseBinary->isChecked()) {
+        base = 2;
+    } else if (ui->actionOutputBaseOctal->isChecked()) {
+        base = 8;
+    } else if (ui->actionOutputBaseHexadecimal->isChecked()) {
+        base = 16;
+    }
+    if (base != 0) {
+        QString digits;
+        if (ProgrammerMath::FormatInteger(value, base, digits))
+            return digits;
+    }
+    return FormatWithNumberFormat(value, numberFormat);
+}
 
 double MainWindow::SnapToShortDecimal(double value)
 {

@@ -1,7 +1,10 @@
 #include "pad/mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextCharFormat>
+#include <QTextCursor>
 
 namespace {
 
@@ -127,4 +130,17 @@ bool MainWindow::IsInsideEquationBlock(QString text, int position)
             return false;
     }
     return false;
+}
+
+void MainWindow::InsertCannotSolveLine()
+{
+    // Blocked, so that the reply is never taken for typing.
+    const bool wasBlocked = ui->Text1->blockSignals(true);
+    QTextCursor cursor = ui->Text1->textCursor();
+    QTextCharFormat normal;
+    normal.setFontWeight(QFont::Normal);
+    cursor.insertText(QStringLiteral("-Cannot Solve-"), normal);
+    cursor.insertText(QStringLiteral("\n"), normal);
+    ui->Text1->setTextCursor(cursor);
+    ui->Text1->blockSignals(wasBlocked);
 }

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 #include <QtNumeric>
 
 namespace {
@@ -53,7 +54,6 @@ QRegularExpression PhrasePattern(const QString& phrase)
 
 struct CompiledReplacement
 {
-    QString firstWord;
     QRegularExpression pattern;
     QString replacement;
 };
@@ -66,20 +66,26 @@ const QList<CompiledReplacement>& CompiledReplacements()
         QList<CompiledReplacement> list;
         for (const QList<WordReplacement>* table : {&OperatorPhrases(), &OperatorWords()}) {
             for (const WordReplacement& entry : *table)
-                list.append({entry.word.section(QLatin1Char(' '), 0, 0), PhrasePattern(entry.word), entry.replacement});
+                list.append({PhrasePattern(entry.word), entry.replacement});
         }
         return list;
     }();
     return compiled;
 }
 
-QString ReplaceWordPhrase(QString text, const CompiledReplacement& phrase)
+// For each first word of a phrase, the replacements that begin with it.
+const QHash<QString, QList<int>>& ReplacementsByFirstWord()
 {
-    // Most lines hold none of the words; a plain search is far cheaper than
-    // running the pattern.
-    if (!text.contains(phrase.firstWord, Qt::CaseInsensitive))
-        return text;
-    return text.replace(phrase.pattern, phrase.replacement);
+    static const QHash<QString, QList<int>> byFirstWord = [] {
+        QHash<QString, QList<int>> map;
+        int index = 0;
+        for (const QList<WordReplacement>* table : {&OperatorPhrases(), &OperatorWords()}) {
+            for (const WordReplacement& entry : *table)
+                map[entry.word.section(QLatin1Char(' '), 0, 0)].append(index++);
+        }
+        return map;
+    }();
+    return byFirstWord;
 }
 
 const QHash<QString, qint64>& UnitWords()
@@ -294,16 +300,29 @@ QString ReplaceNumberWordPhrases(QString text)
 
 QString MainWindow::WordOp(QString text)
 {
-    bool hasLetter = false;
-    for (const QChar c : std::as_const(text)) {
-        if (IsAsciiLetter(c)) {
-            hasLetter = true;
-            break;
+    const QList<WordSpan> words = FindWords(text);
+    if (words.isEmpty())
+        return text;
+
+    // A phrase matches whole words only, so its first word stands in the text
+    // as a word of its own; running only those patterns, in table order,
+    // spares most lines every regular expression.
+    const QList<CompiledReplacement>& replacements = CompiledReplacements();
+    QVarLengthArray<bool, 32> wanted(replacements.size(), false);
+    bool anyWanted = false;
+    for (const WordSpan& word : words) {
+        const auto found = ReplacementsByFirstWord().constFind(text.mid(word.start, word.end - word.start).toUpper());
+        if (found == ReplacementsByFirstWord().cend())
+            continue;
+        for (const int index : *found)
+            wanted[index] = true;
+        anyWanted = true;
+    }
+    if (anyWanted) {
+        for (int i = 0; i < replacements.size(); ++i) {
+            if (wanted[i])
+                text.replace(replacements.at(i).pattern, replacements.at(i).replacement);
         }
     }
-    if (!hasLetter)
-        return text;
-    for (const CompiledReplacement& phrase : CompiledReplacements())
-        text = ReplaceWordPhrase(text, phrase);
     return ReplaceNumberWordPhrases(text);
 }

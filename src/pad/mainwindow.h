@@ -51,6 +51,12 @@ public:
     QString ReplaceVariables(QString text) const;
     static QString RemoveNonMathText(QString text);
     double EvaluateEquationResidual(QString left, QString right, bool& ok);
+    // The length of the exponent ("e3", "E-12") of a number whose letter
+    // stands at index, or 0. Scans that look for names skip it.
+    static int NumberExponentLength(const QString& text, int index);
+    // Set on the window by a whole-line BIN/OCT/HEX/DEC, removed by the next
+    // FormatAnswer.
+    static constexpr const char* OneTimeOutputBaseProperty = "ProgrammerMathOneTimeOutputBase";
 
     // ---- Expression engine: names, command words, reserved words ---------
     static bool IsValidVariableName(QString name);

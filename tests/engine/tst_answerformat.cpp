@@ -2,7 +2,14 @@
 
 #include "pad/mainwindow.h"
 
+#include <QAction>
+
 #include <cmath>
+
+struct MainWindowTestAccess
+{
+    static void setNumberFormat(MainWindow& window, const QString& format) { window.numberFormat = format; }
+};
 
 class AnswerFormatTest : public QObject
 {
@@ -18,6 +25,10 @@ private slots:
     void scientific_data();
     void scientific();
     void germanDefaultLocale();
+    void outputBase_data();
+    void outputBase();
+    void oneTimeBase_data();
+    void oneTimeBase();
 };
 
 void AnswerFormatTest::snap_data()
@@ -143,6 +154,65 @@ void AnswerFormatTest::germanDefaultLocale()
     QCOMPARE(grouped, QStringLiteral("$1,234,567.89"));
     QCOMPARE(plain, QStringLiteral("2.5"));
     QCOMPARE(fixed, QStringLiteral("2.50"));
+}
+
+void AnswerFormatTest::outputBase_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("snapped before the base") << "actionOutputBaseHexadecimal" << "" << std::nextafter(255.0, 0.0) << "FF";
+    QTest::newRow("negative binary") << "actionOutputBaseBinary" << "" << -5.0 << "-101";
+    QTest::newRow("octal") << "actionOutputBaseOctal" << "" << 64.0 << "100";
+    QTest::newRow("fraction falls through") << "actionOutputBaseHexadecimal" << "" << 2.5 << "2.5";
+    QTest::newRow("fraction falls through to the format")
+        << "actionOutputBaseHexadecimal" << "0.00" << 2.5 << "2.50";
+    QTest::newRow("safe limit") << "actionOutputBaseHexadecimal" << "" << 9007199254740991.0 << "1FFFFFFFFFFFFF";
+    QTest::newRow("beyond the safe limit") << "actionOutputBaseHexadecimal" << "" << 9007199254740992.0
+                                           << "9.00719925474099e+15";
+    QTest::newRow("infinity falls through") << "actionOutputBaseBinary" << "" << qInf() << "inf";
+    QTest::newRow("decimal uses the format") << "actionOutputBaseDecimal" << "#,##0" << 255.0 << "255";
+    QTest::newRow("decimal without format") << "actionOutputBaseDecimal" << "" << 1e15 << "1e+15";
+}
+
+void AnswerFormatTest::outputBase()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, format);
+    QFETCH(double, value);
+    QFETCH(QString, answer);
+    auto window = TestSupport::createWindow();
+    QAction* base = window->findChild<QAction*>(action);
+    QVERIFY(base);
+    base->setChecked(true);
+    MainWindowTestAccess::setNumberFormat(*window, format);
+    QCOMPARE(window->FormatAnswer(value), answer);
+}
+
+// The one-time base wins over the menu once, is used up even when the value
+// cannot be shown in it, and never falls back to the menu's base.
+void AnswerFormatTest::oneTimeBase_data()
+{
+    QTest::addColumn<int>("oneTimeBase");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("hexadecimal once") << 16 << 255.0 << "FF";
+    QTest::newRow("decimal once writes every digit") << 10 << 1e15 << "1000000000000000";
+    QTest::newRow("fraction does not fall back to the menu") << 16 << 2.5 << "2.5";
+}
+
+void AnswerFormatTest::oneTimeBase()
+{
+    QFETCH(int, oneTimeBase);
+    QFETCH(double, value);
+    QFETCH(QString, answer);
+    auto window = TestSupport::createWindow();
+    window->findChild<QAction*>(QStringLiteral("actionOutputBaseBinary"))->setChecked(true);
+    window->setProperty(MainWindow::OneTimeOutputBaseProperty, oneTimeBase);
+    QCOMPARE(window->FormatAnswer(value), answer);
+    QVERIFY(!window->property(MainWindow::OneTimeOutputBaseProperty).isValid());
+    QCOMPARE(window->FormatAnswer(255.0), QStringLiteral("11111111"));
 }
 
 SUMVELLE_TEST_MAIN(AnswerFormatTest)

@@ -2,6 +2,11 @@
 
 #include "pad/mainwindow.h"
 
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextCursor>
+
 struct MainWindowTestAccess
 {
     static void addCustomFunction(MainWindow& window, const QString& name)
@@ -27,6 +32,8 @@ private slots:
     void variableAssignment();
     void insideEquationBlock_data();
     void insideEquationBlock();
+    void cannotSolveLine_data();
+    void cannotSolveLine();
 };
 
 void NamesTest::validVariableName_data()
@@ -179,6 +186,47 @@ void NamesTest::insideEquationBlock()
     QFETCH(int, position);
     QFETCH(bool, inside);
     QCOMPARE(MainWindow::IsInsideEquationBlock(text, position), inside);
+}
+
+void NamesTest::cannotSolveLine_data()
+{
+    QTest::addColumn<QString>("boldText");
+    QTest::addColumn<QString>("normalText");
+    QTest::addColumn<QString>("padAfter");
+    QTest::newRow("after a bold answer") << "1+2\n3" << "" << "1+2\n3-Cannot Solve-\n";
+    QTest::newRow("on an empty pad") << "" << "" << "-Cannot Solve-\n";
+    QTest::newRow("after normal text") << "" << "x+" << "x+-Cannot Solve-\n";
+}
+
+void NamesTest::cannotSolveLine()
+{
+    QFETCH(QString, boldText);
+    QFETCH(QString, normalText);
+    QFETCH(QString, padAfter);
+    auto window = TestSupport::createWindow();
+    auto* pad = window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    QVERIFY(pad);
+    QTextCursor cursor = pad->textCursor();
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(boldText, bold);
+    cursor.insertText(normalText, QTextCharFormat());
+    pad->setTextCursor(cursor);
+
+    QSignalSpy changes(pad, &QPlainTextEdit::textChanged);
+    window->InsertCannotSolveLine();
+
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(pad->toPlainText(), padAfter);
+    QCOMPARE(pad->textCursor().position(), int(padAfter.size()));
+    QVERIFY(!pad->signalsBlocked());
+    // Every character of the reply is in normal weight, also after bold text.
+    const int start = padAfter.indexOf(QStringLiteral("-Cannot Solve-"));
+    for (int i = start; i < start + 14; ++i) {
+        QTextCursor probe(pad->document());
+        probe.setPosition(i + 1);
+        QCOMPARE(probe.charFormat().fontWeight(), int(QFont::Normal));
+    }
 }
 
 SUMVELLE_TEST_MAIN(NamesTest)
