@@ -66,6 +66,8 @@ private slots:
     void removeNonMathText();
     void equationResidual_data();
     void equationResidual();
+    void answers_data();
+    void answers();
 };
 
 void PipelineTest::initTestCase()
@@ -305,6 +307,33 @@ void PipelineTest::equationResidual()
     const double actual = window->EvaluateEquationResidual(left, right, actualOk);
     QCOMPARE(actualOk, ok);
     QCOMPARE(actual, value);
+}
+
+// Whole lines as the pad answers them: evaluated, then formatted.
+void PipelineTest::answers_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("one third is not snapped") << "1/3" << "0.333333333333333";
+    QTest::newRow("two hundred thirds snaps at the twelfth decimal") << "200/3" << "66.666666666667";
+    QTest::newRow("sine of pi snaps to zero") << "SIN(PI)" << "0";
+    QTest::newRow("sine of minus pi snaps to zero") << "SIN(-PI)" << "0";
+    QTest::newRow("0.1 + 0.2") << "0.1+0.2" << "0.3";
+    QTest::newRow("HEX answers in hexadecimal") << "HEX(255)" << "FF";
+    QTest::newRow("HEX inside a longer line is decimal") << "HEX(255) + 1" << "256";
+    QTest::newRow("words and variables") << "two times x plus ANS" << "13";
+}
+
+void PipelineTest::answers()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, answer);
+    auto window = makeWindow(true, true);
+    bool ok = false;
+    QString processed;
+    const double value = window->EvaluateExpression(line, ok, processed);
+    QVERIFY(ok);
+    QCOMPARE(window->FormatAnswer(value), answer);
 }
 
 SUMVELLE_TEST_MAIN(PipelineTest)
