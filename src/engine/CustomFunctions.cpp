@@ -7,3 +7,9 @@ bool MainWindow::ExpandCustomFunctions(const QString& input, QString& output, QS
     error.clear();
     return true;
 }
+
+// User-defined functions join the syntax catalogue once they can be created.
+QList<MainWindow::CalculatorSyntaxItem> MainWindow::GetCustomFunctionSyntaxItems() const
+{
+    return {};
+}

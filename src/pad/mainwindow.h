@@ -2,7 +2,11 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QMap>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace Ui {
 class MainWindow;
@@ -33,13 +37,45 @@ public:
     // ---- Expression engine: user-defined functions ---------------------
     bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
 
+    // One user-defined function; its key in customFunctions is its name.
+    struct CustomFunctionDefinition
+    {
+        QString name;
+        QStringList parameters;
+        QString expression;
+    };
+
     // ---- Expression engine: evaluation pipeline --------------------------
+    double EvaluateExpression(QString expression, bool& ok, QString& processedText);
+    QString ReplaceANS(QString text) const;
+    QString ReplaceVariables(QString text) const;
+    static QString RemoveNonMathText(QString text);
+    double EvaluateEquationResidual(QString left, QString right, bool& ok);
+    // The length of the exponent ("e3", "E-12") of a number whose letter
+    // stands at index, or 0. Scans that look for names skip it.
+    static int NumberExponentLength(const QString& text, int index);
+    // Set on the window by a whole-line BIN/OCT/HEX/DEC, removed by the next
+    // FormatAnswer.
+    static constexpr const char* OneTimeOutputBaseProperty = "ProgrammerMathOneTimeOutputBase";
 
     // ---- Expression engine: names, command words, reserved words ---------
+    static bool IsValidVariableName(QString name);
+    static bool IsCommandName(QString name);
+    bool IsReservedVariableName(QString name) const;
+    static bool MatchCommand(QString line, QString command, QString& rest);
+    static bool ParseVariableAssignment(QString line, QString& name, QString& expression);
+    static bool IsInsideEquationBlock(QString text, int position);
+    void InsertCannotSolveLine();
 
     // ---- Expression engine: answer formatting ----------------------------
+    QString FormatAnswer(double value);
+    static QString FormatNumberSection(double value, QString section);
+    // The parts of FormatAnswer that read no window state.
+    static double SnapToShortDecimal(double value);
+    static QString FormatWithNumberFormat(double value, const QString& format);
 
     // ---- Expression engine: word operators and number words --------------
+    static QString WordOp(QString text);
 
     // ---- Expression engine: date and time language ------------------------
 
@@ -48,6 +84,20 @@ public:
     // ---- Undo snapshots ---------------------------------------------------
 
     // ---- Calculator syntax catalogue --------------------------------------
+    struct CalculatorSyntaxItem
+    {
+        QString name;
+        QString syntax;
+        QStringList parameters;
+        bool isFunction = false;
+        bool isCommand = false;
+        bool isWordOperator = false;
+    };
+    // By value: the list and its entries stay valid whatever the caller asks
+    // for next, also while user-defined functions come and go.
+    QList<CalculatorSyntaxItem> GetCalculatorSyntaxCatalog() const;
+    std::optional<CalculatorSyntaxItem> FindCalculatorSyntaxItem(const QString& name) const;
+    QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
 
     // ---- Equation blocks --------------------------------------------------
 
@@ -100,6 +150,15 @@ private:
     // ---- Undo state ---------------------------------------------------------
 
     // ---- Pipeline and formatting state --------------------------------------
+    QString numberFormat;             // empty: no number format
+    double ans = 0.0;                 // the last numeric answer
+    QString ansText;                  // the last date or time answer
+    bool ansIsDateTime = false;
+    QMap<QString, double> variables;  // keys upper case
+    QMap<QString, CustomFunctionDefinition> customFunctions;  // keys upper case
+
+    // Engine tests reach the state above through this, defined in the test.
+    friend struct MainWindowTestAccess;
 
     // ---- Date and time state ------------------------------------------------
 };

@@ -1,0 +1,146 @@
+#include "pad/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+namespace {
+
+bool IsAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// A character that would make a command word part of a longer word.
+bool ContinuesWord(QChar c)
+{
+    if (c.unicode() < 128)
+        return IsAsciiLetter(c) || IsAsciiDigit(c) || c == QLatin1Char('_');
+    return c.isLetterOrNumber();
+}
+
+// Words the engine itself gives a meaning, so they can never name a variable
+// or a user-defined function.
+const QSet<QString>& ReservedWords()
+{
+    static const QSet<QString> words = {
+        // constants and the current date and time
+        "PI", "EULER", "ANS", "TODAY", "NOW",
+        // core mathematics
+        "SIN", "COS", "TAN", "ASIN", "ACOS", "ATAN", "ATAN2", "RAD", "DEG", "SQRT", "ABS", "SIGN", "LOG", "LN",
+        "EXP", "ROUND", "FLOOR", "CEIL", "MIN", "MAX", "GCD", "LCM",
+        // statistics
+        "SUM", "AVG", "MEDIAN", "STDEV", "MODE", "COUNT", "RANGE", "STDEVP", "VARIANCE", "VARIANCEP", "GEOMEAN",
+        "HARMEAN", "RMS", "SUMSQ", "PERCENTILE", "QUARTILE", "SKEW", "KURTOSIS", "RANDOM", "RANDINT",
+        "FRACTION",
+        // dates and times
+        "DATE", "DAYS", "AGE", "WEEKDAY", "DAY", "MONTH", "YEAR", "HOUR", "MINUTE", "SECOND",
+        // financial
+        "FV", "PV", "PMT", "NPER", "RATE", "IPMT", "PPMT", "BALANCE", "INTEREST", "COMPOUND", "APY", "APR", "NPV",
+        "IRR", "ROI", "CAGR", "PERCENTCHANGE", "MARKUP", "MARGIN", "DISCOUNT", "TAX",
+        // GD&T
+        "POSITION", "TRUEPOSITION", "POSITION3D", "RADIALDEV", "DIAMETRALDEV", "COORDDEV", "BONUSTOL", "TOTALTOL",
+        "POSITIONALLOW", "ZEROTOLMMC", "VCINTERNAL", "VCEXTERNAL", "RCINTERNAL", "RCEXTERNAL", "BOUNDARYINTERNAL",
+        "BOUNDARYEXTERNAL", "FLOATINGFASTENER", "FIXEDFASTENER", "POSITIONMARGIN", "POSITIONUTIL",
+        // programmer
+        "BIN", "OCT", "HEX", "DEC", "AND", "BITAND", "OR", "BITOR", "XOR", "BITXOR", "NOT", "BITNOT", "SHL",
+        "LSHIFT", "SHR", "RSHIFT",
+        // word operators
+        "PLUS", "ADD", "ADDED", "MINUS", "SUBTRACT", "SUBTRACTED", "MULTIPLY", "MULTIPLIED", "TIMES", "DIVIDE",
+        "DIVIDED", "OVER", "POWER", "EXPONENT", "POSITIVE", "EQUAL", "EQUALS",
+        // number words
+        "ZERO", "ONE", "TWO", "THREE", "FOUR", "FIVE", "SIX", "SEVEN", "EIGHT", "NINE", "TEN", "ELEVEN", "TWELVE",
+        "THIRTEEN", "FOURTEEN", "FIFTEEN", "SIXTEEN", "SEVENTEEN", "EIGHTEEN", "NINETEEN", "TWENTY", "THIRTY",
+        "FORTY", "FIFTY", "SIXTY", "SEVENTY", "EIGHTY", "NINETY", "HUNDRED", "THOUSAND", "MILLION", "BILLION",
+        "TRILLION", "POINT", "NEGATIVE",
+    };
+    return words;
+}
+
+} // namespace
+
+bool MainWindow::IsValidVariableName(QString name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    return pattern.match(name).hasMatch();
+}
+
+bool MainWindow::IsCommandName(QString name)
+{
+    static const QStringList commandNames = {
+        "CLEAR", "CLR", "CLS", "VARS", "VARIABLES", "EXIT", "END", "CLOSE", "QUIT", "MIN", "MAX", "RESTORE",
+        "TOPMOST", "ONTOP", "NOTONTOP", "FONT", "FORMAT", "MENU", "HELP", "INFO", "UPTIME", "CREATE", "FUNCTION",
+        "FUNCTIONS", "DELETE", "SIMPLIFY", "ISOLATE", "HANDLE", "SETTOPMOST", "SETNOTTOPMOST", "SHOW", "HIDE",
+        "ENABLE", "DISABLE",
+    };
+    return commandNames.contains(name.trimmed(), Qt::CaseInsensitive);
+}
+
+bool MainWindow::IsReservedVariableName(QString name) const
+{
+    const QString key = name.trimmed().toUpper();
+    return ReservedWords().contains(key) || IsCommandName(key) || customFunctions.contains(key);
+}
+
+bool MainWindow::MatchCommand(QString line, QString command, QString& rest)
+{
+    const QString trimmed = line.trimmed();
+    rest.clear();
+    if (command.size() > trimmed.size() || !trimmed.startsWith(command, Qt::CaseInsensitive))
+        return false;
+    if (trimmed.size() == command.size())
+        return true;
+    if (ContinuesWord(trimmed.at(command.size())))
+        return false;
+    rest = trimmed.mid(command.size()).trimmed();
+    return true;
+}
+
+bool MainWindow::ParseVariableAssignment(QString line, QString& name, QString& expression)
+{
+    name.clear();
+    expression.clear();
+    const int equals = line.indexOf(QLatin1Char('='));
+    if (equals < 0 || line.indexOf(QLatin1Char('='), equals + 1) >= 0)
+        return false;
+    name = line.left(equals).trimmed();
+    expression = line.mid(equals + 1).trimmed();
+    if (IsValidVariableName(name))
+        return true;
+    name.clear();
+    expression.clear();
+    return false;
+}
+
+bool MainWindow::IsInsideEquationBlock(QString text, int position)
+{
+    const int end = qMin(position, int(text.size()));
+    for (int i = end - 1; i >= 0; --i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('{'))
+            return true;
+        if (c == QLatin1Char('}'))
+            return false;
+    }
+    return false;
+}
+
+void MainWindow::InsertCannotSolveLine()
+{
+    // Blocked, so that the reply is never taken for typing.
+    const bool wasBlocked = ui->Text1->blockSignals(true);
+    QTextCursor cursor = ui->Text1->textCursor();
+    QTextCharFormat normal;
+    normal.setFontWeight(QFont::Normal);
+    cursor.insertText(QStringLiteral("-Cannot Solve-"), normal);
+    cursor.insertText(QStringLiteral("\n"), normal);
+    ui->Text1->setTextCursor(cursor);
+    ui->Text1->blockSignals(wasBlocked);
+}

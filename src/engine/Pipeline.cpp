@@ -1,0 +1,237 @@
+#include "pad/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "engine/ProgrammerMath.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+// Nested whole-line conversions, HEX(BIN(...)), are peeled one level at a
+// time; as many levels as the parser allows parentheses.
+constexpr int MaximumOutputConversionDepth = 400;
+
+bool IsAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// A digit as the parser reads one: ASCII or any Unicode decimal digit.
+bool IsDecimalDigit(QChar c)
+{
+    return IsAsciiDigit(c) || c.category() == QChar::Number_DecimalDigit;
+}
+
+bool IsAsciiSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || (c >= QChar(0x09) && c <= QChar(0x0D));
+}
+
+bool IsKeptMathCharacter(QChar c)
+{
+    switch (c.unicode()) {
+    case '.': case '!': case '%': case '(': case ')': case '*': case '+': case '-': case '/': case '^':
+        return true;
+    default:
+        break;
+    }
+    if (IsAsciiDigit(c) || IsAsciiSpace(c))
+        return true;
+    if (c.unicode() < 128)
+        return false;
+    return c.category() == QChar::Number_DecimalDigit || c == QChar(0x00F7) || c == QChar(0x0085)
+           || c == QChar(0x00A0) || c.isSpace();
+}
+
+// A value that is not finite is no answer: it would be shown as "inf" and
+// poison ANS and every variable it reached.
+bool IsAnswer(bool ok, double value)
+{
+    return ok && std::isfinite(value);
+}
+
+} // namespace
+
+int MainWindow::NumberExponentLength(const QString& text, int index)
+{
+    if (index < 1 || index >= text.size())
+        return 0;
+    const QChar letter = text.at(index);
+    if (letter != QLatin1Char('e') && letter != QLatin1Char('E'))
+        return 0;
+    const QChar before = text.at(index - 1);
+    if (!IsDecimalDigit(before) && before != QLatin1Char('.'))
+        return 0;
+    int end = index + 1;
+    if (end < text.size() && (text.at(end) == QLatin1Char('+') || text.at(end) == QLatin1Char('-')))
+        ++end;
+    if (end >= text.size() || !IsDecimalDigit(text.at(end)))
+        return 0;
+    while (end < text.size() && IsDecimalDigit(text.at(end)))
+        ++end;
+    return end - index;
+}
+
+double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& processedText)
+{
+    // A whole-line BIN(...), OCT(...), HEX(...) or DEC(...) evaluates its
+    // inner text and leaves the base for the next formatted answer; when
+    // conversions nest, the outermost base is the one shown.
+    QString line = expression;
+    int outermostBase = 0;
+    for (int depth = 0;; ++depth) {
+        QString inner;
+        int base = 0;
+        if (!ProgrammerMath::TryExtractOutputConversion(line, inner, base))
+            break;
+        if (depth == MaximumOutputConversionDepth) {
+            ok = false;
+            return 0.0;
+        }
+        if (outermostBase == 0)
+            outermostBase = base;
+        line = inner;
+    }
+    if (outermostBase != 0) {
+        QString innerProcessed;
+        const double value = EvaluateExpression(line, ok, innerProcessed);
+        if (!ok)
+            return 0.0;
+        QString digits;
+        if (!ProgrammerMath::FormatInteger(value, outermostBase, digits)) {
+            ok = false;
+            return 0.0;
+        }
+        processedText = expression;
+        setProperty(OneTimeOutputBaseProperty, outermostBase);
+        return value;
+    }
+
+    processedText = ReplaceANS(expression);
+
+    QString expanded;
+    QString error;
+    if (!ExpandCustomFunctions(processedText, expanded, error)) {
+        ok = false;
+        return 0.0;
+    }
+    processedText = ReplaceVariables(expanded);
+    double value = Eval(processedText, ok);
+    if (IsAnswer(ok, value))
+        return value;
+
+    if (ui->actionUse_Word_Oporators->isChecked()) {
+        processedText = WordOp(processedText);
+        value = Eval(processedText, ok);
+        if (IsAnswer(ok, value))
+            return value;
+    }
+
+    // A line that calls a known function, or holds a malformed base literal,
+    // is never stripped into a different calculation.
+    static const QRegularExpression callPattern(QStringLiteral("([A-Za-z_][A-Za-z0-9_]*)\\s*\\("));
+    bool callsKnownFunction = false;
+    QRegularExpressionMatchIterator calls = callPattern.globalMatch(processedText);
+    while (calls.hasNext() && !callsKnownFunction) {
+        const std::optional<CalculatorSyntaxItem> item = FindCalculatorSyntaxItem(calls.next().captured(1));
+        callsKnownFunction = item && item->isFunction;
+    }
+    if (callsKnownFunction || ProgrammerMath::ContainsInvalidBaseLiteral(processedText)) {
+        ok = false;
+        return 0.0;
+    }
+
+    if (ui->actionIgnore_Text_When_Cannot_Solve->isChecked()) {
+        processedText = RemoveNonMathText(processedText);
+        value = Eval(processedText, ok);
+        if (IsAnswer(ok, value))
+            return value;
+    }
+    ok = false;
+    return 0.0;
+}
+
+QString MainWindow::ReplaceANS(QString text) const
+{
+    if (!text.contains(QLatin1String("ANS"), Qt::CaseInsensitive))
+        return text;
+    static const QRegularExpression ansPattern(QStringLiteral("(?<![A-Za-z_])ANS(?![A-Za-z0-9_])"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    return text.replace(ansPattern, QLatin1Char('(') + QString::number(ans, 'g', 15) + QLatin1Char(')'));
+}
+
+QString MainWindow::ReplaceVariables(QString text) const
+{
+    if (variables.isEmpty())
+        return text;
+    QString result;
+    int copiedUntil = 0;
+    int i = 0;
+    const int length = text.size();
+    while (i < length) {
+        const QChar c = text.at(i);
+        if (!IsAsciiLetter(c) && c != QLatin1Char('_')) {
+            ++i;
+            continue;
+        }
+        // The exponent of a number such as 2e-3 or 2E3 is no name; whatever
+        // follows its digits is scanned afresh (2e3x is 2000 times X).
+        const int exponent = NumberExponentLength(text, i);
+        if (exponent > 0) {
+            i += exponent;
+            continue;
+        }
+        const int start = i;
+        ++i;
+        while (i < length && (IsAsciiLetter(text.at(i)) || IsAsciiDigit(text.at(i)) || text.at(i) == QLatin1Char('_')))
+            ++i;
+        if (ProgrammerMath::IsBaseLiteralIdentifier(text, start))
+            continue;
+        const auto found = variables.constFind(text.mid(start, i - start).toUpper());
+        if (found == variables.cend())
+            continue;
+        result += QStringView(text).mid(copiedUntil, start - copiedUntil);
+        result += QLatin1Char('(') + QString::number(*found, 'g', 17) + QLatin1Char(')');
+        copiedUntil = i;
+    }
+    if (copiedUntil == 0)
+        return text;
+    result += QStringView(text).mid(copiedUntil);
+    return result;
+}
+
+QString MainWindow::RemoveNonMathText(QString text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (IsKeptMathCharacter(c)) {
+            kept += c;
+            continue;
+        }
+        if ((c == QLatin1Char('e') || c == QLatin1Char('E')) && i > 0 && i + 1 < text.size()) {
+            const QChar before = text.at(i - 1);
+            const QChar after = text.at(i + 1);
+            if ((IsDecimalDigit(before) || before == QLatin1Char('.'))
+                && (IsDecimalDigit(after) || after == QLatin1Char('+') || after == QLatin1Char('-')))
+                kept += c;
+        }
+    }
+    return kept.trimmed();
+}
+
+double MainWindow::EvaluateEquationResidual(QString left, QString right, bool& ok)
+{
+    const double value = Eval(QLatin1Char('(') + left + QStringLiteral(")-(") + right + QLatin1Char(')'), ok);
+    if (ok && !std::isfinite(value))
+        ok = false;
+    return value;
+}
