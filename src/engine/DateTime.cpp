@@ -1,5 +1,7 @@
 #include "engine/DateTime.h"
 
+#include "pad/mainwindow.h"
+
 #include <QCalendar>
 #include <QDate>
 #include <QLocale>
@@ -1043,4 +1045,29 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
         break;
     }
     return true;
+}
+
+bool MainWindow::EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
+                                            bool& isNumeric, QString& ansText)
+{
+    const std::function<bool(const QString&, double&)> evaluateNumber = [this](const QString& piece, double& number) {
+        bool pieceOk = false;
+        QString processedText;
+        const double result = EvaluateExpression(piece, pieceOk, processedText);
+        // A whole-line HEX(...) piece leaves a one-time output base that no
+        // answer of this line consumes; left set, it would turn the next,
+        // unrelated answer into hexadecimal.
+        setProperty(OneTimeOutputBaseProperty, QVariant());
+        if (!pieceOk || !std::isfinite(result))
+            return false;
+        number = result;
+        return true;
+    };
+
+    // The parameter ansText hides the member of the same name.
+    const bool handled = EvaluateDateTimeLanguageInternal(expression, evaluateNumber, ansIsDateTime, this->ansText,
+                                                          resultText, ok, value, isNumeric, ansText);
+    if (handled && ok && isNumeric)
+        resultText = FormatAnswer(value);
+    return handled;
 }

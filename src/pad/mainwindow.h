@@ -78,6 +78,12 @@ public:
     static QString WordOp(QString text);
 
     // ---- Expression engine: date and time language ------------------------
+    // Evaluates a line of the date and time language; false when the line is
+    // not one. Numbers come back in value (isNumeric set, resultText already
+    // formatted); dates, times and durations as resultText with the text that
+    // the date/time ANS keeps in ansText.
+    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
+                                    bool& isNumeric, QString& ansText);
 
     // ---- Pad: start-up, driver, dispatcher, submission --------------------
 

@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
 #include "engine/DateTime.h"
+#include "pad/mainwindow.h"
 
 #include <QHash>
 
@@ -12,6 +13,21 @@
 // answers the names the language hands on, and a fixed clock stands in for
 // today. Every table runs in UTC and in America/New_York; the daylight-saving
 // rows run in the zones they are about.
+
+// The window's ANS members, which only the pad changes otherwise.
+struct MainWindowTestAccess
+{
+    static void setAns(MainWindow& window, double ans, const QString& ansText, bool ansIsDateTime)
+    {
+        window.ans = ans;
+        window.ansText = ansText;
+        window.ansIsDateTime = ansIsDateTime;
+    }
+    static void setVariable(MainWindow& window, const QString& name, double value)
+    {
+        window.variables.insert(name, value);
+    }
+};
 
 namespace {
 
@@ -103,6 +119,7 @@ class DateTimeTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -151,6 +168,12 @@ private slots:
     void daylightSavingJumps_data();
     void daylightSavingJumps();
 
+    void windowAnswers_data();
+    void windowAnswers();
+    void windowReadsTheDateAnsOnlyWhenItIsCurrent();
+    void windowLeavesNoOneTimeOutputBase_data();
+    void windowLeavesNoOneTimeOutputBase();
+
 private:
     static void addAnswerColumns();
     static void addAnswer(const char* name, const QString& line, const QString& result,
@@ -160,6 +183,13 @@ private:
     static void checkAnswer();
     static void checkFailure();
 };
+
+void DateTimeTest::initTestCase()
+{
+    // Rows that name no zone run in UTC, whatever the machine's zone.
+    qputenv("TZ", "UTC");
+    tzset();
+}
 
 void DateTimeTest::init()
 {
@@ -873,6 +903,113 @@ void DateTimeTest::daylightSavingJumps()
     QVERIFY(outcome.handled);
     QCOMPARE(outcome.ok, ok);
     QCOMPARE(AnswerOf(outcome), result);
+}
+
+// ---- Through the window -------------------------------------------------------
+
+void DateTimeTest::windowAnswers_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("handled");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("isNumeric");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("ansText");
+
+    QTest::newRow("plain arithmetic is not claimed") << "1 + 2" << false << false << false << "" << "";
+    QTest::newRow("date") << "TODAY + 1" << true << true << false << "3/6/2024" << "DATE(\"3/6/2024\")";
+    QTest::newRow("number formatted as an answer") << "DAYS(\"1/1/2024\", \"1/1/2025\")" << true << true << true
+                                                   << "366" << "";
+    QTest::newRow("fraction formatted as an answer") << "DAY(TODAY) / 3" << true << true << true
+                                                     << "1.66666666666667" << "";
+    QTest::newRow("function from the engine") << "TODAY + SQRT(16)" << true << true << false << "3/9/2024"
+                                              << "DATE(\"3/9/2024\")";
+    QTest::newRow("variable from the engine") << "TODAY + x" << true << true << false << "3/8/2024"
+                                              << "DATE(\"3/8/2024\")";
+    QTest::newRow("numeric ANS from the engine") << "TODAY + ANS" << true << true << false << "3/12/2024"
+                                                 << "DATE(\"3/12/2024\")";
+    QTest::newRow("not a whole number of days") << "TODAY + PI" << true << false << false << "" << "";
+    QTest::newRow("engine failure fails the line") << "TODAY + LOG(0)" << true << false << false << "" << "";
+    QTest::newRow("unknown name fails the line") << "TODAY + NOSUCHNAME" << true << false << false << "" << "";
+    QTest::newRow("text answer keeps no ANS text") << "WEEKDAY(TODAY)" << true << true << false << "Tuesday" << "";
+    QTest::newRow("duration") << "1:30 / 4" << true << true << false << "0:22:30" << "0:22:30";
+}
+
+void DateTimeTest::windowAnswers()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, handled);
+    QFETCH(bool, ok);
+    QFETCH(bool, isNumeric);
+    QFETCH(QString, result);
+    QFETCH(QString, ansText);
+
+    const auto window = TestSupport::createWindow();
+    MainWindowTestAccess::setAns(*window, 7.0, QString(), false);
+    MainWindowTestAccess::setVariable(*window, QStringLiteral("X"), 3.0);
+
+    QString resultText = QStringLiteral("stale");
+    QString newAnsText = QStringLiteral("stale");
+    bool actualOk = true;
+    double value = -1.0;
+    bool actualIsNumeric = true;
+    QCOMPARE(window->EvaluateDateTimeExpression(line, resultText, actualOk, value, actualIsNumeric, newAnsText), handled);
+    QCOMPARE(actualOk, ok);
+    QCOMPARE(actualIsNumeric, isNumeric);
+    QCOMPARE(resultText, result);
+    QCOMPARE(newAnsText, ansText);
+    if (!isNumeric)
+        QCOMPARE(value, 0.0);
+}
+
+void DateTimeTest::windowReadsTheDateAnsOnlyWhenItIsCurrent()
+{
+    const auto window = TestSupport::createWindow();
+    QString resultText;
+    QString newAnsText;
+    bool ok = false;
+    double value = 0.0;
+    bool isNumeric = false;
+
+    MainWindowTestAccess::setAns(*window, 7.0, QStringLiteral("DATE(\"1/31/2024\")"), true);
+    QVERIFY(window->EvaluateDateTimeExpression(QStringLiteral("ANS + 1"), resultText, ok, value, isNumeric, newAnsText));
+    QVERIFY(ok);
+    QCOMPARE(resultText, QStringLiteral("2/1/2024"));
+    QCOMPARE(newAnsText, QStringLiteral("DATE(\"2/1/2024\")"));
+
+    // The same text, no longer the last answer: ANS is the number again.
+    MainWindowTestAccess::setAns(*window, 7.0, QStringLiteral("DATE(\"1/31/2024\")"), false);
+    QVERIFY(!window->EvaluateDateTimeExpression(QStringLiteral("ANS + 1"), resultText, ok, value, isNumeric, newAnsText));
+    QVERIFY(window->EvaluateDateTimeExpression(QStringLiteral("TODAY + ANS"), resultText, ok, value, isNumeric, newAnsText));
+    QCOMPARE(resultText, QStringLiteral("3/12/2024"));
+}
+
+void DateTimeTest::windowLeavesNoOneTimeOutputBase_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("date answer") << "TODAY + HEX(5)" << "3/10/2024";
+    QTest::newRow("number answer stays decimal") << "DAY(TODAY) + HEX(5)" << "10";
+    QTest::newRow("failed line") << "TODAY + HEX(5) + PI" << "";
+}
+
+void DateTimeTest::windowLeavesNoOneTimeOutputBase()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, result);
+
+    const auto window = TestSupport::createWindow();
+    QString resultText;
+    QString newAnsText;
+    bool ok = false;
+    double value = 0.0;
+    bool isNumeric = false;
+    QVERIFY(window->EvaluateDateTimeExpression(line, resultText, ok, value, isNumeric, newAnsText));
+    QCOMPARE(resultText, result);
+
+    QVERIFY(!window->property(MainWindow::OneTimeOutputBaseProperty).isValid());
+    QCOMPARE(window->FormatAnswer(255.0), QStringLiteral("255"));
 }
 
 SUMVELLE_TEST_MAIN(DateTimeTest)
