@@ -79,8 +79,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    // The pad and its document outlive this part of the window while the
-    // base class tears the children down: they must not reach it any more.
+    // The pad and its document live on while the base class tears the
+    // children down; by then they must no longer reach this window.
     ui->Text1->removeEventFilter(this);
     ui->Text1->viewport()->removeEventFilter(this);
     ui->Text1->document()->disconnect(this);
