@@ -2,7 +2,19 @@
 
 #include "ui_mainwindow.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace {
+bool releaseCheckEnabled = true;
+
+const char ReleaseMetadataUrl[] = "https://www.kelbrand.example/SumvelleDesktop/release.json";
+} // namespace
 
 // The resources are compiled into a static library; the linker keeps them only
 // when something refers to their registration function.
@@ -11,16 +23,99 @@ static void registerResources()
     Q_INIT_RESOURCE(sumvelle);
 }
 
+void MainWindow::SetReleaseCheckEnabled(bool enabled)
+{
+    releaseCheckEnabled = enabled;
+}
+
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
+    // Uptime counts from here, before the form is built and the settings read.
+    uptimeClock.start();
+
     registerResources();
     ui->setupUi(this);
+
+    // Every dropped file reaches the window's own drop handling.
+    setAcceptDrops(true);
+    ui->Text1->setAcceptDrops(false);
+    ui->Text1->viewport()->setAcceptDrops(false);
+
     setWindowIcon(QIcon(QStringLiteral(":/Sumvelle.ico")));
+
+    ui->Text1->installEventFilter(this);
+    ui->Text1->viewport()->installEventFilter(this);
+
+    // The document reports every change, also those made while the pad's
+    // own signals are blocked.
+    padIndex.Reset(ui->Text1->document()->toPlainText());
+    connect(ui->Text1->document(), &QTextDocument::contentsChange, this, &MainWindow::FollowPadChange);
+
+    CopyFilesToDataLocation(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
+    LoadSettings();
+    InitializeMenus();
+    InitializePredictiveText();
+
+    TravokMonetization::Initialize(QStringLiteral("sumvelle-desktop"), QStringLiteral("Sumvelle Desktop"),
+                                   QStringLiteral("1.0.0"));
+    connect(ui->updateNoticeCloseButton, &QToolButton::clicked, this, &MainWindow::DismissCurrentReleaseNotice);
+    if (releaseCheckEnabled) {
+        TravokMonetization::CheckForReleaseAsync(
+            this, QUrl(QString::fromLatin1(ReleaseMetadataUrl), QUrl::TolerantMode),
+            [this](TravokMonetization::ReleaseCheckResult result, const TravokMonetization::ReleaseMetadata& metadata,
+                   TravokMonetization::ReleaseComparison comparison) {
+                HandleReleaseCheckResult(result, metadata, comparison);
+            },
+            8000);
+    }
+    connect(ui->updateNoticeLabel, &QLabel::linkActivated, this, [this](const QString&) { ShowUpdateWindow(); });
+
+    UpdateDocumentWindowTitle();
 }
 
 MainWindow::~MainWindow()
 {
+    // The pad and its document live on while the base class tears the
+    // children down; by then they must no longer reach this window.
+    ui->Text1->removeEventFilter(this);
+    ui->Text1->viewport()->removeEventFilter(this);
+    ui->Text1->document()->disconnect(this);
+    ui->Text1->disconnect(this);
     delete ui;
+}
+
+void MainWindow::CopyFilesToDataLocation(const QString& executableDirectory, const QString& dataLocation)
+{
+    if (dataLocation.isEmpty() || !QDir().mkpath(dataLocation))
+        return;
+    for (const QString& name : {QStringLiteral("Sumvelle.ini"), QStringLiteral("Sumvelle.log")}) {
+        const QString oldPath = QDir(executableDirectory).filePath(name);
+        const QString newPath = QDir(dataLocation).filePath(name);
+        if (oldPath == newPath)
+            continue;
+        if (QFile::exists(oldPath) && !QFile::exists(newPath))
+            QFile::copy(oldPath, newPath);
+    }
+}
+
+void MainWindow::HandleReleaseCheckResult(TravokMonetization::ReleaseCheckResult result,
+                                          const TravokMonetization::ReleaseMetadata& metadata,
+                                          TravokMonetization::ReleaseComparison comparison)
+{
+    releaseCheckDone = true;
+    if (result == TravokMonetization::UpdateAvailable) {
+        ApplyAvailableRelease(metadata, comparison);
+    } else {
+        releaseAvailable = false;
+        ui->updateNoticeFrame->hide();
+    }
+}
+
+void MainWindow::FollowPadChange(int position, int removed, int added)
+{
+    padIndex.FollowDocumentChange(ui->Text1->document(), position, removed, added);
 }

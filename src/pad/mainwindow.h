@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -7,6 +8,19 @@
 #include <QStringList>
 
 #include <optional>
+
+#include "pad/PadTextIndex.h"
+#include "tools/TravokMonetization.h"
+
+class QCompleter;
+class QContextMenuEvent;
+class QLabel;
+class QTextCursor;
+class QTimer;
+class HelpWindow;
+class LogViewer;
+class SearchDialog;
+class UpdateWindow;
 
 namespace Ui {
 class MainWindow;
@@ -86,8 +100,112 @@ public:
                                     bool& isNumeric, QString& ansText);
 
     // ---- Pad: start-up, driver, dispatcher, submission --------------------
+    // The constructor starts the release check unless this is switched off;
+    // tests and benchmarks switch it off before they make a window.
+    static void SetReleaseCheckEnabled(bool enabled);
+
+    // Copies "Sumvelle.ini" and "Sumvelle.log" once from the program's
+    // directory into the per-user data location.
+    static void CopyFilesToDataLocation(const QString& executableDirectory, const QString& dataLocation);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    bool HandleEquationBlockState(const QString& text, int position);
+    bool ContinuePreviousAnswer(const QString& text, QTextCursor& cursor, int position);
+    void MoveEnterToEndOfLine(QString& text, QTextCursor& cursor, int& position);
+    QString GetCompletedLine(const QString& text, int position);
+
+    void HandleSubmittedLine(const QString& documentText, int cursorPosition, const QString& line);
+    void InsertCommandResult(QString text, bool bold);
+    QString NormalizeSubmittedMath(QString line);
+    QString GetVariablesList();
+    void HandleExpressionSubmission(QString expression);
+
+    // The pad's own plain text, kept in step with the document, so that the
+    // handlers of every keystroke need not copy the whole pad.
+    const QString& PadText() const { return padIndex.text(); }
+
+    // Services of later subsystems that the pad calls. Until those arrive
+    // they decline every line, so the dispatcher goes on down its table.
+    void UpdateRealtimePreview(const QString& text, int position);
+    bool HandleMenuCommand(QString line);
+    bool HandleSymbolicCommand(QString line);
+    bool HandleCustomFunctionCommand(const QString& command);
+    bool HandleFractionFunction(QString line);
+    QString BuildInfoText();
+    QString BuildUptimeText();
+    bool EvaluateVariableAssignment(QString line, QString& name, QString& expression,
+                                    bool& reservedName, bool& ok, double& value);
+    bool HandleComparisonSubmission(QString line);
+    void HandleEquationSet(QList<QString> equations);
+    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok,
+                                    double& value, bool& isNumeric, QString& ansText);
+    void UpdateDocumentWindowTitle();
+    QString ExpandUnitConversions(QString line);
+    QStringList GetUnitConversionVocabulary();
+    bool HandleHelpCommand(QString line, QString& helpText);
+    void InsertFormattedHelpText(const QString& helpText);
+    bool HandleWindowsCommand(QString line, QString& result);
+    void ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata& metadata,
+                               TravokMonetization::ReleaseComparison comparison);
+    void DismissCurrentReleaseNotice();
+    void ShowUpdateWindow();
+    void InitializeMenus();
+    void RefreshMenus();
+    void InitializePredictiveText();
+    void UpdatePredictiveText();
+    void HideAutoCompletePopup();
+    void HideSyntaxHint();
+    void AcceptAutoCompleteSuggestion();
+
+public slots:
+    void WriteLog();
+    void LoadSettings();
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+
+public:
 
     // ---- Undo snapshots ---------------------------------------------------
+    struct UndoBoldRange
+    {
+        int start = 0;
+        int length = 0;
+    };
+
+    // One whole pad state; copies share their strings and maps until changed.
+    struct UndoState
+    {
+        QString text;
+        QList<UndoBoldRange> boldRanges;
+        QMap<QString, double> variables;
+        QMap<QString, CustomFunctionDefinition> customFunctions;
+        double ans = 0.0;
+        QString ansText;
+        bool ansIsDateTime = false;
+        QString valueFormat;
+        bool useWordOperators = true;
+        bool ignoreTextWhenCannotSolve = true;
+        QString statusText;
+        int cursorPosition = 0;
+        int anchor = 0;
+        int verticalScroll = 0;
+    };
+
+    // Neither stack ever holds more than this many states.
+    static constexpr int MaximumUndoStates = 100;
+
+    UndoState CaptureUndoState() const;
+    void RestoreUndoState(const UndoState& state);
+    void SaveUndoState();
+    void BeginUndoEditTransaction();
+    void UndoPadState();
+    void RedoPadState();
+    void UpdateUndoRedoActions();
+    void UpdateUndoHistoryValueFormat();
+    void UpdateUndoHistoryIgnoreText();
+    void UpdateUndoHistoryWordOperators();
 
     // ---- Calculator syntax catalogue --------------------------------------
     struct CalculatorSyntaxItem
@@ -106,6 +224,7 @@ public:
     QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
 
     // ---- Equation blocks --------------------------------------------------
+    bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
 
 private:
     // ---- Expression engine: parser rules and state ---------------------
@@ -152,8 +271,43 @@ private slots:
 private:
 
     // ---- Pad state ----------------------------------------------------------
+    void FollowPadChange(int position, int removed, int added);
+    void HandleReleaseCheckResult(TravokMonetization::ReleaseCheckResult result,
+                                  const TravokMonetization::ReleaseMetadata& metadata,
+                                  TravokMonetization::ReleaseComparison comparison);
+    void ShowPadContextMenu(QContextMenuEvent* event);
+    bool IsPositionInsideEquationBlock(const QString& text, int position) const;
+    void CloseOpenParentheses(QString& text, QTextCursor& cursor, int& position);
+
+    QElapsedTimer uptimeClock;
+    QString documentPath;
+    QCompleter* autoCompleter = nullptr;
+    QTimer* suggestionSuppressTimer = nullptr;
+    QLabel* syntaxHintLabel = nullptr;
+    int autoCompletePrefixStart = -1;
+    int autoCompletePrefixEnd = -1;
+    SearchDialog* searchDialog = nullptr;
+    LogViewer* logViewer = nullptr;
+    HelpWindow* helpWindow = nullptr;
+    QString pendingHelpKey;
+    UpdateWindow* updateWindow = nullptr;
+    TravokMonetization::ReleaseMetadata availableRelease;
+    TravokMonetization::ReleaseComparison availableReleaseComparison = TravokMonetization::Unknown;
+    bool releaseCheckDone = false;
+    bool releaseAvailable = false;
+    bool menusInitialized = false;
+    bool busy = false;  // a menu command or a run of selected lines is executing
+    bool solveRunning = false;
+    bool solveCancelRequested = false;
+    bool solveCancelled = false;
+    bool solveApproximate = false;
+    bool submitPending = false;  // the next text change is the newline of an Enter
+    PadTextIndex padIndex;
 
     // ---- Undo state ---------------------------------------------------------
+    QList<UndoState> undoStack;  // oldest first
+    QList<UndoState> redoStack;
+    bool editTransactionOpen = false;
 
     // ---- Pipeline and formatting state --------------------------------------
     QString numberFormat;             // empty: no number format

@@ -4,8 +4,6 @@
 // pad driver, documents, settings, the calculator log and the menu handlers.
 
 void MainWindow::on_actionExit_triggered() {}
-void MainWindow::on_Text1_textChanged() {}
-void MainWindow::on_Text1_cursorPositionChanged() {}
 void MainWindow::on_actionLarger_triggered() {}
 void MainWindow::on_actionSmaller_triggered() {}
 void MainWindow::on_actionSet_As_Top_Most_TopMost_triggered() {}

@@ -3,6 +3,9 @@
 #include "pad/mainwindow.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -42,7 +45,60 @@ QString temporaryHome()
 
 std::unique_ptr<MainWindow> createWindow()
 {
+    // Tests never reach the network: their windows start without the
+    // release check.
+    MainWindow::SetReleaseCheckEnabled(false);
     return std::make_unique<MainWindow>();
+}
+
+Pad::Pad(MainWindow* window)
+    : padEditor(window->findChild<QPlainTextEdit*>(QStringLiteral("Text1")))
+    , padStatus(window->findChild<QLabel*>(QStringLiteral("Label1")))
+{
+}
+
+void Pad::type(const QString& text) const
+{
+    QTest::keyClicks(padEditor, text);
+}
+
+void Pad::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const
+{
+    QTest::keyClick(padEditor, key, modifiers);
+}
+
+void Pad::enter(Qt::KeyboardModifiers modifiers) const
+{
+    QTest::keyClick(padEditor, Qt::Key_Return, modifiers);
+}
+
+void Pad::submit(const QString& line) const
+{
+    type(line);
+    enter();
+}
+
+QString Pad::text() const
+{
+    return padEditor->toPlainText();
+}
+
+QString Pad::status() const
+{
+    return padStatus->text();
+}
+
+QStringList Pad::boldRuns() const
+{
+    QStringList runs;
+    for (QTextBlock block = padEditor->document()->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.isValid() && fragment.charFormat().fontWeight() > 699)
+                runs.append(fragment.text());
+        }
+    }
+    return runs;
 }
 
 } // namespace TestSupport

@@ -6,6 +6,8 @@
 #include <memory>
 
 class MainWindow;
+class QLabel;
+class QPlainTextEdit;
 
 namespace TestSupport {
 
@@ -18,8 +20,35 @@ void prepareEnvironment();
 QString temporaryHome();
 
 // A main window as the program builds it, for tests that drive the pad or
-// call the engine's member functions.
+// call the engine's member functions; it starts without the release check,
+// so no test reaches the network.
 std::unique_ptr<MainWindow> createWindow();
+
+// Drives a window's pad as a user does, key by key, and reads what the user
+// sees: the pad's text, its bold runs and the status line.
+class Pad
+{
+public:
+    explicit Pad(MainWindow* window);
+
+    QPlainTextEdit* editor() const { return padEditor; }
+    QLabel* statusLabel() const { return padStatus; }
+
+    void type(const QString& text) const;
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    void enter(Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    // Types the line and presses Enter.
+    void submit(const QString& line) const;
+
+    QString text() const;
+    QString status() const;
+    // The text of every bold fragment, in document order.
+    QStringList boldRuns() const;
+
+private:
+    QPlainTextEdit* padEditor;
+    QLabel* padStatus;
+};
 
 } // namespace TestSupport
 

@@ -1,0 +1,186 @@
+// Undo and redo of whole pad states: the text with its bold answers and the
+// calculation state that the lines produced.
+
+#include "pad/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+void TrimToLimit(QList<MainWindow::UndoState>& stack)
+{
+    if (stack.size() > MainWindow::MaximumUndoStates)
+        stack.remove(0, stack.size() - MainWindow::MaximumUndoStates);
+}
+
+} // namespace
+
+MainWindow::UndoState MainWindow::CaptureUndoState() const
+{
+    UndoState state;
+    state.text = PadText();
+
+    const QTextDocument* document = ui->Text1->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid())
+                continue;
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.hasProperty(QTextFormat::FontWeight) && format.intProperty(QTextFormat::FontWeight) > 699)
+                state.boldRanges.append({fragment.position(), fragment.length()});
+        }
+    }
+
+    state.variables = variables;
+    state.customFunctions = customFunctions;
+    state.ans = ans;
+    state.ansText = ansText;
+    state.ansIsDateTime = ansIsDateTime;
+    state.valueFormat = numberFormat;
+    state.useWordOperators = ui->actionUse_Word_Oporators->isChecked();
+    state.ignoreTextWhenCannotSolve = ui->actionIgnore_Text_When_Cannot_Solve->isChecked();
+    state.statusText = ui->Label1->text();
+    const QTextCursor cursor = ui->Text1->textCursor();
+    state.cursorPosition = cursor.position();
+    state.anchor = cursor.anchor();
+    state.verticalScroll = ui->Text1->verticalScrollBar()->value();
+    return state;
+}
+
+void MainWindow::RestoreUndoState(const UndoState& state)
+{
+    QSignalBlocker padBlocker(ui->Text1);
+    QSignalBlocker wordOperatorBlocker(ui->actionUse_Word_Oporators);
+    QSignalBlocker ignoreTextBlocker(ui->actionIgnore_Text_When_Cannot_Solve);
+
+    ui->Text1->setPlainText(state.text);
+
+    QTextDocument* document = ui->Text1->document();
+    const int last = document->characterCount() - 1;
+    if (!state.boldRanges.isEmpty()) {
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        QTextCursor cursor(document);
+        // One edit for all runs: the layout and the text index follow once.
+        cursor.beginEditBlock();
+        for (const UndoBoldRange& range : state.boldRanges) {
+            const int from = std::max(std::min(range.start, last), 0);
+            const int to = std::max(int(std::min<qint64>(qint64(range.start) + range.length, last)), from);
+            cursor.setPosition(from);
+            cursor.setPosition(to, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(bold);
+        }
+        cursor.endEditBlock();
+    }
+
+    variables = state.variables;
+    customFunctions = state.customFunctions;
+    ans = state.ans;
+    ansText = state.ansText;
+    ansIsDateTime = state.ansIsDateTime;
+    numberFormat = state.valueFormat;
+
+    ui->actionUse_Word_Oporators->setChecked(state.useWordOperators);
+    ui->actionIgnore_Text_When_Cannot_Solve->setChecked(state.ignoreTextWhenCannotSolve);
+
+    QTextCursor cursor(document);
+    cursor.setPosition(std::clamp(state.anchor, 0, std::max(last, 0)));
+    cursor.setPosition(std::clamp(state.cursorPosition, 0, std::max(last, 0)), QTextCursor::KeepAnchor);
+    ui->Text1->setTextCursor(cursor);
+
+    ui->Text1->verticalScrollBar()->setValue(state.verticalScroll);
+    ui->Label1->setText(state.statusText);
+
+    submitPending = false;
+    editTransactionOpen = false;
+
+    ui->Text1->setFocus(Qt::OtherFocusReason);
+    ui->Text1->ensureCursorVisible();
+
+    UpdatePredictiveText();
+
+    ignoreTextBlocker.unblock();
+    wordOperatorBlocker.unblock();
+    padBlocker.unblock();
+}
+
+void MainWindow::SaveUndoState()
+{
+    undoStack.append(CaptureUndoState());
+    TrimToLimit(undoStack);
+    redoStack.clear();
+    UpdateUndoRedoActions();
+}
+
+void MainWindow::BeginUndoEditTransaction()
+{
+    if (editTransactionOpen)
+        return;
+    SaveUndoState();
+    editTransactionOpen = true;
+}
+
+void MainWindow::UndoPadState()
+{
+    if (undoStack.isEmpty() || solveRunning || busy)
+        return;
+    UndoState current = CaptureUndoState();
+    const UndoState previous = undoStack.takeLast();
+    redoStack.append(std::move(current));
+    TrimToLimit(redoStack);
+    RestoreUndoState(previous);
+    UpdateUndoRedoActions();
+}
+
+void MainWindow::RedoPadState()
+{
+    if (redoStack.isEmpty() || solveRunning || busy)
+        return;
+    UndoState current = CaptureUndoState();
+    const UndoState next = redoStack.takeLast();
+    undoStack.append(std::move(current));
+    TrimToLimit(undoStack);
+    RestoreUndoState(next);
+    UpdateUndoRedoActions();
+}
+
+void MainWindow::UpdateUndoRedoActions()
+{
+    ui->actionUndo->setEnabled(!undoStack.isEmpty());
+    ui->actionRedo->setEnabled(!redoStack.isEmpty());
+}
+
+void MainWindow::UpdateUndoHistoryValueFormat()
+{
+    for (QList<UndoState>* stack : {&undoStack, &redoStack}) {
+        for (UndoState& state : *stack)
+            state.valueFormat = numberFormat;
+    }
+}
+
+void MainWindow::UpdateUndoHistoryIgnoreText()
+{
+    const bool checked = ui->actionIgnore_Text_When_Cannot_Solve->isChecked();
+    for (QList<UndoState>* stack : {&undoStack, &redoStack}) {
+        for (UndoState& state : *stack)
+            state.ignoreTextWhenCannotSolve = checked;
+    }
+}
+
+void MainWindow::UpdateUndoHistoryWordOperators()
+{
+    const bool checked = ui->actionUse_Word_Oporators->isChecked();
+    for (QList<UndoState>* stack : {&undoStack, &redoStack}) {
+        for (UndoState& state : *stack)
+            state.useWordOperators = checked;
+    }
+}

@@ -1,0 +1,48 @@
+// Expression submission: the last resort of the dispatcher answers a plain
+// expression in bold on the next line and makes it the new ANS.
+
+#include "pad/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+void MainWindow::HandleExpressionSubmission(QString expression)
+{
+    QString resultText;
+    bool ok = false;
+    double value = 0.0;
+    bool isNumeric = false;
+    QString newAnsText;
+    if (EvaluateDateTimeExpression(expression, resultText, ok, value, isNumeric, newAnsText)) {
+        // The date and time language owns the line: no second opinion.
+        if (!ok) {
+            ui->Label1->setText(QStringLiteral("Cannot Solve"));
+            InsertCannotSolveLine();
+            return;
+        }
+        if (isNumeric) {
+            ans = value;
+            ansText.clear();
+            ansIsDateTime = false;
+        } else if (!newAnsText.isEmpty()) {
+            ansText = newAnsText;
+            ansIsDateTime = true;
+        }
+        ui->Label1->setText(QStringLiteral("Value = ") + resultText);
+        InsertCommandResult(resultText, true);
+        return;
+    }
+
+    QString processedText;
+    const double result = EvaluateExpression(expression, ok, processedText);
+    if (!ok) {
+        ui->Label1->setText(QStringLiteral("Cannot Solve"));
+        InsertCannotSolveLine();
+        return;
+    }
+    ans = result;
+    ansText.clear();
+    ansIsDateTime = false;
+    const QString answer = FormatAnswer(result);
+    ui->Label1->setText(QStringLiteral("Value = ") + answer);
+    InsertCommandResult(answer, true);
+}

@@ -1,0 +1,7 @@
+#include "tools/StorageDiagnostics.h"
+
+// The self-test does not exist yet.
+bool RunTravokStorageDiagnostics(QWidget*)
+{
+    return false;
+}

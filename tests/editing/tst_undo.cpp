@@ -1,0 +1,384 @@
+#include "pad/mainwindow.h"
+#include "support/testsupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+struct MainWindowTestAccess
+{
+    static QList<MainWindow::UndoState>& undoStack(MainWindow& window) { return window.undoStack; }
+    static QList<MainWindow::UndoState>& redoStack(MainWindow& window) { return window.redoStack; }
+    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
+    static double ans(const MainWindow& window) { return window.ans; }
+    static QString numberFormat(const MainWindow& window) { return window.numberFormat; }
+    static void setNumberFormat(MainWindow& window, const QString& format) { window.numberFormat = format; }
+    static bool& busy(MainWindow& window) { return window.busy; }
+    static bool& solveRunning(MainWindow& window) { return window.solveRunning; }
+};
+
+using Access = MainWindowTestAccess;
+
+class UndoTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void oneEnterIsOneStep();
+    void stepsTakenByKeys_data();
+    void stepsTakenByKeys();
+    void enterOnUnchangedLineIsItsOwnStep();
+    void undoAndRedoAcrossAnswersAndCommands_data();
+    void undoAndRedoAcrossAnswersAndCommands();
+    void stackKeepsTheNewestHundred();
+    void redoLimitedToo();
+    void newSaveEmptiesRedo();
+    void nothingHappens_data();
+    void nothingHappens();
+    void boldRangesClippedOnRestore_data();
+    void boldRangesClippedOnRestore();
+    void boldAcrossLinesIsOneRangePerLine();
+    void restoresStatusOptionsAndCursor();
+    void snapshotsDoNotFollowLiveState();
+    void historyRewriting();
+    void actionsFollowTheStacks();
+
+private:
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
+
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<TestSupport::Pad> pad;
+};
+
+void UndoTest::init()
+{
+    window = TestSupport::createWindow();
+    pad = std::make_unique<TestSupport::Pad>(window.get());
+}
+
+void UndoTest::cleanup()
+{
+    pad.reset();
+    window.reset();
+}
+
+void UndoTest::oneEnterIsOneStep()
+{
+    pad->submit(QStringLiteral("1+2"));
+    QCOMPARE(Access::undoStack(*window).size(), 1);
+    pad->key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pad->text(), QString());
+    QCOMPARE(Access::ans(*window), 0.0);
+    pad->key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(pad->text(), QStringLiteral("1+2\n3\n"));
+    QCOMPARE(pad->boldRuns(), QStringList{"3"});
+    QCOMPARE(Access::ans(*window), 3.0);
+}
+
+void UndoTest::stepsTakenByKeys_data()
+{
+    // Each entry is typed text, or a key written as "<name>".
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("steps");
+
+    QTest::newRow("a run of typing") << QStringList{"abc"} << 1;
+    QTest::newRow("typing and its Enter") << QStringList{"1+2", "<Return>"} << 1;
+    QTest::newRow("Enter with nothing typed") << QStringList{"<Return>"} << 1;
+    QTest::newRow("two Enters in a row") << QStringList{"<Return>", "<Return>"} << 2;
+    QTest::newRow("typing after an Enter") << QStringList{"1", "<Return>", "2"} << 2;
+    QTest::newRow("Shift+Enter stays in the run") << QStringList{"1", "<Shift+Return>", "2"} << 1;
+    QTest::newRow("Backspace opens a run") << QStringList{"1", "<Return>", "<Backspace>"} << 2;
+    QTest::newRow("arrows open nothing") << QStringList{"<Left>", "<Home>", "<F5>"} << 0;
+    QTest::newRow("Ctrl+A opens nothing") << QStringList{"<Ctrl+A>"} << 0;
+}
+
+void UndoTest::stepsTakenByKeys()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(int, steps);
+
+    static const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> named = {
+        {"<Return>", {Qt::Key_Return, Qt::NoModifier}},
+        {"<Shift+Return>", {Qt::Key_Return, Qt::ShiftModifier}},
+        {"<Backspace>", {Qt::Key_Backspace, Qt::NoModifier}},
+        {"<Left>", {Qt::Key_Left, Qt::NoModifier}},
+        {"<Home>", {Qt::Key_Home, Qt::NoModifier}},
+        {"<F5>", {Qt::Key_F5, Qt::NoModifier}},
+        {"<Ctrl+A>", {Qt::Key_A, Qt::ControlModifier}},
+    };
+    for (const QString& key : keys) {
+        if (named.contains(key))
+            pad->key(named.value(key).first, named.value(key).second);
+        else
+            pad->type(key);
+    }
+    QCOMPARE(Access::undoStack(*window).size(), steps);
+}
+
+void UndoTest::enterOnUnchangedLineIsItsOwnStep()
+{
+    pad->submit(QStringLiteral("1+2"));
+    QTextCursor cursor = pad->editor()->textCursor();
+    cursor.setPosition(3);
+    pad->editor()->setTextCursor(cursor);
+    pad->enter();
+    QCOMPARE(pad->text(), QStringLiteral("1+2\n3\n\n3\n"));
+    QCOMPARE(Access::undoStack(*window).size(), 2);
+    pad->key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pad->text(), QStringLiteral("1+2\n3\n"));
+}
+
+void UndoTest::undoAndRedoAcrossAnswersAndCommands_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("undos");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("ans");
+    QTest::addColumn<QString>("format");
+
+    const QStringList lines{"2*3", "FORMAT = 0", "ANS+1", "VARS"};
+    QTest::newRow("nothing undone") << lines << 0 << "2*3\n6\nFORMAT = 0\nANS+1\n7\nVARS\n-No Variables-\n"
+                                    << 7.0 << "0";
+    QTest::newRow("the variable list") << lines << 1 << "2*3\n6\nFORMAT = 0\nANS+1\n7\n" << 7.0 << "0";
+    QTest::newRow("the answer and ANS") << lines << 2 << "2*3\n6\nFORMAT = 0\n" << 6.0 << "0";
+    QTest::newRow("a typed FORMAT") << lines << 3 << "2*3\n6\n" << 6.0 << "";
+    QTest::newRow("everything") << lines << 4 << "" << 0.0 << "";
+    QTest::newRow("more undos than steps") << lines << 9 << "" << 0.0 << "";
+}
+
+void UndoTest::undoAndRedoAcrossAnswersAndCommands()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, undos);
+    QFETCH(QString, text);
+    QFETCH(double, ans);
+    QFETCH(QString, format);
+
+    for (const QString& line : lines)
+        pad->submit(line);
+    const QString full = pad->text();
+    const QStringList fullBold = pad->boldRuns();
+    for (int i = 0; i < undos; ++i)
+        window->UndoPadState();
+    QCOMPARE(pad->text(), text);
+    QCOMPARE(Access::ans(*window), ans);
+    QCOMPARE(Access::numberFormat(*window), format);
+
+    for (int i = 0; i < undos; ++i)
+        window->RedoPadState();
+    QCOMPARE(pad->text(), full);
+    QCOMPARE(pad->boldRuns(), fullBold);
+    QCOMPARE(Access::numberFormat(*window), QStringLiteral("0"));
+}
+
+void UndoTest::stackKeepsTheNewestHundred()
+{
+    for (int i = 0; i <= MainWindow::MaximumUndoStates; ++i) {
+        pad->editor()->setPlainText(QString::number(i));
+        window->SaveUndoState();
+    }
+    QCOMPARE(Access::undoStack(*window).size(), 100);
+    QCOMPARE(Access::undoStack(*window).first().text, QStringLiteral("1"));
+    QCOMPARE(Access::undoStack(*window).last().text, QStringLiteral("100"));
+}
+
+void UndoTest::redoLimitedToo()
+{
+    for (int i = 0; i < 150; ++i) {
+        pad->editor()->setPlainText(QString::number(i));
+        window->SaveUndoState();
+    }
+    for (int i = 0; i < 150; ++i)
+        window->UndoPadState();
+    QCOMPARE(Access::undoStack(*window).size(), 0);
+    QCOMPARE(Access::redoStack(*window).size(), 100);
+    QCOMPARE(pad->text(), QStringLiteral("50"));
+}
+
+void UndoTest::newSaveEmptiesRedo()
+{
+    pad->submit(QStringLiteral("1"));
+    pad->submit(QStringLiteral("2"));
+    window->UndoPadState();
+    QCOMPARE(Access::redoStack(*window).size(), 1);
+    window->SaveUndoState();
+    QVERIFY(Access::redoStack(*window).isEmpty());
+
+    window->UndoPadState();
+    window->RedoPadState();
+    QVERIFY(Access::redoStack(*window).isEmpty());
+    window->UndoPadState();
+    window->UndoPadState();
+    window->RedoPadState();
+    QCOMPARE(Access::redoStack(*window).size(), 1);
+    window->SaveUndoState();
+    QVERIFY(Access::redoStack(*window).isEmpty());
+}
+
+void UndoTest::nothingHappens_data()
+{
+    QTest::addColumn<QString>("guard");
+    QTest::newRow("empty history") << "";
+    QTest::newRow("solve running") << "solve";
+    QTest::newRow("menu command running") << "busy";
+}
+
+void UndoTest::nothingHappens()
+{
+    QFETCH(QString, guard);
+    if (!guard.isEmpty()) {
+        pad->submit(QStringLiteral("1+1"));
+        window->UndoPadState();
+        pad->submit(QStringLiteral("3"));
+        window->UndoPadState();
+        window->RedoPadState();
+    }
+    const QString text = pad->text();
+    const qsizetype undos = Access::undoStack(*window).size();
+    const qsizetype redos = Access::redoStack(*window).size();
+    pad->statusLabel()->setText(QStringLiteral("status"));
+    Access::busy(*window) = guard == QLatin1String("busy");
+    Access::solveRunning(*window) = guard == QLatin1String("solve");
+
+    window->UndoPadState();
+    window->RedoPadState();
+    pad->key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pad->text(), text);
+    QCOMPARE(Access::undoStack(*window).size(), undos);
+    QCOMPARE(Access::redoStack(*window).size(), redos);
+    QCOMPARE(pad->status(), QStringLiteral("status"));
+    Access::busy(*window) = false;
+    Access::solveRunning(*window) = false;
+}
+
+void UndoTest::boldRangesClippedOnRestore_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QStringList>("bold");
+
+    QTest::newRow("inside") << 1 << 2 << QStringList{"bc"};
+    QTest::newRow("reaching past the end") << 2 << 50 << QStringList{"c"};
+    QTest::newRow("starting past the end") << 5 << 2 << QStringList{};
+    QTest::newRow("huge length") << 0 << std::numeric_limits<int>::max() << QStringList{"abc"};
+}
+
+void UndoTest::boldRangesClippedOnRestore()
+{
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QStringList, bold);
+
+    MainWindow::UndoState state;
+    state.text = QStringLiteral("abc");
+    state.boldRanges.append({start, length});
+    window->RestoreUndoState(state);
+    QCOMPARE(pad->text(), QStringLiteral("abc"));
+    QCOMPARE(pad->boldRuns(), bold);
+}
+
+void UndoTest::boldAcrossLinesIsOneRangePerLine()
+{
+    pad->editor()->setPlainText(QStringLiteral("x\nab\ncd"));
+    QTextCursor cursor(pad->editor()->document());
+    cursor.setPosition(2);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.mergeCharFormat(bold);
+
+    const MainWindow::UndoState state = window->CaptureUndoState();
+    QCOMPARE(state.boldRanges.size(), 2);
+    QCOMPARE(state.boldRanges.at(0).start, 2);
+    QCOMPARE(state.boldRanges.at(0).length, 2);
+    QCOMPARE(state.boldRanges.at(1).start, 5);
+    QCOMPARE(state.boldRanges.at(1).length, 2);
+
+    pad->editor()->setPlainText(QStringLiteral("other"));
+    window->RestoreUndoState(state);
+    QCOMPARE(pad->boldRuns(), (QStringList{"ab", "cd"}));
+}
+
+void UndoTest::restoresStatusOptionsAndCursor()
+{
+    pad->submit(QStringLiteral("1+2"));
+    pad->type(QStringLiteral("45"));
+    QTextCursor cursor = pad->editor()->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    pad->editor()->setTextCursor(cursor);
+    pad->statusLabel()->setText(QStringLiteral("before"));
+    Access::variables(*window).insert(QStringLiteral("Y"), 2.0);
+    const MainWindow::UndoState state = window->CaptureUndoState();
+
+    action("actionUse_Word_Oporators")->setChecked(false);
+    action("actionIgnore_Text_When_Cannot_Solve")->setChecked(false);
+    pad->editor()->setPlainText(QString());
+    pad->statusLabel()->setText(QStringLiteral("after"));
+    Access::variables(*window).clear();
+
+    window->RestoreUndoState(state);
+    QCOMPARE(pad->text(), QStringLiteral("1+2\n3\n45"));
+    QCOMPARE(pad->status(), QStringLiteral("before"));
+    QVERIFY(action("actionUse_Word_Oporators")->isChecked());
+    QVERIFY(action("actionIgnore_Text_When_Cannot_Solve")->isChecked());
+    QCOMPARE(pad->editor()->textCursor().anchor(), 1);
+    QCOMPARE(pad->editor()->textCursor().position(), 3);
+    QCOMPARE(Access::variables(*window).value(QStringLiteral("Y")), 2.0);
+    QCOMPARE(window->PadText(), pad->text());
+}
+
+void UndoTest::snapshotsDoNotFollowLiveState()
+{
+    pad->type(QStringLiteral("7"));
+    Access::variables(*window).insert(QStringLiteral("A"), 1.0);
+    window->SaveUndoState();
+    pad->type(QStringLiteral("8"));
+    Access::variables(*window).insert(QStringLiteral("A"), 9.0);
+    const MainWindow::UndoState& stored = Access::undoStack(*window).last();
+    QCOMPARE(stored.text, QStringLiteral("7"));
+    QCOMPARE(stored.variables.value(QStringLiteral("A")), 1.0);
+}
+
+void UndoTest::historyRewriting()
+{
+    pad->submit(QStringLiteral("1"));
+    pad->submit(QStringLiteral("2"));
+    window->UndoPadState();
+    Access::setNumberFormat(*window, QStringLiteral("0.0"));
+    action("actionIgnore_Text_When_Cannot_Solve")->setChecked(false);
+    action("actionUse_Word_Oporators")->setChecked(false);
+    window->UpdateUndoHistoryValueFormat();
+    window->UpdateUndoHistoryIgnoreText();
+    window->UpdateUndoHistoryWordOperators();
+    for (QList<MainWindow::UndoState>* stack : {&Access::undoStack(*window), &Access::redoStack(*window)}) {
+        QVERIFY(!stack->isEmpty());
+        for (const MainWindow::UndoState& state : *stack) {
+            QCOMPARE(state.valueFormat, QStringLiteral("0.0"));
+            QVERIFY(!state.ignoreTextWhenCannotSolve);
+            QVERIFY(!state.useWordOperators);
+        }
+    }
+    window->UndoPadState();
+    QCOMPARE(Access::numberFormat(*window), QStringLiteral("0.0"));
+    QVERIFY(!action("actionUse_Word_Oporators")->isChecked());
+}
+
+void UndoTest::actionsFollowTheStacks()
+{
+    QVERIFY(!action("actionUndo")->isEnabled());
+    QVERIFY(!action("actionRedo")->isEnabled());
+    pad->submit(QStringLiteral("1"));
+    QVERIFY(action("actionUndo")->isEnabled());
+    QVERIFY(!action("actionRedo")->isEnabled());
+    window->UndoPadState();
+    QVERIFY(!action("actionUndo")->isEnabled());
+    QVERIFY(action("actionRedo")->isEnabled());
+}
+
+SUMVELLE_TEST_MAIN(UndoTest)
+#include "tst_undo.moc"

@@ -1,0 +1,288 @@
+#include "pad/mainwindow.h"
+#include "support/testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+struct MainWindowTestAccess
+{
+    static qsizetype undoSteps(const MainWindow& window) { return window.undoStack.size(); }
+    static double ans(const MainWindow& window) { return window.ans; }
+    static void setSolveRunning(MainWindow& window, bool running) { window.solveRunning = running; }
+    static bool solveCancelRequested(const MainWindow& window) { return window.solveCancelRequested; }
+};
+
+// One step of typing: text to type, or a key with its modifiers.
+struct Keystroke
+{
+    QString text;
+    int key = 0;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+Q_DECLARE_METATYPE(QList<Keystroke>)
+
+namespace {
+
+Keystroke Text(const QString& text)
+{
+    return {text, 0, Qt::NoModifier};
+}
+
+Keystroke Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    return {QString(), key, modifiers};
+}
+
+Keystroke Enter()
+{
+    return Key(Qt::Key_Return);
+}
+
+void Play(const TestSupport::Pad& pad, const QList<Keystroke>& keys)
+{
+    for (const Keystroke& stroke : keys) {
+        if (stroke.key == 0)
+            pad.type(stroke.text);
+        else
+            pad.key(Qt::Key(stroke.key), stroke.modifiers);
+    }
+}
+
+} // namespace
+
+class PadDriverTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void typing_data();
+    void typing();
+    void closingParentheses_data();
+    void closingParentheses();
+    void equationBlockStatus_data();
+    void equationBlockStatus();
+    void enterWithCommandModifiersWaitsForNothing_data();
+    void enterWithCommandModifiersWaitsForNothing();
+    void typingWhileSolvingOnlyCancels();
+    void contextMenuWithoutChangeLeavesNoUndoStep();
+
+private:
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<TestSupport::Pad> pad;
+};
+
+void PadDriverTest::init()
+{
+    window = TestSupport::createWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    pad = std::make_unique<TestSupport::Pad>(window.get());
+    pad->editor()->setFocus();
+}
+
+void PadDriverTest::cleanup()
+{
+    pad.reset();
+    window.reset();
+}
+
+void PadDriverTest::typing_data()
+{
+    QTest::addColumn<QList<Keystroke>>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("bold");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("answer in bold on the next line")
+        << QList<Keystroke>{Text("1+2"), Enter()} << "1+2\n3\n" << QStringList{"3"} << "Value = 3";
+    QTest::newRow("Enter inside a line submits the whole line")
+        << QList<Keystroke>{Text("12+34"), Key(Qt::Key_Left), Key(Qt::Key_Left), Key(Qt::Key_Left), Enter()}
+        << "12+34\n46\n" << QStringList{"46"} << "Value = 46";
+    QTest::newRow("keypad Enter submits")
+        << QList<Keystroke>{Text("2*5"), Key(Qt::Key_Enter, Qt::KeypadModifier)} << "2*5\n10\n"
+        << QStringList{"10"} << "Value = 10";
+    QTest::newRow("operator at the start of the next line continues the answer")
+        << QList<Keystroke>{Text("1+2"), Enter(), Text("*2"), Enter()} << "1+2\n3*2\n6\n"
+        << QStringList{"3", "6"} << "Value = 6";
+    QTest::newRow("division sign continues too")
+        << QList<Keystroke>{Text("8"), Enter(), Text(QStringLiteral("\u00f72"))} << "8\n8\u00f72"
+        << QStringList{"8"} << "";
+    QTest::newRow("operator on the first line is ordinary text")
+        << QList<Keystroke>{Text("+5"), Enter()} << "+5\n5\n" << QStringList{"5"} << "Value = 5";
+    QTest::newRow("operator after text on the line is ordinary text")
+        << QList<Keystroke>{Text("1+2"), Enter(), Text("4"), Text("+1")} << "1+2\n3\n4+1"
+        << QStringList{"3"} << "";
+    QTest::newRow("Shift+Enter never submits")
+        << QList<Keystroke>{Text("1+2"), Key(Qt::Key_Return, Qt::ShiftModifier), Text("4")} << "1+2\n4"
+        << QStringList{} << "";
+    QTest::newRow("Enter on an empty line submits nothing")
+        << QList<Keystroke>{Enter(), Enter()} << "\n\n" << QStringList{} << "";
+    QTest::newRow("failed line answers in normal weight")
+        << QList<Keystroke>{Text("1+"), Enter()} << "1+\n-Cannot Solve-\n" << QStringList{} << "Cannot Solve";
+    QTest::newRow("Undo takes back the line and its answer")
+        << QList<Keystroke>{Text("1+2"), Enter(), Key(Qt::Key_Z, Qt::ControlModifier)} << ""
+        << QStringList{} << "";
+    QTest::newRow("Redo brings them back")
+        << QList<Keystroke>{Text("1+2"), Enter(), Key(Qt::Key_Z, Qt::ControlModifier),
+                            Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier)}
+        << "1+2\n3\n" << QStringList{"3"} << "Value = 3";
+}
+
+void PadDriverTest::typing()
+{
+    QFETCH(QList<Keystroke>, keys);
+    QFETCH(QString, text);
+    QFETCH(QStringList, bold);
+    QFETCH(QString, status);
+
+    Play(*pad, keys);
+    QCOMPARE(pad->text(), text);
+    QCOMPARE(pad->boldRuns(), bold);
+    QCOMPARE(pad->status(), status);
+}
+
+void PadDriverTest::closingParentheses_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("submitted");
+
+    QTest::newRow("one open parenthesis") << "2*(3+4" << "2*(3+4)";
+    QTest::newRow("two open parentheses") << "((1+2" << "((1+2))";
+    QTest::newRow("balanced line") << "(1+2)*3" << "(1+2)*3";
+    QTest::newRow("stray closing parenthesis stops") << "2)+(1" << "2)+(1";
+    QTest::newRow("closing more than opened") << "f(2))" << "f(2))";
+    QTest::newRow("parenthesis in double quotes") << "\"(\" (1" << "\"(\" (1)";
+    QTest::newRow("parenthesis in apostrophes") << "'(' (1" << "'(' (1)";
+    QTest::newRow("other quote does not end it") << "\"'(\" (1" << "\"'(\" (1)";
+    QTest::newRow("escaped quote does not end it") << "\"\\\"(\" (2" << "\"\\\"(\" (2)";
+    QTest::newRow("two backslashes end it") << "\"\\\\\" (2" << "\"\\\\\" (2)";
+    QTest::newRow("unclosed quote hides the rest") << "\"\\\" (2" << "\"\\\" (2";
+}
+
+void PadDriverTest::closingParentheses()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, submitted);
+
+    pad->submit(typed);
+    const QStringList lines = pad->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), submitted);
+    // The answer or the reply follows on the next line, never on this one.
+    QVERIFY(lines.size() >= 3);
+    QVERIFY(!lines.at(1).isEmpty());
+}
+
+void PadDriverTest::equationBlockStatus_data()
+{
+    QTest::addColumn<QList<Keystroke>>("keys");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("brace opened")
+        << QList<Keystroke>{Text("{")} << "Equation block open" << "{";
+    QTest::newRow("Enter inside an open block submits nothing")
+        << QList<Keystroke>{Text("{"), Enter(), Text("1+1"), Enter()} << "Equation block open" << "{\n1+1\n";
+    QTest::newRow("closing brace makes the block ready")
+        << QList<Keystroke>{Text("{"), Enter(), Text("x+y=3"), Enter(), Text("x-y=1"), Enter(), Text("}")}
+        << "Equation block ready: 2 equation(s)" << "{\nx+y=3\nx-y=1\n}";
+    QTest::newRow("empty lines are not counted")
+        << QList<Keystroke>{Text("{"), Enter(), Enter(), Text("x=3"), Enter(), Text("}")}
+        << "Equation block ready: 1 equation(s)" << "{\n\nx=3\n}";
+    QTest::newRow("one expression in braces is evaluated")
+        << QList<Keystroke>{Text("{"), Enter(), Text("2+3"), Enter(), Text("}"), Enter()} << "Value = 5"
+        << "{\n2+3\n}\n5\n";
+    QTest::newRow("closing brace without a block")
+        << QList<Keystroke>{Text("}"), Enter()} << "Invalid equation block" << "}\n";
+    QTest::newRow("blank block is no block")
+        << QList<Keystroke>{Text("{"), Enter(), Text("  "), Enter(), Text("}"), Enter()}
+        << "Invalid equation block" << "{\n  \n}\n";
+    QTest::newRow("moving the cursor into the block reports it open")
+        << QList<Keystroke>{Text("{"), Enter(), Text("7"), Enter(), Text("}"), Enter(), Key(Qt::Key_Up),
+                            Key(Qt::Key_Up)}
+        << "Equation block open" << "{\n7\n}\n7\n";
+}
+
+void PadDriverTest::equationBlockStatus()
+{
+    QFETCH(QList<Keystroke>, keys);
+    QFETCH(QString, status);
+    QFETCH(QString, text);
+
+    Play(*pad, keys);
+    QCOMPARE(pad->status(), status);
+    QCOMPARE(pad->text(), text);
+}
+
+void PadDriverTest::enterWithCommandModifiersWaitsForNothing_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Ctrl+Return") << int(Qt::ControlModifier);
+    QTest::newRow("Alt+Return") << int(Qt::AltModifier);
+    QTest::newRow("Meta+Return") << int(Qt::MetaModifier);
+    QTest::newRow("Ctrl+Shift+Return") << int(Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+void PadDriverTest::enterWithCommandModifiersWaitsForNothing()
+{
+    // The editor inserts no newline for these, so the next keystroke must
+    // not be taken for the newline of an Enter.
+    QFETCH(int, modifiers);
+    pad->type(QStringLiteral("1+2"));
+    const qsizetype steps = MainWindowTestAccess::undoSteps(*window);
+    pad->enter(Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps);
+    pad->type(QStringLiteral("5"));
+    QCOMPARE(pad->text(), QStringLiteral("1+25"));
+    QCOMPARE(pad->boldRuns(), QStringList());
+}
+
+void PadDriverTest::typingWhileSolvingOnlyCancels()
+{
+    MainWindowTestAccess::setSolveRunning(*window, true);
+    pad->type(QStringLiteral("1+2"));
+    pad->enter();
+    QCOMPARE(pad->text(), QStringLiteral("1+2\n"));
+    QVERIFY(MainWindowTestAccess::solveCancelRequested(*window));
+    QCOMPARE(MainWindowTestAccess::undoSteps(*window), 0);
+    QCOMPARE(pad->status(), QString());
+}
+
+void PadDriverTest::contextMenuWithoutChangeLeavesNoUndoStep()
+{
+    pad->submit(QStringLiteral("1+2"));
+    pad->editor()->selectAll();
+    const qsizetype steps = MainWindowTestAccess::undoSteps(*window);
+    QAction* undo = window->findChild<QAction*>(QStringLiteral("actionUndo"));
+    const bool undoEnabled = undo->isEnabled();
+
+    bool menuShown = false;
+    QTimer::singleShot(0, this, [&menuShown]() {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menuShown = true;
+            menu->close();
+        }
+    });
+    QWidget* viewport = pad->editor()->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(viewport, &event);
+
+    QVERIFY(menuShown);
+    QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps);
+    QCOMPARE(undo->isEnabled(), undoEnabled);
+    // The transaction that the menu opened is closed again: the next typing
+    // takes a snapshot of its own.
+    pad->key(Qt::Key_End, Qt::ControlModifier);
+    pad->type(QStringLiteral("4"));
+    QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps + 1);
+}
+
+SUMVELLE_TEST_MAIN(PadDriverTest)
+#include "tst_paddriver.moc"

@@ -1,0 +1,116 @@
+#include "pad/mainwindow.h"
+#include "support/testsupport.h"
+
+#include <QPlainTextEdit>
+
+struct MainWindowTestAccess
+{
+    static double ans(const MainWindow& window) { return window.ans; }
+    static void setDateTimeAnswer(MainWindow& window, const QString& text)
+    {
+        window.ansText = text;
+        window.ansIsDateTime = true;
+    }
+    static QString ansText(const MainWindow& window) { return window.ansText; }
+    static bool ansIsDateTime(const MainWindow& window) { return window.ansIsDateTime; }
+};
+
+class SubmissionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void answers_data();
+    void answers();
+    void numericAnswerForgetsDateAnswer();
+    void failedLineKeepsAns();
+    void replyGoesBeforeTheFollowingLine();
+
+private:
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<TestSupport::Pad> pad;
+};
+
+void SubmissionTest::init()
+{
+    window = TestSupport::createWindow();
+    pad = std::make_unique<TestSupport::Pad>(window.get());
+}
+
+void SubmissionTest::cleanup()
+{
+    pad.reset();
+    window.reset();
+}
+
+void SubmissionTest::answers_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("lastReply");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<double>("ans");
+
+    QTest::newRow("sum") << QStringList{"1+2"} << "3" << true << "Value = 3" << 3.0;
+    QTest::newRow("ANS after a numeric answer") << QStringList{"1+2", "ANS*2"} << "6" << true << "Value = 6" << 6.0;
+    QTest::newRow("ans in lower case") << QStringList{"10", "ans/4"} << "2.5" << true << "Value = 2.5" << 2.5;
+    QTest::newRow("syntax error") << QStringList{"2*"} << "-Cannot Solve-" << false << "Cannot Solve" << 0.0;
+    QTest::newRow("division by zero") << QStringList{"7", "1/0"} << "-Cannot Solve-" << false << "Cannot Solve"
+                                      << 7.0;
+}
+
+void SubmissionTest::answers()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, lastReply);
+    QFETCH(bool, bold);
+    QFETCH(QString, status);
+    QFETCH(double, ans);
+
+    for (const QString& line : lines)
+        pad->submit(line);
+    const QStringList padLines = pad->text().split(QLatin1Char('\n'));
+    QCOMPARE(padLines.at(padLines.size() - 2), lastReply);
+    QCOMPARE(padLines.last(), QString());
+    QCOMPARE(pad->boldRuns().contains(lastReply), bold);
+    QCOMPARE(pad->status(), status);
+    QCOMPARE(MainWindowTestAccess::ans(*window), ans);
+}
+
+void SubmissionTest::numericAnswerForgetsDateAnswer()
+{
+    MainWindowTestAccess::setDateTimeAnswer(*window, QStringLiteral("1:30"));
+    pad->submit(QStringLiteral("4*4"));
+    QCOMPARE(MainWindowTestAccess::ans(*window), 16.0);
+    QCOMPARE(MainWindowTestAccess::ansText(*window), QString());
+    QVERIFY(!MainWindowTestAccess::ansIsDateTime(*window));
+}
+
+void SubmissionTest::failedLineKeepsAns()
+{
+    pad->submit(QStringLiteral("5"));
+    MainWindowTestAccess::setDateTimeAnswer(*window, QStringLiteral("2:30 PM"));
+    pad->submit(QStringLiteral("5+"));
+    QCOMPARE(MainWindowTestAccess::ans(*window), 5.0);
+    QCOMPARE(MainWindowTestAccess::ansText(*window), QStringLiteral("2:30 PM"));
+    QVERIFY(MainWindowTestAccess::ansIsDateTime(*window));
+}
+
+void SubmissionTest::replyGoesBeforeTheFollowingLine()
+{
+    // Re-running a line in the middle of the pad puts its answer right
+    // under it; the lines below move down.
+    pad->editor()->setPlainText(QStringLiteral("2+2\nnext"));
+    QTextCursor cursor = pad->editor()->textCursor();
+    cursor.setPosition(3);
+    pad->editor()->setTextCursor(cursor);
+    pad->enter();
+    QCOMPARE(pad->text(), QStringLiteral("2+2\n4\n\nnext"));
+    QCOMPARE(pad->boldRuns(), QStringList{"4"});
+}
+
+SUMVELLE_TEST_MAIN(SubmissionTest)
+#include "tst_submission.moc"
