@@ -138,8 +138,6 @@ public:
                                     bool& reservedName, bool& ok, double& value);
     bool HandleComparisonSubmission(QString line);
     void HandleEquationSet(QList<QString> equations);
-    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok,
-                                    double& value, bool& isNumeric, QString& ansText);
     void UpdateDocumentWindowTitle();
     QString ExpandUnitConversions(QString line);
     QStringList GetUnitConversionVocabulary();
