@@ -3,7 +3,7 @@
 #include "pad/mainwindow.h"
 
 #include <QAction>
-#include <QStringList>
+#include "corpus.h"
 
 struct MainWindowTestAccess
 {
@@ -17,20 +17,11 @@ struct MainWindowTestAccess
     }
 };
 
-// Typical pad lines, then lines with variables, ANS, word operators and
+// The typical pad lines, then lines with variables, ANS, word operators and
 // number words. One iteration handles one line, so times are per line.
 static const QStringList& Corpus()
 {
-    static const QStringList lines = {
-        QStringLiteral("12.5*4 + 3^2 - 7/2"),
-        QStringLiteral("SQRT(144) + ABS(-3.5) * 2"),
-        QStringLiteral("(1+2)(3+4) - 5!"),
-        QStringLiteral("SIN(PI/6) + COS(PI/3) + TAN(0.25)"),
-        QStringLiteral("ROUND(2, 1234.5678 / 3) + 10%"),
-        QStringLiteral("0x1F + 0b1010 * 0o17"),
-        QStringLiteral("AND(0xFF, 0x0F) + SHL(1, 10)"),
-        QStringLiteral("LOG(1000) * LN(EULER) + EXP(1.5)"),
-        QStringLiteral("1e3 / 2.5e-2 + .75 - 5."),
+    static const QStringList lines = TypicalLines() + QStringList{
         QStringLiteral("HEX(255)"),
         QStringLiteral("2x + 3x^2 - x/4"),
         QStringLiteral("PRICE * (1 + RATE) * 12"),

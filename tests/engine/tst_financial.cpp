@@ -1,3 +1,4 @@
+#include "support/numbers.h"
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
@@ -39,23 +40,6 @@ private:
     std::unique_ptr<MainWindow> window;
     double run(const QString& name, const QList<double>& arguments, bool& ok, bool& handled);
 };
-
-namespace {
-
-bool IsClose(double actual, double expected, double relativeTolerance)
-{
-    return std::abs(actual - expected) <= relativeTolerance * std::max(1.0, std::abs(expected));
-}
-
-QString Describe(const QString& name, const QList<double>& arguments)
-{
-    QStringList texts;
-    for (const double argument : arguments)
-        texts << QString::number(argument, 'g', 17);
-    return name + QLatin1Char('(') + texts.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
-
-} // namespace
 
 void FinancialTest::initTestCase()
 {
@@ -161,10 +145,10 @@ void FinancialTest::values()
     bool handled = false;
     const double value = run(name, arguments, ok, handled);
     QVERIFY(handled);
-    QVERIFY2(ok, qPrintable(Describe(name, arguments) + QStringLiteral(" failed")));
-    QVERIFY2(IsClose(value, expected, 1e-10),
+    QVERIFY2(ok, qPrintable(TestSupport::DescribeCall(name, arguments) + QStringLiteral(" failed")));
+    QVERIFY2(TestSupport::IsClose(value, expected, 1e-10),
              qPrintable(QStringLiteral("%1 = %2, expected %3")
-                            .arg(Describe(name, arguments))
+                            .arg(TestSupport::DescribeCall(name, arguments))
                             .arg(value, 0, 'g', 17)
                             .arg(expected, 0, 'g', 17)));
 }
@@ -275,7 +259,7 @@ void FinancialTest::failures()
     bool handled = false;
     const double value = window->RunFinancialFunction(name, arguments, ok, handled);
     QVERIFY2(handled, "a failing call of a financial name is still the family's");
-    QVERIFY2(!ok, qPrintable(Describe(name, arguments) + QStringLiteral(" = %1").arg(value, 0, 'g', 17)));
+    QVERIFY2(!ok, qPrintable(TestSupport::DescribeCall(name, arguments) + QStringLiteral(" = %1").arg(value, 0, 'g', 17)));
     QCOMPARE(value, 0.0);
 }
 
@@ -289,7 +273,7 @@ void FinancialTest::namesAreCaseInsensitive()
     QVERIFY(handled);
     QVERIFY(upperOk && lowerOk);
     QCOMPARE(lower, upper);
-    QVERIFY(IsClose(run("Irr", {-1000, 300, 400, 500}, lowerOk, handled), 0.088963394693349935, 1e-10));
+    QVERIFY(TestSupport::IsClose(run("Irr", {-1000, 300, 400, 500}, lowerOk, handled), 0.088963394693349935, 1e-10));
     QVERIFY(lowerOk);
 }
 
@@ -354,10 +338,10 @@ void FinancialTest::paymentSplitsIntoInterestAndPrincipal()
         const double interest = run("IPMT", {rate, double(period), periods, presentValue}, interestOk, handled);
         const double principal = run("PPMT", {rate, double(period), periods, presentValue}, principalOk, handled);
         QVERIFY(interestOk && principalOk);
-        QVERIFY(IsClose(interest + principal, payment, 1e-12));
+        QVERIFY(TestSupport::IsClose(interest + principal, payment, 1e-12));
         principalRepaid += principal;
     }
-    QVERIFY(IsClose(principalRepaid, presentValue, 1e-10));
+    QVERIFY(TestSupport::IsClose(principalRepaid, presentValue, 1e-10));
 }
 
 void FinancialTest::rateInvertsPayment_data()
@@ -395,7 +379,7 @@ void FinancialTest::presentValueInvertsFutureValue()
     QVERIFY(ok);
     const double present = run("PV", {0.05 / 12, 120, future, 100}, ok, handled);
     QVERIFY(ok);
-    QVERIFY(IsClose(present, 10000, 1e-12));
+    QVERIFY(TestSupport::IsClose(present, 10000, 1e-12));
 }
 
 // 10,000 values go through without recursion: -5000 now, then 9999 payments of 1.
@@ -409,7 +393,7 @@ void FinancialTest::tenThousandCashFlows()
     // -5000 + (1 - 1.001^-9999) / 0.001
     const double npv = run("NPV", QList<double>{0.001} + flows, ok, handled);
     QVERIFY(ok);
-    QVERIFY2(IsClose(npv, -4000.0456729732259, 1e-10), qPrintable(QString::number(npv, 'g', 17)));
+    QVERIFY2(TestSupport::IsClose(npv, -4000.0456729732259, 1e-10), qPrintable(QString::number(npv, 'g', 17)));
 
     // Root of -5000 + (1 - (1 + x)^-9999) / x
     const double irr = run("IRR", flows, ok, handled);
@@ -436,7 +420,7 @@ void FinancialTest::throughTheParser()
     bool ok = false;
     const double value = window->Eval(input, ok);
     QVERIFY2(ok, qPrintable(input));
-    QVERIFY2(IsClose(value, expected, 1e-10), qPrintable(QString::number(value, 'g', 17)));
+    QVERIFY2(TestSupport::IsClose(value, expected, 1e-10), qPrintable(QString::number(value, 'g', 17)));
 }
 
 void FinancialTest::failuresThroughTheParser_data()

@@ -1,3 +1,4 @@
+#include "support/numbers.h"
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
@@ -31,14 +32,6 @@ private:
 namespace {
 
 constexpr double Infinity = std::numeric_limits<double>::infinity();
-
-QString Describe(const QString& name, const QList<double>& arguments)
-{
-    QStringList texts;
-    for (const double argument : arguments)
-        texts << QString::number(argument, 'g', 17);
-    return name + QLatin1Char('(') + texts.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
 
 } // namespace
 
@@ -100,10 +93,10 @@ void GDTTest::values()
     bool handled = false;
     const double value = window->RunGDTFunction(name, arguments, ok, handled);
     QVERIFY(handled);
-    QVERIFY2(ok, qPrintable(Describe(name, arguments) + QStringLiteral(" failed")));
+    QVERIFY2(ok, qPrintable(TestSupport::DescribeCall(name, arguments) + QStringLiteral(" failed")));
     QVERIFY2(std::abs(value - expected) <= 1e-13 * std::max(1.0, std::abs(expected)),
              qPrintable(QStringLiteral("%1 = %2, expected %3")
-                            .arg(Describe(name, arguments))
+                            .arg(TestSupport::DescribeCall(name, arguments))
                             .arg(value, 0, 'g', 17)
                             .arg(expected, 0, 'g', 17)));
 }
@@ -153,7 +146,7 @@ void GDTTest::failures()
     bool handled = false;
     const double value = window->RunGDTFunction(name, arguments, ok, handled);
     QVERIFY2(handled, "a failing call of a GD&T name is still the family's");
-    QVERIFY2(!ok, qPrintable(Describe(name, arguments) + QStringLiteral(" = %1").arg(value, 0, 'g', 17)));
+    QVERIFY2(!ok, qPrintable(TestSupport::DescribeCall(name, arguments) + QStringLiteral(" = %1").arg(value, 0, 'g', 17)));
     QCOMPARE(value, 0.0);
 }
 

@@ -1,3 +1,4 @@
+#include "support/numbers.h"
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
@@ -42,19 +43,6 @@ namespace {
 
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 constexpr double TwoTo53 = 9007199254740992.0;
-
-bool IsClose(double actual, double expected, double relativeTolerance)
-{
-    return std::abs(actual - expected) <= relativeTolerance * std::max(1.0, std::abs(expected));
-}
-
-QString Describe(const QString& name, const QList<double>& arguments)
-{
-    QStringList texts;
-    for (const double argument : arguments)
-        texts << QString::number(argument, 'g', 17);
-    return name + QLatin1Char('(') + texts.join(QStringLiteral(", ")) + QLatin1Char(')');
-}
 
 QList<double> OneToTenThousand()
 {
@@ -145,10 +133,10 @@ void StatisticsTest::values()
     bool handled = false;
     const double value = window->RunStatisticsFunction(name, arguments, ok, handled);
     QVERIFY(handled);
-    QVERIFY2(ok, qPrintable(Describe(name, arguments) + QStringLiteral(" failed")));
-    QVERIFY2(IsClose(value, expected, 1e-12),
+    QVERIFY2(ok, qPrintable(TestSupport::DescribeCall(name, arguments) + QStringLiteral(" failed")));
+    QVERIFY2(TestSupport::IsClose(value, expected, 1e-12),
              qPrintable(QStringLiteral("%1 = %2, expected %3")
-                            .arg(Describe(name, arguments))
+                            .arg(TestSupport::DescribeCall(name, arguments))
                             .arg(value, 0, 'g', 17)
                             .arg(expected, 0, 'g', 17)));
 }
@@ -211,7 +199,7 @@ void StatisticsTest::failures()
     bool handled = false;
     const double value = window->RunStatisticsFunction(name, arguments, ok, handled);
     QVERIFY2(handled, "a failing call of a statistics name is still the family's");
-    QVERIFY2(!ok, qPrintable(Describe(name, arguments) + QStringLiteral(" = %1").arg(value, 0, 'g', 17)));
+    QVERIFY2(!ok, qPrintable(TestSupport::DescribeCall(name, arguments) + QStringLiteral(" = %1").arg(value, 0, 'g', 17)));
     QCOMPARE(value, 0.0);
 }
 
@@ -308,7 +296,7 @@ void StatisticsTest::tenThousandValues()
     bool handled = false;
     const double value = window->RunStatisticsFunction(name, OneToTenThousand(), ok, handled);
     QVERIFY(ok);
-    QVERIFY2(IsClose(value, expected, 1e-12), qPrintable(QString::number(value, 'g', 17)));
+    QVERIFY2(TestSupport::IsClose(value, expected, 1e-12), qPrintable(QString::number(value, 'g', 17)));
 }
 
 void StatisticsTest::throughTheParser_data()
@@ -329,7 +317,7 @@ void StatisticsTest::throughTheParser()
     bool ok = false;
     const double value = window->Eval(input, ok);
     QVERIFY2(ok, qPrintable(input));
-    QVERIFY2(IsClose(value, expected, 1e-12), qPrintable(QString::number(value, 'g', 17)));
+    QVERIFY2(TestSupport::IsClose(value, expected, 1e-12), qPrintable(QString::number(value, 'g', 17)));
 }
 
 void StatisticsTest::tenThousandArgumentsThroughTheParser()
