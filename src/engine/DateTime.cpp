@@ -1,4 +1,5 @@
 #include "engine/DateTime.h"
+#include "engine/TextScan.h"
 
 #include "pad/mainwindow.h"
 
@@ -18,6 +19,9 @@
 // or a text. Dates and times are local and Gregorian; texts are English.
 
 namespace {
+
+using TextScan::IsAsciiLetter;
+using TextScan::IsDecimalDigit;
 
 enum class DateTimeValueKind : int {
     Invalid = 0,
@@ -450,17 +454,6 @@ QString FormatDateTimeValue(const DateTimeValue& v)
 
 // ---- Reading ----------------------------------------------------------------
 
-bool IsAsciiLetter(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
-}
-
-bool IsDecimalDigit(QChar c)
-{
-    return c.category() == QChar::Number_DecimalDigit;
-}
-
 void SkipBlanks(DateTimeParserState& state)
 {
     while (state.position < state.text.size() && state.text.at(state.position).isSpace())
@@ -528,42 +521,8 @@ bool TryParseTimeValue(DateTimeParserState& state, DateTimeValue& out)
 
 DateTimeValue ParseNumberLiteral(DateTimeParserState& state)
 {
-    const QString& text = state.text;
-    const int length = text.size();
-    int p = state.position;
-    // Unicode digits are read by their value, so the converted text is ASCII.
-    QString number;
-    bool pointSeen = false;
-    while (p < length) {
-        const QChar c = text.at(p);
-        if (IsDecimalDigit(c)) {
-            number += QChar(u'0' + c.digitValue());
-        } else if (c == QLatin1Char('.') && !pointSeen) {
-            pointSeen = true;
-            number += c;
-        } else {
-            break;
-        }
-        ++p;
-    }
-    if (p < length && (text.at(p) == QLatin1Char('e') || text.at(p) == QLatin1Char('E'))) {
-        int q = p + 1;
-        QString exponent = QStringLiteral("e");
-        if (q < length && (text.at(q) == QLatin1Char('+') || text.at(q) == QLatin1Char('-')))
-            exponent += text.at(q++);
-        const int digitsStart = q;
-        while (q < length && IsDecimalDigit(text.at(q)))
-            exponent += QChar(u'0' + text.at(q++).digitValue());
-        if (q > digitsStart) {
-            number += exponent;
-            p = q;
-        }
-    }
-    state.position = p;
-
-    bool converted = false;
-    const double value = number.toDouble(&converted);
-    if (!converted)
+    double value = 0.0;
+    if (!TextScan::ReadDecimalNumber(state.text, state.position, value))
         return Fail(state);
     return NumberValue(state, value);
 }

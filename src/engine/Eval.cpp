@@ -1,6 +1,7 @@
 #include "pad/mainwindow.h"
 
 #include "engine/ProgrammerMath.h"
+#include "engine/TextScan.h"
 
 #include <cmath>
 
@@ -8,6 +9,9 @@
 // rule returns its value at once, no tokens and no tree are built.
 
 namespace {
+
+using TextScan::IsAsciiDigit;
+using TextScan::IsAsciiLetter;
 
 constexpr double Pi = 3.141592653589793;
 constexpr double Euler = 2.718281828459045;
@@ -17,18 +21,6 @@ constexpr double Euler = 2.718281828459045;
 // overflowing the stack; runs of unary signs are read in a loop and need no
 // bound.
 constexpr int MaximumNestingDepth = 400;
-
-bool IsAsciiLetter(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
-}
-
-bool IsAsciiDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u >= '0' && u <= '9';
-}
 
 bool IsNameStart(QChar c)
 {
@@ -40,11 +32,6 @@ bool IsNamePart(QChar c)
     if (c.unicode() < 0x80)
         return IsAsciiLetter(c) || IsAsciiDigit(c);
     return c.isLetterOrNumber();
-}
-
-bool IsDecimalDigit(QChar c)
-{
-    return IsAsciiDigit(c) || (c.unicode() >= 0x80 && c.category() == QChar::Number_DecimalDigit);
 }
 
 // Starts an implicit product: "2(3)", "2PI", "2 SIN(x)".
@@ -287,49 +274,8 @@ double MainWindow::ParsePrimary()
         return 0.0;
     }
 
-    // Decimal number. Every Unicode decimal digit is read by its digit value,
-    // so the text handed to the conversion is plain ASCII.
-    QString number;
-    bool pointSeen = false;
-    int position2 = parserPosition;
-    while (position2 < length) {
-        const QChar c = parserInput.at(position2);
-        if (IsDecimalDigit(c)) {
-            number += QChar(u'0' + c.digitValue());
-        } else if (c == QLatin1Char('.') && !pointSeen) {
-            pointSeen = true;
-            number += c;
-        } else {
-            break;
-        }
-        ++position2;
-    }
-    if (number.isEmpty()) {
-        parserOk = false;
-        return 0.0;
-    }
-    if (position2 < length && (parserInput.at(position2) == QLatin1Char('e') || parserInput.at(position2) == QLatin1Char('E'))) {
-        int exponentEnd = position2 + 1;
-        QString exponent = QStringLiteral("e");
-        if (exponentEnd < length && (parserInput.at(exponentEnd) == QLatin1Char('+') || parserInput.at(exponentEnd) == QLatin1Char('-'))) {
-            exponent += parserInput.at(exponentEnd);
-            ++exponentEnd;
-        }
-        const int digitsStart = exponentEnd;
-        while (exponentEnd < length && IsDecimalDigit(parserInput.at(exponentEnd))) {
-            exponent += QChar(u'0' + parserInput.at(exponentEnd).digitValue());
-            ++exponentEnd;
-        }
-        if (exponentEnd > digitsStart) {
-            number += exponent;
-            position2 = exponentEnd;
-        }
-    }
-    parserPosition = position2;
-
-    bool converted = false;
-    const double value = number.toDouble(&converted);
-    if (!converted) {
+    double value = 0.0;
+    if (!TextScan::ReadDecimalNumber(parserInput, parserPosition, value)) {
         parserOk = false;
         return 0.0;
     }

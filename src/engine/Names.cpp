@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "engine/TextScan.h"
 #include "ui_mainwindow.h"
 
 #include <QRegularExpression>
@@ -8,15 +9,8 @@
 
 namespace {
 
-bool IsAsciiLetter(QChar c)
-{
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-}
-
-bool IsAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
+using TextScan::IsAsciiDigit;
+using TextScan::IsAsciiLetter;
 
 // A character that would make a command word part of a longer word.
 bool ContinuesWord(QChar c)

@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "engine/TextScan.h"
 #include "ui_mainwindow.h"
 
 #include "engine/ProgrammerMath.h"
@@ -9,31 +10,16 @@
 
 namespace {
 
+using TextScan::IsAsciiDigit;
+using TextScan::IsAsciiLetter;
+using TextScan::IsAsciiSpace;
+using TextScan::IsDecimalDigit;
+
 // Nested whole-line conversions, HEX(BIN(...)), are peeled one level at a
 // time; as many levels as the parser allows parentheses.
 constexpr int MaximumOutputConversionDepth = 400;
 
-bool IsAsciiLetter(QChar c)
-{
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-}
-
-bool IsAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 // A digit as the parser reads one: ASCII or any Unicode decimal digit.
-bool IsDecimalDigit(QChar c)
-{
-    return IsAsciiDigit(c) || c.category() == QChar::Number_DecimalDigit;
-}
-
-bool IsAsciiSpace(QChar c)
-{
-    return c == QLatin1Char(' ') || (c >= QChar(0x09) && c <= QChar(0x0D));
-}
-
 bool IsKeptMathCharacter(QChar c)
 {
     switch (c.unicode()) {

@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "engine/TextScan.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -6,6 +7,9 @@
 #include <QtNumeric>
 
 namespace {
+
+using TextScan::IsAsciiLetter;
+using TextScan::IsAsciiSpace;
 
 struct WordReplacement
 {
@@ -198,16 +202,6 @@ bool ConvertNumberWords(const QStringList& tokens, QString& numeral)
         numeral += QChar(QLatin1Char('0').unicode() + int(digit));
     }
     return true;
-}
-
-bool IsAsciiLetter(QChar c)
-{
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-}
-
-bool IsAsciiSpace(QChar c)
-{
-    return c == QLatin1Char(' ') || (c >= QChar(0x09) && c <= QChar(0x0D));
 }
 
 // Number words join across white space, or across one hyphen written

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// Character classes and the decimal-number reader shared by the engine's
+// scanners, so that the parser, the variable scan and the date and time
+// language agree on what a letter, a digit and a number are.
+namespace TextScan {
+
+inline bool IsAsciiLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+
+inline bool IsAsciiDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= '0' && u <= '9';
+}
+
+// ASCII or any other Unicode decimal digit (category Nd).
+inline bool IsDecimalDigit(QChar c)
+{
+    return IsAsciiDigit(c) || (c.unicode() >= 0x80 && c.category() == QChar::Number_DecimalDigit);
+}
+
+inline bool IsAsciiSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == ' ' || (u >= 0x09 && u <= 0x0D);
+}
+
+// Reads an unsigned decimal number at position: digits with at most one
+// point, then an exponent when the e or E is followed by an optional sign and
+// a digit. Every Unicode decimal digit counts by its digit value. position
+// moves past what was read; false when nothing was read or the text is no
+// number (a lone point).
+bool ReadDecimalNumber(const QString& text, int& position, double& value);
+
+} // namespace TextScan
