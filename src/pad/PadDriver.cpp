@@ -182,6 +182,14 @@ void MainWindow::ShowPadContextMenu(QContextMenuEvent* event)
     delete menu;
 }
 
+// An empty pad has nothing to preview, suggest or hint at.
+void MainWindow::ClearPadFeedback()
+{
+    ui->Label1->setText(QString());
+    HideAutoCompletePopup();
+    HideSyntaxHint();
+}
+
 void MainWindow::on_Text1_textChanged()
 {
     if (solveRunning) {
@@ -193,9 +201,7 @@ void MainWindow::on_Text1_textChanged()
 
     const QString& text = PadText();
     if (text.isEmpty()) {
-        ui->Label1->setText(QString());
-        HideAutoCompletePopup();
-        HideSyntaxHint();
+        ClearPadFeedback();
         return;
     }
 
@@ -225,9 +231,7 @@ void MainWindow::on_Text1_cursorPositionChanged()
         return;
     const QString& text = PadText();
     if (text.isEmpty()) {
-        ui->Label1->setText(QString());
-        HideAutoCompletePopup();
-        HideSyntaxHint();
+        ClearPadFeedback();
         return;
     }
     const int position = ui->Text1->textCursor().position();

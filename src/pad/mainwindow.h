@@ -110,6 +110,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    void ClearPadFeedback();
     bool HandleEquationBlockState(const QString& text, int position);
     bool ContinuePreviousAnswer(const QString& text, QTextCursor& cursor, int position);
     void MoveEnterToEndOfLine(QString& text, QTextCursor& cursor, int& position);
