@@ -12,11 +12,16 @@ namespace {
 using TextScan::IsAsciiDigit;
 using TextScan::IsAsciiLetter;
 
-// A character that would make a command word part of a longer word.
-bool ContinuesWord(QChar c)
+// A character that would make a command word part of a longer word. The
+// character is read whole, so a letter outside the Basic Multilingual Plane
+// counts as a letter.
+bool ContinuesWord(const QString& text, int index)
 {
+    const QChar c = text.at(index);
     if (c.unicode() < 128)
         return IsAsciiLetter(c) || IsAsciiDigit(c) || c == QLatin1Char('_');
+    if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate())
+        return QChar::isLetterOrNumber(QChar::surrogateToUcs4(c, text.at(index + 1)));
     return c.isLetterOrNumber();
 }
 
@@ -62,7 +67,9 @@ const QSet<QString>& ReservedWords()
 
 bool MainWindow::IsValidVariableName(QString name)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    // Anchored at the very end: "$" alone would also accept a name followed by a newline.
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*")));
     return pattern.match(name).hasMatch();
 }
 
@@ -91,7 +98,7 @@ bool MainWindow::MatchCommand(QString line, QString command, QString& rest)
         return false;
     if (trimmed.size() == command.size())
         return true;
-    if (ContinuesWord(trimmed.at(command.size())))
+    if (ContinuesWord(trimmed, command.size()))
         return false;
     rest = trimmed.mid(command.size()).trimmed();
     return true;

@@ -19,21 +19,47 @@ using TextScan::IsDecimalDigit;
 // time; as many levels as the parser allows parentheses.
 constexpr int MaximumOutputConversionDepth = 400;
 
-// A digit as the parser reads one: ASCII or any Unicode decimal digit.
-bool IsKeptMathCharacter(QChar c)
+// Characters are read whole: a digit outside the Basic Multilingual Plane is
+// two UTF-16 units, and keeping one of them alone would drop the digit.
+char32_t CodePointAt(const QString& text, int index, int& width)
 {
-    switch (c.unicode()) {
+    const QChar c = text.at(index);
+    if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate()) {
+        width = 2;
+        return QChar::surrogateToUcs4(c, text.at(index + 1));
+    }
+    width = 1;
+    return c.unicode();
+}
+
+// The character that ends just before index (index > 0).
+char32_t CodePointBefore(const QString& text, int index)
+{
+    const QChar c = text.at(index - 1);
+    if (c.isLowSurrogate() && index >= 2 && text.at(index - 2).isHighSurrogate())
+        return QChar::surrogateToUcs4(text.at(index - 2), c);
+    return c.unicode();
+}
+
+// ASCII or any Unicode decimal digit (category Nd).
+bool IsDecimalDigitCharacter(char32_t c)
+{
+    if (c < 128)
+        return c >= '0' && c <= '9';
+    return QChar::category(c) == QChar::Number_DecimalDigit;
+}
+
+bool IsKeptMathCharacter(char32_t c)
+{
+    switch (c) {
     case '.': case '!': case '%': case '(': case ')': case '*': case '+': case '-': case '/': case '^':
         return true;
     default:
         break;
     }
-    if (IsAsciiDigit(c) || IsAsciiSpace(c))
-        return true;
-    if (c.unicode() < 128)
-        return false;
-    return c.category() == QChar::Number_DecimalDigit || c == QChar(0x00F7) || c == QChar(0x0085)
-           || c == QChar(0x00A0) || c.isSpace();
+    if (c < 128)
+        return IsAsciiDigit(QChar(c)) || IsAsciiSpace(QChar(c));
+    return IsDecimalDigitCharacter(c) || c == 0x00F7 || c == 0x0085 || c == 0x00A0 || QChar::isSpace(c);
 }
 
 // A value that is not finite is no answer: it would be shown as "inf" and
@@ -159,6 +185,7 @@ QString MainWindow::ReplaceVariables(QString text) const
         return text;
     QString result;
     int copiedUntil = 0;
+    int exponentEnd = -1;
     int i = 0;
     const int length = text.size();
     while (i < length) {
@@ -168,11 +195,15 @@ QString MainWindow::ReplaceVariables(QString text) const
             continue;
         }
         // The exponent of a number such as 2e-3 or 2E3 is no name; whatever
-        // follows its digits is scanned afresh (2e3x is 2000 times X).
-        const int exponent = NumberExponentLength(text, i);
-        if (exponent > 0) {
-            i += exponent;
-            continue;
+        // follows its digits is a name, since a number has one exponent
+        // (2e3x is 2000 times X, 2e3e3 is 2000 times E3).
+        if (i != exponentEnd) {
+            const int exponent = NumberExponentLength(text, i);
+            if (exponent > 0) {
+                i += exponent;
+                exponentEnd = i;
+                continue;
+            }
         }
         const int start = i;
         ++i;
@@ -197,18 +228,21 @@ QString MainWindow::RemoveNonMathText(QString text)
 {
     QString kept;
     kept.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    const int length = text.size();
+    int width = 1;
+    for (int i = 0; i < length; i += width) {
+        const char32_t c = CodePointAt(text, i, width);
         if (IsKeptMathCharacter(c)) {
-            kept += c;
+            kept += QStringView(text).mid(i, width);
             continue;
         }
-        if ((c == QLatin1Char('e') || c == QLatin1Char('E')) && i > 0 && i + 1 < text.size()) {
-            const QChar before = text.at(i - 1);
-            const QChar after = text.at(i + 1);
-            if ((IsDecimalDigit(before) || before == QLatin1Char('.'))
-                && (IsDecimalDigit(after) || after == QLatin1Char('+') || after == QLatin1Char('-')))
-                kept += c;
+        if ((c == 'e' || c == 'E') && i > 0 && i + 1 < length) {
+            const char32_t before = CodePointBefore(text, i);
+            int afterWidth = 1;
+            const char32_t after = CodePointAt(text, i + 1, afterWidth);
+            if ((IsDecimalDigitCharacter(before) || before == '.')
+                && (IsDecimalDigitCharacter(after) || after == '+' || after == '-'))
+                kept += QChar(c);
         }
     }
     return kept.trimmed();

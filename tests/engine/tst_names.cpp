@@ -48,6 +48,7 @@ void NamesTest::validVariableName_data()
     QTest::newRow("empty") << "" << false;
     QTest::newRow("blank before") << " x" << false;
     QTest::newRow("blank after") << "x " << false;
+    QTest::newRow("newline after") << "x\n" << false;
     QTest::newRow("non-ASCII letter") << QString::fromUtf8("größe") << false;
 }
 
@@ -119,6 +120,10 @@ void NamesTest::matchCommand_data()
     QTest::newRow("underscore continues the word") << "FONT_X" << "FONT" << false << "";
     QTest::newRow("digit continues the word") << "MENU2" << "MENU" << false << "";
     QTest::newRow("non-ASCII letter continues the word") << QString::fromUtf8("FONTé") << "FONT" << false << "";
+    QTest::newRow("supplementary-plane letter continues the word")
+        << QString::fromUtf8("FONT𝐀") << "FONT" << false << "";
+    QTest::newRow("supplementary-plane digit continues the word")
+        << QString::fromUtf8("MENU𝟓") << "MENU" << false << "";
     QTest::newRow("parenthesis ends the word") << "FORMAT(#.##)" << "FORMAT" << true << "(#.##)";
     QTest::newRow("equals sign ends the word") << "FORMAT=0.00" << "FORMAT" << true << "=0.00";
     QTest::newRow("command with a blank") << "create function f(a) = a" << "CREATE FUNCTION" << true << "f(a) = a";

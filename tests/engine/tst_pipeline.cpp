@@ -102,6 +102,7 @@ void PipelineTest::evaluate_data()
     QTest::newRow("exponent after a point") << false << false << "1.e2+E" << true << 105.0 << "1.e2+(5)";
     QTest::newRow("E without digits is the variable") << false << false << "2E" << true << 10.0 << "2(5)";
     QTest::newRow("E3 alone is the variable") << false << false << "E3+1" << true << 8.0 << "(7)+1";
+    QTest::newRow("a number has one exponent") << false << false << "2e3e3" << true << 14000.0 << "2e3(7)";
 
     QTest::newRow("word operators in step 5") << true << false << "5 plus 3" << true << 8.0 << "5 + 3";
     QTest::newRow("number words") << true << false << "two times ANS" << true << 14.0 << "2 * (7)";
@@ -123,6 +124,8 @@ void PipelineTest::evaluate_data()
     QTest::newRow("overflow to infinity fails") << true << true << "10^400" << false << 0.0 << "10^400";
     QTest::newRow("root of a negative fails") << true << true << "(-8)^(1/3)" << false << 0.0 << "(-8)^(1/3)";
     QTest::newRow("zero to a negative power fails") << true << true << "0^-1" << false << 0.0 << "0^-1";
+    QTest::newRow("supplementary-plane digit is not stripped away")
+        << false << true << QString::fromUtf8("𝟓+1 apples") << false << 0.0 << QString::fromUtf8("𝟓+1");
     QTest::newRow("infinity after stripping fails") << false << true << "big 10^400" << false << 0.0 << "10^400";
     QTest::newRow("empty line") << true << true << "" << false << 0.0 << "";
 }
@@ -248,6 +251,8 @@ void PipelineTest::replaceVariables_data()
     QTest::newRow("Unicode digits around the exponent") << QString::fromUtf8("٣e٣") << QString::fromUtf8("٣e٣");
     QTest::newRow("E after a name") << "X E3" << "(3) (7)";
     QTest::newRow("E without digits") << "2e+" << "2(5)+";
+    QTest::newRow("name straight after an exponent") << "2e3e3+1e2E" << "2e3(7)+1e2(5)";
+    QTest::newRow("signed name after an exponent") << "2e3e-3" << "2e3(5)-3";
     QTest::newRow("function names pass") << "SIN(x)" << "SIN((3))";
 }
 
@@ -273,6 +278,10 @@ void PipelineTest::removeNonMathText_data()
     QTest::newRow("comparison and commas dropped") << "x=5, y<3" << "5 3";
     QTest::newRow("no-break space kept inside") << QString::fromUtf8("1\u00A0+ 2") << QString::fromUtf8("1\u00A0+ 2");
     QTest::newRow("Unicode digits kept") << QString::fromUtf8("٣ apples") << QString::fromUtf8("٣");
+    QTest::newRow("supplementary-plane digits kept")
+        << QString::fromUtf8("𝟓 apples + 𝟑") << QString::fromUtf8("𝟓  + 𝟑");
+    QTest::newRow("exponent between supplementary-plane digits")
+        << QString::fromUtf8("𝟓e𝟑 m") << QString::fromUtf8("𝟓e𝟑");
     QTest::newRow("only words") << "hello" << "";
 }
 
