@@ -6,6 +6,8 @@
 #include <QVarLengthArray>
 #include <QtNumeric>
 
+#include <algorithm>
+
 namespace {
 
 using TextScan::IsAsciiLetter;
@@ -220,13 +222,29 @@ bool JoinsNumberWords(const QString& text, int from, int to)
     return true;
 }
 
+bool IsWordCharacter(char32_t c)
+{
+    return c == U'_' || QChar::isLetterOrNumber(c);
+}
+
+// Looks at whole code points, so that a letter or digit beyond the basic
+// plane (a surrogate pair) joins a word as any other letter does.
 bool StandsAlone(const QString& text, int start, int end)
 {
-    auto isWordCharacter = [](QChar c) { return c == QLatin1Char('_') || c.isLetterOrNumber(); };
-    if (start > 0 && isWordCharacter(text.at(start - 1)))
-        return false;
-    if (end < text.size() && isWordCharacter(text.at(end)))
-        return false;
+    if (start > 0) {
+        char32_t before = text.at(start - 1).unicode();
+        if (QChar::isLowSurrogate(before) && start > 1 && text.at(start - 2).isHighSurrogate())
+            before = QChar::surrogateToUcs4(text.at(start - 2), text.at(start - 1));
+        if (IsWordCharacter(before))
+            return false;
+    }
+    if (end < text.size()) {
+        char32_t after = text.at(end).unicode();
+        if (QChar::isHighSurrogate(after) && end + 1 < text.size() && text.at(end + 1).isLowSurrogate())
+            after = QChar::surrogateToUcs4(text.at(end), text.at(end + 1));
+        if (IsWordCharacter(after))
+            return false;
+    }
     return true;
 }
 
@@ -310,6 +328,12 @@ QString MainWindow::WordOp(QString text)
             continue;
         for (const int index : *found)
             wanted[index] = true;
+        anyWanted = true;
+    }
+    // Caseless matching also takes the long s (U+017F) for S and the Kelvin
+    // sign (U+212A) for K, which the ASCII word scan above cannot see.
+    if (text.contains(QChar(0x017F)) || text.contains(QChar(0x212A))) {
+        std::fill(wanted.begin(), wanted.end(), true);
         anyWanted = true;
     }
     if (anyWanted) {

@@ -57,6 +57,7 @@ void WordOperatorsTest::operatorWords_data()
     QTest::newRow("TO alone is kept") << "12 IN TO CM" << "12 IN TO CM";
     QTest::newRow("no words at all") << "1+2*3" << "1+2*3";
     QTest::newRow("unrelated words") << "SIN(x) + speed" << "SIN(x) + speed";
+    QTest::newRow("caseless match takes the long s for S") << QString::fromUtf8("2 PLU\u017F 3") << "2 + 3";
 }
 
 void WordOperatorsTest::operatorWords()
@@ -105,6 +106,10 @@ void WordOperatorsTest::wholeWordsOnly_data()
     QTest::newRow("TENT is not TEN") << "TENT" << "TENT";
     QTest::newRow("X_OF is not OF") << "X_OF 2" << "X_OF 2";
     QTest::newRow("joined to a non-ASCII letter") << QString::fromUtf8("éFIVE") << QString::fromUtf8("éFIVE");
+    QTest::newRow("joined to a letter beyond the basic plane")
+        << QString::fromUtf8("\U0001D400FIVE") << QString::fromUtf8("\U0001D400FIVE");
+    QTest::newRow("run shrinks before a digit beyond the basic plane")
+        << QString::fromUtf8("TWENTY FIVE\U0001D7CE") << QString::fromUtf8("20 FIVE\U0001D7CE");
 }
 
 void WordOperatorsTest::wholeWordsOnly()
