@@ -612,11 +612,17 @@ bool ParseDateArgument(DateTimeParserState& state, DateTimeValue& out)
 
 // Years, months and days from birth to today, each step ending a month early
 // where the day does not exist (an anniversary of February 29 falls on the 28th).
-QString AgeText(const QDate& birth, const QDate& today)
+// False when the years do not fit an int, as for the earliest dates QDate holds.
+bool AgeText(const QDate& birth, const QDate& today, QString& text)
 {
-    int years = today.year() - birth.year();
+    const qint64 yearSpan = qint64(today.year()) - birth.year();
+    if (yearSpan > std::numeric_limits<int>::max())
+        return false;
+    int years = int(yearSpan);
     QDate anniversary = birth.addYears(years);
-    if (anniversary > today) {
+    // Counting back from before year 1, addYears skips the missing year 0
+    // and lands a year late: one step back may not be enough.
+    while (anniversary > today) {
         --years;
         anniversary = birth.addYears(years);
     }
@@ -628,9 +634,10 @@ QString AgeText(const QDate& birth, const QDate& today)
     }
     const qint64 days = monthsOn.daysTo(today);
 
-    return QString::number(years) + (years == 1 ? QStringLiteral(" year, ") : QStringLiteral(" years, "))
+    text = QString::number(years) + (years == 1 ? QStringLiteral(" year, ") : QStringLiteral(" years, "))
         + QString::number(months) + (months == 1 ? QStringLiteral(" month, ") : QStringLiteral(" months, "))
         + QString::number(days) + (days == 1 ? QStringLiteral(" day") : QStringLiteral(" days"));
+    return true;
 }
 
 // Parses "(" expression ")" after a keyword that takes one value.
@@ -726,9 +733,10 @@ DateTimeValue ParseIdentifier(DateTimeParserState& state)
             return Fail(state);
         const QDate birth = GetCalendarDate(argument);
         const QDate today = CurrentLocalDateTime().date();
-        if (!birth.isValid() || !today.isValid() || birth > today)
+        QString age;
+        if (!birth.isValid() || !today.isValid() || birth > today || !AgeText(birth, today, age))
             return Fail(state);
-        return TextValue(AgeText(birth, today));
+        return TextValue(age);
     }
 
     if (name == QLatin1String("DAY") || name == QLatin1String("MONTH") || name == QLatin1String("YEAR")) {

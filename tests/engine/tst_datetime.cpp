@@ -605,6 +605,8 @@ void DateTimeTest::age_data()
     add("born today", QDate(2024, 3, 5), "AGE(TODAY)", "0 years, 0 months, 0 days");
     add("month end to a shorter month", QDate(2024, 2, 29), "AGE(\"1/31/2024\")", "0 years, 1 month, 0 days");
     add("date-time argument", QDate(2024, 7, 4), "AGE(DATE(\"7/4/1990 11:00 PM\"))", "34 years, 0 months, 0 days");
+    // There is no year 0: 12/31/1 BC to 12/31/2023 is 2023 years.
+    add("born before year 1", QDate(2024, 3, 5), "AGE(DATE(\"1/1/0001\") - 1)", "2023 years, 2 months, 5 days");
 }
 
 void DateTimeTest::age()
@@ -769,6 +771,7 @@ void DateTimeTest::overflowFailsCleanly_data()
     addFailure("power beyond double", "DAY(TODAY) ^ 1000");
     addFailure("power without a real value", "(DAY(TODAY) - 6) ^ 0.5");
     addFailure("huge number from the engine as days", "TODAY + HUGE");
+    addFailure("age of the earliest date in years beyond an int", "AGE(TODAY - 784353035254)");
 }
 
 void DateTimeTest::overflowFailsCleanly()
