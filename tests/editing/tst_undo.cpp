@@ -42,6 +42,8 @@ private slots:
     void boldRangesClippedOnRestore_data();
     void boldRangesClippedOnRestore();
     void boldAcrossLinesIsOneRangePerLine();
+    void restoredTextIsPlainWhereverTheCursorStood_data();
+    void restoredTextIsPlainWhereverTheCursorStood();
     void restoresStatusOptionsAndCursor();
     void snapshotsDoNotFollowLiveState();
     void historyRewriting();
@@ -301,6 +303,35 @@ void UndoTest::boldAcrossLinesIsOneRangePerLine()
     pad->editor()->setPlainText(QStringLiteral("other"));
     window->RestoreUndoState(state);
     QCOMPARE(pad->boldRuns(), (QStringList{"ab", "cd"}));
+}
+
+void UndoTest::restoredTextIsPlainWhereverTheCursorStood_data()
+{
+    QTest::addColumn<int>("cursorPosition");
+    QTest::addColumn<QStringList>("bold");
+
+    // The pad reads "1+2\n3\n4+4\n8\n"; the snapshot is "1+2\n3\n".
+    QTest::newRow("after the last newline") << 12 << QStringList{"3"};
+    QTest::newRow("just after a bold answer") << 11 << QStringList{"3"};
+    QTest::newRow("inside the typed line") << 8 << QStringList{"3"};
+}
+
+void UndoTest::restoredTextIsPlainWhereverTheCursorStood()
+{
+    QFETCH(int, cursorPosition);
+    QFETCH(QStringList, bold);
+
+    pad->submit(QStringLiteral("1+2"));
+    const MainWindow::UndoState state = window->CaptureUndoState();
+    pad->submit(QStringLiteral("4+4"));
+    QTextCursor cursor = pad->editor()->textCursor();
+    cursor.setPosition(cursorPosition);
+    pad->editor()->setTextCursor(cursor);
+
+    window->RestoreUndoState(state);
+    QCOMPARE(pad->text(), QStringLiteral("1+2\n3\n"));
+    QCOMPARE(pad->boldRuns(), bold);
+    QCOMPARE(window->CaptureUndoState().boldRanges.size(), 1);
 }
 
 void UndoTest::restoresStatusOptionsAndCursor()
