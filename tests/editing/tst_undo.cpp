@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 
 struct MainWindowTestAccess
@@ -46,6 +48,7 @@ private slots:
     void restoredTextIsPlainWhereverTheCursorStood();
     void restoresStatusOptionsAndCursor();
     void snapshotsDoNotFollowLiveState();
+    void restoresScrollPosition();
     void historyRewriting();
     void actionsFollowTheStacks();
 
@@ -361,6 +364,30 @@ void UndoTest::restoresStatusOptionsAndCursor()
     QCOMPARE(pad->editor()->textCursor().position(), 3);
     QCOMPARE(Access::variables(*window).value(QStringLiteral("Y")), 2.0);
     QCOMPARE(window->PadText(), pad->text());
+}
+
+void UndoTest::restoresScrollPosition()
+{
+    window->resize(400, 300);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QStringList lines;
+    for (int i = 0; i < 500; ++i)
+        lines.append(QString::number(i));
+    pad->editor()->setPlainText(lines.join(QLatin1Char('\n')));
+    // The cursor stands in view, on line 302.
+    QTextCursor cursor(pad->editor()->document()->findBlockByNumber(302));
+    pad->editor()->setTextCursor(cursor);
+    QScrollBar* bar = pad->editor()->verticalScrollBar();
+    bar->setValue(300);
+    const int scrolled = bar->value();
+    QVERIFY(scrolled > 100);
+    const MainWindow::UndoState state = window->CaptureUndoState();
+    QCOMPARE(state.verticalScroll, scrolled);
+
+    pad->editor()->setPlainText(QStringLiteral("short"));
+    window->RestoreUndoState(state);
+    QCOMPARE(bar->value(), scrolled);
 }
 
 void UndoTest::snapshotsDoNotFollowLiveState()
