@@ -62,6 +62,12 @@ void MainWindow::RestoreUndoState(const UndoState& state)
     QSignalBlocker wordOperatorBlocker(ui->actionUse_Word_Oporators);
     QSignalBlocker ignoreTextBlocker(ui->actionIgnore_Text_When_Cannot_Solve);
 
+    // The editor gives new plain text the format of its cursor: a cursor just
+    // after a bold answer would make the whole restored pad bold.
+    QTextCursor plainCursor = ui->Text1->textCursor();
+    plainCursor.clearSelection();
+    plainCursor.setCharFormat(QTextCharFormat());
+    ui->Text1->setTextCursor(plainCursor);
     ui->Text1->setPlainText(state.text);
 
     QTextDocument* document = ui->Text1->document();

@@ -122,12 +122,10 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
     if (EqualsAny(line, {"CLR", "CLS", "CLEAR"})) {
         if (ui->actionSave_Log_On_Clear->isChecked())
             WriteLog();
-        {
-            const QSignalBlocker blocker(ui->Text1);
-            variables.clear();
-            ui->Text1->clear();
-        }
         ui->Label1->setText(QString());
+        const QSignalBlocker blocker(ui->Text1);
+        variables.clear();
+        ui->Text1->clear();
         return;
     }
     if (EqualsAny(line, {"CLEAR VARIABLES"})) {
@@ -208,15 +206,8 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
 
     QString windowsResult;
     if (HandleWindowsCommand(line, windowsResult)) {
-        {
-            const QSignalBlocker blocker(ui->Text1);
-            QTextCursor cursor = ui->Text1->textCursor();
-            if (!windowsResult.isEmpty())
-                cursor.insertText(windowsResult, WeightFormat(QFont::Normal));
-            cursor.insertText(QStringLiteral("\n"), WeightFormat(QFont::Normal));
-            ui->Text1->setTextCursor(cursor);
-        }
         ui->Label1->setText(QStringLiteral("Windows command completed"));
+        InsertCommandResult(windowsResult, false);
         return;
     }
 

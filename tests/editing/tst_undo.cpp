@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 
 struct MainWindowTestAccess
@@ -42,8 +44,11 @@ private slots:
     void boldRangesClippedOnRestore_data();
     void boldRangesClippedOnRestore();
     void boldAcrossLinesIsOneRangePerLine();
+    void restoredTextIsPlainWhereverTheCursorStood_data();
+    void restoredTextIsPlainWhereverTheCursorStood();
     void restoresStatusOptionsAndCursor();
     void snapshotsDoNotFollowLiveState();
+    void restoresScrollPosition();
     void historyRewriting();
     void actionsFollowTheStacks();
 
@@ -303,6 +308,35 @@ void UndoTest::boldAcrossLinesIsOneRangePerLine()
     QCOMPARE(pad->boldRuns(), (QStringList{"ab", "cd"}));
 }
 
+void UndoTest::restoredTextIsPlainWhereverTheCursorStood_data()
+{
+    QTest::addColumn<int>("cursorPosition");
+    QTest::addColumn<QStringList>("bold");
+
+    // The pad reads "1+2\n3\n4+4\n8\n"; the snapshot is "1+2\n3\n".
+    QTest::newRow("after the last newline") << 12 << QStringList{"3"};
+    QTest::newRow("just after a bold answer") << 11 << QStringList{"3"};
+    QTest::newRow("inside the typed line") << 8 << QStringList{"3"};
+}
+
+void UndoTest::restoredTextIsPlainWhereverTheCursorStood()
+{
+    QFETCH(int, cursorPosition);
+    QFETCH(QStringList, bold);
+
+    pad->submit(QStringLiteral("1+2"));
+    const MainWindow::UndoState state = window->CaptureUndoState();
+    pad->submit(QStringLiteral("4+4"));
+    QTextCursor cursor = pad->editor()->textCursor();
+    cursor.setPosition(cursorPosition);
+    pad->editor()->setTextCursor(cursor);
+
+    window->RestoreUndoState(state);
+    QCOMPARE(pad->text(), QStringLiteral("1+2\n3\n"));
+    QCOMPARE(pad->boldRuns(), bold);
+    QCOMPARE(window->CaptureUndoState().boldRanges.size(), 1);
+}
+
 void UndoTest::restoresStatusOptionsAndCursor()
 {
     pad->submit(QStringLiteral("1+2"));
@@ -330,6 +364,30 @@ void UndoTest::restoresStatusOptionsAndCursor()
     QCOMPARE(pad->editor()->textCursor().position(), 3);
     QCOMPARE(Access::variables(*window).value(QStringLiteral("Y")), 2.0);
     QCOMPARE(window->PadText(), pad->text());
+}
+
+void UndoTest::restoresScrollPosition()
+{
+    window->resize(400, 300);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QStringList lines;
+    for (int i = 0; i < 500; ++i)
+        lines.append(QString::number(i));
+    pad->editor()->setPlainText(lines.join(QLatin1Char('\n')));
+    // The cursor stands in view, on line 302.
+    QTextCursor cursor(pad->editor()->document()->findBlockByNumber(302));
+    pad->editor()->setTextCursor(cursor);
+    QScrollBar* bar = pad->editor()->verticalScrollBar();
+    bar->setValue(300);
+    const int scrolled = bar->value();
+    QVERIFY(scrolled > 100);
+    const MainWindow::UndoState state = window->CaptureUndoState();
+    QCOMPARE(state.verticalScroll, scrolled);
+
+    pad->editor()->setPlainText(QStringLiteral("short"));
+    window->RestoreUndoState(state);
+    QCOMPARE(bar->value(), scrolled);
 }
 
 void UndoTest::snapshotsDoNotFollowLiveState()

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 struct MainWindowTestAccess
 {
@@ -37,6 +38,8 @@ private slots:
     void exitWords();
     void normaliser_data();
     void normaliser();
+    void statusComesBeforeThePadChanges_data();
+    void statusComesBeforeThePadChanges();
 
 private:
     void setIgnoreText(bool on);
@@ -296,6 +299,37 @@ void DispatcherTest::normaliser()
     if (wordOperators && (trimmed.contains(QLatin1String("plus")) || trimmed.contains(QLatin1String("zero"))))
         QVERIFY(MainWindow::WordOp(trimmed) != trimmed);
     QCOMPARE(window->NormalizeSubmittedMath(line), unchanged ? trimmed : MainWindow::WordOp(trimmed));
+}
+
+void DispatcherTest::statusComesBeforeThePadChanges_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("answer") << "1+2" << "Value = 3";
+    QTest::newRow("failure") << "2*" << "Cannot Solve";
+    QTest::newRow("variable list") << "VARS" << "Variables listed";
+    QTest::newRow("two equals signs") << "a = b = 2" << "Cannot Solve Equation";
+    QTest::newRow("clearing the pad") << "CLEAR" << "";
+}
+
+void DispatcherTest::statusComesBeforeThePadChanges()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, status);
+
+    setIgnoreText(false);
+    pad->editor()->setPlainText(line + QLatin1Char('\n'));
+    pad->editor()->moveCursor(QTextCursor::End);
+    pad->statusLabel()->setText(QStringLiteral("stale"));
+    // The document reports every change even while the pad's own signals
+    // are blocked: the status must already be there when the reply lands.
+    QString statusAtLastChange;
+    connect(pad->editor()->document(), &QTextDocument::contentsChanged, this,
+            [&] { statusAtLastChange = pad->status(); });
+    window->HandleSubmittedLine(pad->text(), int(pad->text().size()), line);
+    QCOMPARE(pad->status(), status);
+    QCOMPARE(statusAtLastChange, status);
 }
 
 SUMVELLE_TEST_MAIN(DispatcherTest)
