@@ -164,12 +164,16 @@ void MainWindow::ShowPadContextMenu(QContextMenuEvent* event)
     } else {
         const qsizetype notedSize = undoStack.size();
         const QString notedText = PadText();
+        // Kept whole: taking the menu's snapshot empties the redo history and,
+        // with a full history, drops the oldest state.
+        const QList<UndoState> notedUndoStack = undoStack;
+        const QList<UndoState> notedRedoStack = redoStack;
         BeginUndoEditTransaction();
         menu->exec(event->globalPos());
         if (PadText() == notedText) {
-            // Nothing changed: the menu leaves no undo step behind.
-            while (undoStack.size() > notedSize)
-                undoStack.removeLast();
+            // Nothing changed: the menu leaves the history as it found it.
+            undoStack = notedUndoStack;
+            redoStack = notedRedoStack;
             editTransactionOpen = false;
             UpdateUndoRedoActions();
         } else if (!editTransactionOpen) {

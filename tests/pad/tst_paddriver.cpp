@@ -12,6 +12,11 @@
 struct MainWindowTestAccess
 {
     static qsizetype undoSteps(const MainWindow& window) { return window.undoStack.size(); }
+    static qsizetype redoSteps(const MainWindow& window) { return window.redoStack.size(); }
+    static QString oldestUndoText(const MainWindow& window)
+    {
+        return window.undoStack.isEmpty() ? QString() : window.undoStack.first().text;
+    }
     static double ans(const MainWindow& window) { return window.ans; }
     static void setSolveRunning(MainWindow& window, bool running) { window.solveRunning = running; }
     static bool solveCancelRequested(const MainWindow& window) { return window.solveCancelRequested; }
@@ -72,7 +77,8 @@ private slots:
     void enterWithCommandModifiersWaitsForNothing_data();
     void enterWithCommandModifiersWaitsForNothing();
     void typingWhileSolvingOnlyCancels();
-    void contextMenuWithoutChangeLeavesNoUndoStep();
+    void contextMenuWithoutChangeLeavesHistory_data();
+    void contextMenuWithoutChangeLeavesHistory();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -255,13 +261,33 @@ void PadDriverTest::typingWhileSolvingOnlyCancels()
     QCOMPARE(pad->status(), QString());
 }
 
-void PadDriverTest::contextMenuWithoutChangeLeavesNoUndoStep()
+void PadDriverTest::contextMenuWithoutChangeLeavesHistory_data()
 {
-    pad->submit(QStringLiteral("1+2"));
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("undone");
+
+    QTest::newRow("after an answer") << 1 << 0;
+    QTest::newRow("with a state to redo") << 2 << 1;
+    QTest::newRow("with a full history") << MainWindow::MaximumUndoStates + 1 << 0;
+}
+
+void PadDriverTest::contextMenuWithoutChangeLeavesHistory()
+{
+    QFETCH(int, lines);
+    QFETCH(int, undone);
+
+    for (int i = 0; i < lines; ++i)
+        pad->submit(QStringLiteral("%1+1").arg(i));
+    for (int i = 0; i < undone; ++i)
+        pad->key(Qt::Key_Z, Qt::ControlModifier);
     pad->editor()->selectAll();
     const qsizetype steps = MainWindowTestAccess::undoSteps(*window);
+    const qsizetype redoSteps = MainWindowTestAccess::redoSteps(*window);
+    const QString oldest = MainWindowTestAccess::oldestUndoText(*window);
     QAction* undo = window->findChild<QAction*>(QStringLiteral("actionUndo"));
+    QAction* redo = window->findChild<QAction*>(QStringLiteral("actionRedo"));
     const bool undoEnabled = undo->isEnabled();
+    const bool redoEnabled = redo->isEnabled();
 
     bool menuShown = false;
     QTimer::singleShot(0, this, [&menuShown]() {
@@ -276,12 +302,16 @@ void PadDriverTest::contextMenuWithoutChangeLeavesNoUndoStep()
 
     QVERIFY(menuShown);
     QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps);
+    QCOMPARE(MainWindowTestAccess::redoSteps(*window), redoSteps);
+    QCOMPARE(MainWindowTestAccess::oldestUndoText(*window), oldest);
     QCOMPARE(undo->isEnabled(), undoEnabled);
+    QCOMPARE(redo->isEnabled(), redoEnabled);
     // The transaction that the menu opened is closed again: the next typing
     // takes a snapshot of its own.
     pad->key(Qt::Key_End, Qt::ControlModifier);
     pad->type(QStringLiteral("4"));
-    QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps + 1);
+    QCOMPARE(MainWindowTestAccess::undoSteps(*window),
+             std::min<qsizetype>(steps + 1, MainWindow::MaximumUndoStates));
 }
 
 SUMVELLE_TEST_MAIN(PadDriverTest)
