@@ -197,6 +197,9 @@ void MainWindow::ClearPadFeedback()
 void MainWindow::on_Text1_textChanged()
 {
     if (solveRunning) {
+        // An Enter typed now only cancels; left pending, it would make the
+        // first edit after the solve submit the line above again.
+        submitPending = false;
         solveCancelRequested = true;
         return;
     }

@@ -98,6 +98,8 @@ private slots:
     void enterWithCommandModifiersWaitsForNothing_data();
     void enterWithCommandModifiersWaitsForNothing();
     void typingWhileSolvingOnlyCancels();
+    void enterThatCancelsLeavesNothingPending_data();
+    void enterThatCancelsLeavesNothingPending();
     void popupKeys_data();
     void popupKeys();
     void popupRows_data();
@@ -286,6 +288,32 @@ void PadDriverTest::typingWhileSolvingOnlyCancels()
     QVERIFY(MainWindowTestAccess::solveCancelRequested(*window));
     QCOMPARE(MainWindowTestAccess::undoSteps(*window), 0);
     QCOMPARE(pad->status(), QString());
+}
+
+void PadDriverTest::enterThatCancelsLeavesNothingPending_data()
+{
+    QTest::addColumn<QList<Keystroke>>("keysAfterSolve");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("deleting the newline it typed")
+        << QList<Keystroke>{Key(Qt::Key_Left), Key(Qt::Key_Delete)} << "1+2\n3\n";
+    QTest::newRow("typing on the new line") << QList<Keystroke>{Text("4")} << "1+2\n3\n\n4";
+}
+
+void PadDriverTest::enterThatCancelsLeavesNothingPending()
+{
+    // An Enter whose newline only cancelled a solve submits nothing, then or
+    // with the next edit.
+    QFETCH(QList<Keystroke>, keysAfterSolve);
+    QFETCH(QString, text);
+
+    pad->submit(QStringLiteral("1+2"));
+    MainWindowTestAccess::setSolveRunning(*window, true);
+    pad->enter();
+    MainWindowTestAccess::setSolveRunning(*window, false);
+    Play(*pad, keysAfterSolve);
+    QCOMPARE(pad->text(), text);
+    QCOMPARE(pad->boldRuns(), QStringList{"3"});
 }
 
 void PadDriverTest::popupKeys_data()
