@@ -159,7 +159,8 @@ void MainWindow::ShowPadContextMenu(QContextMenuEvent* event)
     menu->addSeparator();
     menu->addAction(ui->actionExecuteSelectedLines);
 
-    if (editTransactionOpen || (!cursor.hasSelection() && !ui->Text1->canPaste())) {
+    // While a solve or a menu command runs, the pad takes no snapshots.
+    if (editTransactionOpen || solveRunning || busy || (!cursor.hasSelection() && !ui->Text1->canPaste())) {
         menu->exec(event->globalPos());
     } else {
         const qsizetype notedSize = undoStack.size();

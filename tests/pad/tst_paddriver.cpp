@@ -106,6 +106,7 @@ private slots:
     void popupRows();
     void upOrDownWithoutPopupHoldsSuggestionsBack_data();
     void upOrDownWithoutPopupHoldsSuggestionsBack();
+    void contextMenuEditWhileSolvingTakesNoSnapshot();
     void contextMenuWithoutChangeLeavesHistory_data();
     void contextMenuWithoutChangeLeavesHistory();
 
@@ -416,6 +417,36 @@ void PadDriverTest::upOrDownWithoutPopupHoldsSuggestionsBack()
     pad->key(Qt::Key(key));
     QVERIFY(holdBack->isActive());
     QCOMPARE(pad->editor()->textCursor().position(), cursor);
+}
+
+void PadDriverTest::contextMenuEditWhileSolvingTakesNoSnapshot()
+{
+    pad->submit(QStringLiteral("1+2"));
+    pad->editor()->selectAll();
+    const qsizetype steps = MainWindowTestAccess::undoSteps(*window);
+    MainWindowTestAccess::setSolveRunning(*window, true);
+
+    bool deleted = false;
+    QTimer::singleShot(0, this, [&deleted]() {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions()) {
+            if (action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Delete"))) {
+                deleted = true;
+                action->trigger();
+            }
+        }
+        menu->close();
+    });
+    QWidget* viewport = pad->editor()->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(viewport, &event);
+
+    QVERIFY(deleted);
+    QCOMPARE(pad->text(), QString());
+    QVERIFY(MainWindowTestAccess::solveCancelRequested(*window));
+    QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps);
 }
 
 void PadDriverTest::contextMenuWithoutChangeLeavesHistory_data()
