@@ -159,17 +159,22 @@ void MainWindow::ShowPadContextMenu(QContextMenuEvent* event)
     menu->addSeparator();
     menu->addAction(ui->actionExecuteSelectedLines);
 
-    if (editTransactionOpen || (!cursor.hasSelection() && !ui->Text1->canPaste())) {
+    // While a solve or a menu command runs, the pad takes no snapshots.
+    if (editTransactionOpen || solveRunning || busy || (!cursor.hasSelection() && !ui->Text1->canPaste())) {
         menu->exec(event->globalPos());
     } else {
         const qsizetype notedSize = undoStack.size();
         const QString notedText = PadText();
+        // Kept whole: taking the menu's snapshot empties the redo history and,
+        // with a full history, drops the oldest state.
+        const QList<UndoState> notedUndoStack = undoStack;
+        const QList<UndoState> notedRedoStack = redoStack;
         BeginUndoEditTransaction();
         menu->exec(event->globalPos());
         if (PadText() == notedText) {
-            // Nothing changed: the menu leaves no undo step behind.
-            while (undoStack.size() > notedSize)
-                undoStack.removeLast();
+            // Nothing changed: the menu leaves the history as it found it.
+            undoStack = notedUndoStack;
+            redoStack = notedRedoStack;
             editTransactionOpen = false;
             UpdateUndoRedoActions();
         } else if (!editTransactionOpen) {
@@ -193,6 +198,9 @@ void MainWindow::ClearPadFeedback()
 void MainWindow::on_Text1_textChanged()
 {
     if (solveRunning) {
+        // An Enter typed now only cancels; left pending, it would make the
+        // first edit after the solve submit the line above again.
+        submitPending = false;
         solveCancelRequested = true;
         return;
     }

@@ -1,8 +1,10 @@
 #include "pad/mainwindow.h"
 #include "support/testsupport.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCompleter>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -12,6 +14,30 @@
 struct MainWindowTestAccess
 {
     static qsizetype undoSteps(const MainWindow& window) { return window.undoStack.size(); }
+    // Stand-ins for the completer and the hold-back timer that predictive
+    // text makes, wired to the window as it wires its own.
+    static QCompleter* installCompleter(MainWindow& window, QPlainTextEdit* editor)
+    {
+        auto* completer = new QCompleter(QStringList{"SIN", "SQRT", "SUM"}, &window);
+        completer->setWidget(editor);
+        completer->popup()->installEventFilter(&window);
+        window.autoCompleter = completer;
+        return completer;
+    }
+    static QTimer* installHoldBackTimer(MainWindow& window)
+    {
+        auto* timer = new QTimer(&window);
+        timer->setSingleShot(true);
+        timer->setInterval(1000);
+        window.suggestionSuppressTimer = timer;
+        return timer;
+    }
+    static bool focusNextPrevChild(MainWindow& window) { return window.focusNextPrevChild(true); }
+    static qsizetype redoSteps(const MainWindow& window) { return window.redoStack.size(); }
+    static QString oldestUndoText(const MainWindow& window)
+    {
+        return window.undoStack.isEmpty() ? QString() : window.undoStack.first().text;
+    }
     static double ans(const MainWindow& window) { return window.ans; }
     static void setSolveRunning(MainWindow& window, bool running) { window.solveRunning = running; }
     static bool solveCancelRequested(const MainWindow& window) { return window.solveCancelRequested; }
@@ -72,7 +98,17 @@ private slots:
     void enterWithCommandModifiersWaitsForNothing_data();
     void enterWithCommandModifiersWaitsForNothing();
     void typingWhileSolvingOnlyCancels();
-    void contextMenuWithoutChangeLeavesNoUndoStep();
+    void enterThatCancelsLeavesNothingPending_data();
+    void enterThatCancelsLeavesNothingPending();
+    void popupKeys_data();
+    void popupKeys();
+    void popupRows_data();
+    void popupRows();
+    void upOrDownWithoutPopupHoldsSuggestionsBack_data();
+    void upOrDownWithoutPopupHoldsSuggestionsBack();
+    void contextMenuEditWhileSolvingTakesNoSnapshot();
+    void contextMenuWithoutChangeLeavesHistory_data();
+    void contextMenuWithoutChangeLeavesHistory();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -255,13 +291,191 @@ void PadDriverTest::typingWhileSolvingOnlyCancels()
     QCOMPARE(pad->status(), QString());
 }
 
-void PadDriverTest::contextMenuWithoutChangeLeavesNoUndoStep()
+void PadDriverTest::enterThatCancelsLeavesNothingPending_data()
+{
+    QTest::addColumn<QList<Keystroke>>("keysAfterSolve");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("deleting the newline it typed")
+        << QList<Keystroke>{Key(Qt::Key_Left), Key(Qt::Key_Delete)} << "1+2\n3\n";
+    QTest::newRow("typing on the new line") << QList<Keystroke>{Text("4")} << "1+2\n3\n\n4";
+}
+
+void PadDriverTest::enterThatCancelsLeavesNothingPending()
+{
+    // An Enter whose newline only cancelled a solve submits nothing, then or
+    // with the next edit.
+    QFETCH(QList<Keystroke>, keysAfterSolve);
+    QFETCH(QString, text);
+
+    pad->submit(QStringLiteral("1+2"));
+    MainWindowTestAccess::setSolveRunning(*window, true);
+    pad->enter();
+    MainWindowTestAccess::setSolveRunning(*window, false);
+    Play(*pad, keysAfterSolve);
+    QCOMPARE(pad->text(), text);
+    QCOMPARE(pad->boldRuns(), QStringList{"3"});
+}
+
+void PadDriverTest::popupKeys_data()
+{
+    QTest::addColumn<bool>("onPopup");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("popupHidden");
+
+    QTest::newRow("Return on the popup submits the line")
+        << true << int(Qt::Key_Return) << "1+2\n3\n" << true;
+    QTest::newRow("keypad Enter on the popup submits the line")
+        << true << int(Qt::Key_Enter) << "1+2\n3\n" << true;
+    QTest::newRow("Escape hides the popup and nothing else") << false << int(Qt::Key_Escape) << "1+2" << true;
+    QTest::newRow("Tab is taken by the popup, never typed") << false << int(Qt::Key_Tab) << "1+2" << false;
+    QTest::newRow("Backtab is taken by the popup") << false << int(Qt::Key_Backtab) << "1+2" << false;
+}
+
+void PadDriverTest::popupKeys()
+{
+    QFETCH(bool, onPopup);
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(bool, popupHidden);
+
+    QCompleter* completer = MainWindowTestAccess::installCompleter(*window, pad->editor());
+    pad->type(QStringLiteral("1+2"));
+    completer->complete();
+    QVERIFY(completer->popup()->isVisible());
+
+    QTest::keyClick(onPopup ? static_cast<QWidget*>(completer->popup()) : pad->editor(), Qt::Key(key));
+    QCOMPARE(pad->text(), text);
+    if (popupHidden)
+        QVERIFY(!completer->popup()->isVisible());
+    QVERIFY(pad->editor()->hasFocus() || !onPopup);
+}
+
+void PadDriverTest::popupRows_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("Down moves to the next row") << int(Qt::Key_Down) << 0 << 1;
+    QTest::newRow("Down from the last row wraps to the first") << int(Qt::Key_Down) << 2 << 0;
+    QTest::newRow("Up from the first row wraps to the last") << int(Qt::Key_Up) << 0 << 2;
+    QTest::newRow("Down without a row counts from the first") << int(Qt::Key_Down) << -1 << 1;
+    QTest::newRow("Up without a row counts from the first") << int(Qt::Key_Up) << -1 << 2;
+}
+
+void PadDriverTest::popupRows()
+{
+    QFETCH(int, key);
+    QFETCH(int, startRow);
+    QFETCH(int, row);
+
+    QCompleter* completer = MainWindowTestAccess::installCompleter(*window, pad->editor());
+    QTimer* holdBack = MainWindowTestAccess::installHoldBackTimer(*window);
+    pad->type(QStringLiteral("12"));
+    pad->key(Qt::Key_Return, Qt::ShiftModifier);
+    pad->type(QStringLiteral("34"));
+    completer->complete();
+    QAbstractItemView* popup = completer->popup();
+    QVERIFY(popup->isVisible());
+    popup->setCurrentIndex(popup->model()->index(startRow, 0));
+
+    const int cursor = pad->editor()->textCursor().position();
+    pad->key(Qt::Key(key));
+    QCOMPARE(popup->currentIndex().row(), row);
+    // The key went to the popup: the pad's cursor stays and nothing is held back.
+    QCOMPARE(pad->editor()->textCursor().position(), cursor);
+    QVERIFY(!holdBack->isActive());
+    // While the popup shows, the focus chain takes the suggestion instead.
+    QVERIFY(MainWindowTestAccess::focusNextPrevChild(*window));
+}
+
+void PadDriverTest::upOrDownWithoutPopupHoldsSuggestionsBack_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("cursor");
+
+    QTest::newRow("Up") << int(Qt::Key_Up) << 2;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 5;
+}
+
+void PadDriverTest::upOrDownWithoutPopupHoldsSuggestionsBack()
+{
+    QFETCH(int, key);
+    QFETCH(int, cursor);
+
+    MainWindowTestAccess::installCompleter(*window, pad->editor());
+    QTimer* holdBack = MainWindowTestAccess::installHoldBackTimer(*window);
+    pad->type(QStringLiteral("12"));
+    pad->key(Qt::Key_Return, Qt::ShiftModifier);
+    pad->type(QStringLiteral("34"));
+    if (key == Qt::Key_Down)
+        pad->key(Qt::Key_Up);
+    holdBack->stop();
+
+    pad->key(Qt::Key(key));
+    QVERIFY(holdBack->isActive());
+    QCOMPARE(pad->editor()->textCursor().position(), cursor);
+}
+
+void PadDriverTest::contextMenuEditWhileSolvingTakesNoSnapshot()
 {
     pad->submit(QStringLiteral("1+2"));
     pad->editor()->selectAll();
     const qsizetype steps = MainWindowTestAccess::undoSteps(*window);
+    MainWindowTestAccess::setSolveRunning(*window, true);
+
+    bool deleted = false;
+    QTimer::singleShot(0, this, [&deleted]() {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions()) {
+            if (action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Delete"))) {
+                deleted = true;
+                action->trigger();
+            }
+        }
+        menu->close();
+    });
+    QWidget* viewport = pad->editor()->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(viewport, &event);
+
+    QVERIFY(deleted);
+    QCOMPARE(pad->text(), QString());
+    QVERIFY(MainWindowTestAccess::solveCancelRequested(*window));
+    QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps);
+}
+
+void PadDriverTest::contextMenuWithoutChangeLeavesHistory_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("undone");
+
+    QTest::newRow("after an answer") << 1 << 0;
+    QTest::newRow("with a state to redo") << 2 << 1;
+    QTest::newRow("with a full history") << MainWindow::MaximumUndoStates + 1 << 0;
+}
+
+void PadDriverTest::contextMenuWithoutChangeLeavesHistory()
+{
+    QFETCH(int, lines);
+    QFETCH(int, undone);
+
+    for (int i = 0; i < lines; ++i)
+        pad->submit(QStringLiteral("%1+1").arg(i));
+    for (int i = 0; i < undone; ++i)
+        pad->key(Qt::Key_Z, Qt::ControlModifier);
+    pad->editor()->selectAll();
+    const qsizetype steps = MainWindowTestAccess::undoSteps(*window);
+    const qsizetype redoSteps = MainWindowTestAccess::redoSteps(*window);
+    const QString oldest = MainWindowTestAccess::oldestUndoText(*window);
     QAction* undo = window->findChild<QAction*>(QStringLiteral("actionUndo"));
+    QAction* redo = window->findChild<QAction*>(QStringLiteral("actionRedo"));
     const bool undoEnabled = undo->isEnabled();
+    const bool redoEnabled = redo->isEnabled();
 
     bool menuShown = false;
     QTimer::singleShot(0, this, [&menuShown]() {
@@ -276,12 +490,16 @@ void PadDriverTest::contextMenuWithoutChangeLeavesNoUndoStep()
 
     QVERIFY(menuShown);
     QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps);
+    QCOMPARE(MainWindowTestAccess::redoSteps(*window), redoSteps);
+    QCOMPARE(MainWindowTestAccess::oldestUndoText(*window), oldest);
     QCOMPARE(undo->isEnabled(), undoEnabled);
+    QCOMPARE(redo->isEnabled(), redoEnabled);
     // The transaction that the menu opened is closed again: the next typing
     // takes a snapshot of its own.
     pad->key(Qt::Key_End, Qt::ControlModifier);
     pad->type(QStringLiteral("4"));
-    QCOMPARE(MainWindowTestAccess::undoSteps(*window), steps + 1);
+    QCOMPARE(MainWindowTestAccess::undoSteps(*window),
+             std::min<qsizetype>(steps + 1, MainWindow::MaximumUndoStates));
 }
 
 SUMVELLE_TEST_MAIN(PadDriverTest)
