@@ -15,6 +15,7 @@
 class QCompleter;
 class QContextMenuEvent;
 class QLabel;
+class QSettings;
 class QTextCursor;
 class QTimer;
 class HelpWindow;
@@ -48,16 +49,26 @@ public:
     double RunStatisticsFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
     double RunGDTFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
 
-    // ---- Expression engine: user-defined functions ---------------------
-    bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
-
+    // ---- Expression engine: user-defined functions (engine/CustomFunctions.cpp)
     // One user-defined function; its key in customFunctions is its name.
     struct CustomFunctionDefinition
     {
         QString name;
-        QStringList parameters;
-        QString expression;
+        QStringList parameters;  // upper case, in order
+        QString expression;      // as typed, trimmed
     };
+    struct CalculatorSyntaxItem;
+
+    bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
+    void SaveCustomFunctions(QSettings& settings) const;
+    void LoadCustomFunctions(QSettings& settings);
+    QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
+    static CalculatorSyntaxItem CustomFunctionSyntaxItem(const CustomFunctionDefinition& definition);
+
+    // ---- Expression engine: function commands (engine/FunctionCommands.cpp)
+    bool HandleCustomFunctionCommand(const QString& command);
+    QString GetCustomFunctionsList() const;
+    QString GetDeleteCustomFunctionCommands() const;
 
     // ---- Expression engine: evaluation pipeline --------------------------
     double EvaluateExpression(QString expression, bool& ok, QString& processedText);
@@ -126,12 +137,17 @@ public:
     // handlers of every keystroke need not copy the whole pad.
     const QString& PadText() const { return padIndex.text(); }
 
+    // ---- Pad: MENU and the symbolic commands (pad/MenuCommand.cpp) ---------
+    bool HandleMenuCommand(QString line);
+    bool HandleSymbolicCommand(QString line);
+
+    // ---- Symbolic algebra: SIMPLIFY and ISOLATE (solver/Simplify.cpp) ------
+    bool SimplifyText(QString expression, QString& output);
+    bool IsolateText(QString text, QString& output);
+
     // Services of later subsystems that the pad calls. Until those arrive
     // they decline every line, so the dispatcher goes on down its table.
     void UpdateRealtimePreview(const QString& text, int position);
-    bool HandleMenuCommand(QString line);
-    bool HandleSymbolicCommand(QString line);
-    bool HandleCustomFunctionCommand(const QString& command);
     bool HandleFractionFunction(QString line);
     QString BuildInfoText();
     QString BuildUptimeText();
@@ -220,7 +236,6 @@ public:
     // for next, also while user-defined functions come and go.
     QList<CalculatorSyntaxItem> GetCalculatorSyntaxCatalog() const;
     std::optional<CalculatorSyntaxItem> FindCalculatorSyntaxItem(const QString& name) const;
-    QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
 
     // ---- Equation blocks --------------------------------------------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
