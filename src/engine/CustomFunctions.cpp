@@ -9,6 +9,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -61,6 +63,53 @@ bool ContinuesToken(char32_t c)
     if (c < 0x80)
         return IsAsciiLetter(QChar(c)) || IsAsciiDigit(QChar(c)) || c == '_';
     return QChar::isLetterOrNumber(c);
+}
+
+// The upper-case form of text[start, end) in buffer, whose storage is reused
+// from token to token: the scans run on every evaluation.
+void UpperCaseInto(const QString& text, int start, int end, QString& buffer)
+{
+    buffer.resize(end - start);
+    QChar* out = buffer.data();
+    for (int i = start; i < end; ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (u >= 0x80) {
+            // Full case mapping may change the length (ß is SS).
+            buffer = text.mid(start, end - start).toUpper();
+            return;
+        }
+        out[i - start] = QChar(u >= 'a' && u <= 'z' ? char16_t(u - ('a' - 'A')) : u);
+    }
+}
+
+using NameIndex = MainWindow::CustomFunctionNameIndex;
+
+quint64 NameIndexBit(const QString& name, int& slot)
+{
+    const char16_t first = name.isEmpty() ? 0 : name.at(0).unicode();
+    slot = first < 128 ? first : 0;
+    return quint64(1) << qMin<qsizetype>(name.size(), 63);
+}
+
+// The definition named by the upper-case name, or null.
+const MainWindow::CustomFunctionDefinition* FindDefinition(
+    const QMap<QString, MainWindow::CustomFunctionDefinition>& definitions, NameIndex& index, const QString& name)
+{
+    if (!definitions.isSharedWith(index.source)) {
+        index.source = definitions;
+        std::fill(std::begin(index.lengths), std::end(index.lengths), 0);
+        for (auto it = definitions.cbegin(); it != definitions.cend(); ++it) {
+            int slot = 0;
+            const quint64 bit = NameIndexBit(it.key(), slot);
+            index.lengths[slot] |= bit;
+        }
+    }
+    int slot = 0;
+    const quint64 bit = NameIndexBit(name, slot);
+    if (!(index.lengths[slot] & bit))
+        return nullptr;
+    const auto found = definitions.constFind(name);
+    return found == definitions.cend() ? nullptr : &*found;
 }
 
 } // namespace
@@ -119,8 +168,10 @@ bool ReplaceIdentifierTokensWithin(const QString& text, const QMap<QString, QStr
     int copiedUntil = 0;
     int start = 0;
     int end = 0;
+    QString token;
     while (scanner.Next(start, end)) {
-        const auto found = replacements.constFind(text.mid(start, end - start).toUpper());
+        UpperCaseInto(text, start, end, token);
+        const auto found = replacements.constFind(token);
         if (found == replacements.cend())
             continue;
         result += QStringView(text).mid(copiedUntil, start - copiedUntil);
@@ -168,12 +219,10 @@ bool MainWindow::ExpandCustomFunctions(const QString& input, QString& output, QS
             open = CustomFunctionText::CallParenthesisAfter(output, end);
             if (open < 0)
                 continue;
-            name = output.mid(start, end - start).toUpper();
-            const auto found = customFunctions.constFind(name);
-            if (found != customFunctions.cend()) {
-                definition = &*found;
+            UpperCaseInto(output, start, end, name);
+            definition = FindDefinition(customFunctions, customFunctionNameIndex, name);
+            if (definition)
                 break;
-            }
         }
         if (!definition)
             return true;

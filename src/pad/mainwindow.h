@@ -65,6 +65,18 @@ public:
     QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
     static CalculatorSyntaxItem CustomFunctionSyntaxItem(const CustomFunctionDefinition& definition);
 
+    // Which first characters and lengths the names of the user's functions
+    // have, so that the scan that every evaluation runs passes most calls
+    // without a look-up. It keeps the map it was made from: any change to
+    // customFunctions unshares the two, and the index is made again.
+    struct CustomFunctionNameIndex
+    {
+        QMap<QString, CustomFunctionDefinition> source;
+        // By first character (0 for any beyond ASCII), bit n: a name of n
+        // characters (63: 63 or more).
+        quint64 lengths[128] = {};
+    };
+
     // ---- Expression engine: function commands (engine/FunctionCommands.cpp)
     bool HandleCustomFunctionCommand(const QString& command);
     QString GetCustomFunctionsList() const;
@@ -330,6 +342,7 @@ private:
     bool ansIsDateTime = false;
     QMap<QString, double> variables;  // keys upper case
     QMap<QString, CustomFunctionDefinition> customFunctions;  // keys upper case
+    mutable CustomFunctionNameIndex customFunctionNameIndex;
 
     // Engine tests reach the state above through this, defined in the test.
     friend struct MainWindowTestAccess;
