@@ -4,7 +4,6 @@
 #include "engine/CustomFunctions.h"
 
 #include "pad/mainwindow.h"
-#include "ui_mainwindow.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -99,7 +98,7 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
         // user wrote it, ready to be corrected.
         const QRegularExpressionMatch match = definitionPattern.match(rest);
         if (rest.isEmpty() || !match.hasMatch()) {
-            ui->Label1->setText(usage);
+            ShowStatus(usage);
             return true;
         }
         CustomFunctionDefinition definition;
@@ -109,7 +108,7 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
 
         const bool isUpdate = customFunctions.contains(definition.name);
         if ((IsReservedVariableName(definition.name) && !isUpdate) || variables.contains(definition.name)) {
-            ui->Label1->setText(QStringLiteral("Cannot use ") + definition.name
+            ShowStatus(QStringLiteral("Cannot use ") + definition.name
                                 + QStringLiteral(" as a function name"));
             return true;
         }
@@ -119,14 +118,14 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
                 const QString parameter = piece.trimmed().toUpper();
                 if (!IsValidVariableName(parameter) || IsReservedVariableName(parameter)
                     || definition.parameters.contains(parameter)) {
-                    ui->Label1->setText(QStringLiteral("Invalid function parameter: ") + piece.trimmed());
+                    ShowStatus(QStringLiteral("Invalid function parameter: ") + piece.trimmed());
                     return true;
                 }
                 definition.parameters.append(parameter);
             }
         }
         if (definition.expression.contains(QLatin1Char('='))) {
-            ui->Label1->setText(QStringLiteral("A function definition must contain one expression"));
+            ShowStatus(QStringLiteral("A function definition must contain one expression"));
             return true;
         }
 
@@ -141,7 +140,7 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
         customFunctions.insert(definition.name, definition);
         if (HasCallCycle(customFunctions)) {
             restore();
-            ui->Label1->setText(QStringLiteral("Custom functions cannot call themselves recursively"));
+            ShowStatus(QStringLiteral("Custom functions cannot call themselves recursively"));
             return true;
         }
 
@@ -154,11 +153,11 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
         Eval(ReplaceVariables(ReplaceANS(ReplaceIdentifierTokens(definition.expression, trialValues))), ok);
         if (!ok) {
             restore();
-            ui->Label1->setText(QStringLiteral("Cannot solve function expression"));
+            ShowStatus(QStringLiteral("Cannot solve function expression"));
             return true;
         }
 
-        ui->Label1->setText((isUpdate ? QStringLiteral("Function updated: ") : QStringLiteral("Function created: "))
+        ShowStatus((isUpdate ? QStringLiteral("Function updated: ") : QStringLiteral("Function created: "))
                             + definition.name);
         InsertCommandResult(DefinitionEcho(definition), true);
         UpdatePredictiveText();
@@ -166,25 +165,25 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
     }
 
     if (command.compare(QLatin1String("FUNCTIONS"), Qt::CaseInsensitive) == 0) {
-        ui->Label1->setText(QStringLiteral("Custom functions listed"));
+        ShowStatus(QStringLiteral("Custom functions listed"));
         InsertCommandResult(GetCustomFunctionsList(), false);
         return true;
     }
 
     if (MatchCommand(command, QStringLiteral("DELETE FUNCTION"), rest)) {
         if (rest.isEmpty()) {
-            ui->Label1->setText(QStringLiteral("Delete commands listed"));
+            ShowStatus(QStringLiteral("Delete commands listed"));
             InsertCommandResult(GetDeleteCustomFunctionCommands(), false);
             return true;
         }
         const QString name = rest.toUpper();
         if (IsValidVariableName(name) && customFunctions.remove(name) > 0) {
             const QString reply = QStringLiteral("Function deleted: ") + name;
-            ui->Label1->setText(reply);
+            ShowStatus(reply);
             InsertCommandResult(reply, true);
             UpdatePredictiveText();
         } else {
-            ui->Label1->setText(QStringLiteral("No custom function named ") + rest);
+            ShowStatus(QStringLiteral("No custom function named ") + rest);
         }
         return true;
     }

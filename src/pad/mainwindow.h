@@ -141,6 +141,8 @@ public:
 
     void HandleSubmittedLine(const QString& documentText, int cursorPosition, const QString& line);
     void InsertCommandResult(QString text, bool bold);
+    // The status line's text; handlers outside the pad reply through it.
+    void ShowStatus(const QString& text);
     QString NormalizeSubmittedMath(QString line);
     QString GetVariablesList();
     void HandleExpressionSubmission(QString expression);
