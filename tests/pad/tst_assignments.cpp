@@ -36,6 +36,8 @@ private slots:
     void linesThatAreNoAssignment();
     void comparisons_data();
     void comparisons();
+    void equalsOnlyLinesGoToTheEquationStep_data();
+    void equalsOnlyLinesGoToTheEquationStep();
     void falseReport_data();
     void falseReport();
     void longChainReportsEveryTerm();
@@ -178,6 +180,30 @@ void AssignmentsTest::comparisons()
     QCOMPARE(pad->boldRuns().value(0) == reply, bold);
     QCOMPARE(pad->status(), status);
     QCOMPARE(padLines.last(), QString());
+}
+
+// A line of "=" only whose operands do not all evaluate is an equation, not
+// a comparison that cannot be compared.
+void AssignmentsTest::equalsOnlyLinesGoToTheEquationStep_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("unknown") << "2q = 6";
+    QTest::newRow("unknowns in a chain of equals") << "a = b = 2";
+    QTest::newRow("infinite operands") << "10^400 = 10^400";
+    QTest::newRow("undefined operand") << "(-8)^(1/3) = 2";
+}
+
+void AssignmentsTest::equalsOnlyLinesGoToTheEquationStep()
+{
+    QFETCH(QString, line);
+
+    pad->submit(line);
+    const QString reply = pad->text().mid(line.size() + 1).section(QLatin1Char('\n'), 0, 0);
+    for (const char* comparisonReply : {"TRUE", "FALSE", "Cannot Compare"}) {
+        QVERIFY2(reply != QLatin1String(comparisonReply), qPrintable(reply));
+        QVERIFY2(pad->status() != QLatin1String(comparisonReply), qPrintable(pad->status()));
+    }
+    QVERIFY(MainWindowTestAccess::variables(*window).isEmpty());
 }
 
 void AssignmentsTest::falseReport_data()
