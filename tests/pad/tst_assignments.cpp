@@ -244,6 +244,8 @@ void AssignmentsTest::falseReport()
     QCOMPARE(pad->text(), before + line + QLatin1Char('\n') + report);
     QCOMPARE(pad->boldRuns().mid(2), bold);
     QCOMPARE(pad->status(), QStringLiteral("FALSE"));
+    // The report is one edit: the pad's own copy of its text follows it.
+    QCOMPARE(window->PadText(), pad->text());
     // The cursor stands after the report, ready for the next line.
     QCOMPARE(pad->editor()->textCursor().position(), int(pad->text().size()));
     pad->submit(QStringLiteral("2+2"));
