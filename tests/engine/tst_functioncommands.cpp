@@ -26,6 +26,8 @@ private slots:
     void submittingAgainUpdates();
     void callsAnswerInThePad_data();
     void callsAnswerInThePad();
+    void callsExpandWhereverLinesAreEvaluated_data();
+    void callsExpandWhereverLinesAreEvaluated();
     void lists_data();
     void lists();
     void deleteFunction_data();
@@ -240,6 +242,30 @@ void FunctionCommandsTest::callsAnswerInThePad()
         QCOMPARE(pad->status(), QStringLiteral("Value = ") + answer);
         QCOMPARE(pad->boldRuns().constLast(), answer);
     }
+}
+
+void FunctionCommandsTest::callsExpandWhereverLinesAreEvaluated_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("assignment") << "y = DBL(3)" << true << "Y = 6";
+    QTest::newRow("comparison") << "DBL(3) > 5" << true << "TRUE";
+    QTest::newRow("comparison, both sides") << "DBL(2) = DBL(1)+2" << true << "TRUE";
+    QTest::newRow("live preview") << "DBL(3)+1" << false << "((3)*2)+1 = 7";
+}
+
+void FunctionCommandsTest::callsExpandWhereverLinesAreEvaluated()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, enter);
+    QFETCH(QString, status);
+    pad->submit(QStringLiteral("CREATE FUNCTION DBL(X) = X*2"));
+    pad->type(line);
+    if (enter)
+        pad->enter();
+    QCOMPARE(pad->status(), status);
 }
 
 void FunctionCommandsTest::lists_data()
