@@ -44,6 +44,7 @@ MainWindow::UndoState MainWindow::CaptureUndoState() const
     state.customFunctions = customFunctions;
     state.ans = ans;
     state.ansText = ansText;
+    state.ansInstant = ansInstant;
     state.ansIsDateTime = ansIsDateTime;
     state.valueFormat = numberFormat;
     state.useWordOperators = ui->actionUse_Word_Oporators->isChecked();
@@ -92,6 +93,7 @@ void MainWindow::RestoreUndoState(const UndoState& state)
     customFunctions = state.customFunctions;
     ans = state.ans;
     ansText = state.ansText;
+    ansInstant = state.ansInstant;
     ansIsDateTime = state.ansIsDateTime;
     numberFormat = state.valueFormat;
 

@@ -62,11 +62,17 @@ bool IsKeptMathCharacter(char32_t c)
     return IsDecimalDigitCharacter(c) || c == 0x00F7 || c == 0x0085 || c == 0x00A0 || QChar::isSpace(c);
 }
 
-// A value that is not finite is no answer: it would be shown as "inf" and
-// poison ANS and every variable it reached.
-bool IsAnswer(bool ok, double value)
+// A reading that the parser accepts is the line's answer. A value that is not
+// finite is no answer: it would be shown as "inf" and poison ANS and every
+// variable it reached. The line then fails at once: a later reading of the
+// same text, stripped of what it does not know, would answer a different
+// calculation (1e308 PI is not 1e308).
+double AnswerOfReading(double value, bool& ok)
 {
-    return ok && std::isfinite(value);
+    if (std::isfinite(value))
+        return value;
+    ok = false;
+    return 0.0;
 }
 
 } // namespace
@@ -93,6 +99,8 @@ int MainWindow::NumberExponentLength(const QString& text, int index)
 
 double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& processedText)
 {
+    expression = TextScan::WithoutLoneSurrogates(expression);
+
     // A whole-line BIN(...), OCT(...), HEX(...) or DEC(...) evaluates its
     // inner text and leaves the base for the next formatted answer; when
     // conversions nest, the outermost base is the one shown.
@@ -136,14 +144,14 @@ double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& pro
     }
     processedText = ReplaceVariables(expanded);
     double value = Eval(processedText, ok);
-    if (IsAnswer(ok, value))
-        return value;
+    if (ok)
+        return AnswerOfReading(value, ok);
 
     if (ui->actionUse_Word_Oporators->isChecked()) {
         processedText = WordOp(processedText);
         value = Eval(processedText, ok);
-        if (IsAnswer(ok, value))
-            return value;
+        if (ok)
+            return AnswerOfReading(value, ok);
     }
 
     // A line that calls a known function, or holds a malformed base literal,
@@ -163,8 +171,8 @@ double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& pro
     if (ui->actionIgnore_Text_When_Cannot_Solve->isChecked()) {
         processedText = RemoveNonMathText(processedText);
         value = Eval(processedText, ok);
-        if (IsAnswer(ok, value))
-            return value;
+        if (ok)
+            return AnswerOfReading(value, ok);
     }
     ok = false;
     return 0.0;

@@ -2,6 +2,25 @@
 
 namespace TextScan {
 
+QString WithoutLoneSurrogates(const QString& text)
+{
+    QString whole;
+    const int length = text.size();
+    for (int i = 0; i < length; ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < length && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (whole.isNull())
+            whole = text;
+        whole[i] = QChar::ReplacementCharacter;
+    }
+    return whole.isNull() ? text : whole;
+}
+
 bool ReadDecimalNumber(const QString& text, int& position, double& value)
 {
     const int length = text.size();

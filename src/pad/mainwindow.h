@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
@@ -98,6 +99,10 @@ public:
     // the date/time ANS keeps in ansText.
     bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
                                     bool& isNumeric, QString& ansText);
+    // The same, also giving the exact moment of a date-and-time answer, which
+    // the date/time ANS keeps beside its text (invalid for other answers).
+    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
+                                    bool& isNumeric, QString& newAnsText, QDateTime& newAnsInstant);
 
     // ---- Pad: start-up, driver, dispatcher, submission --------------------
     // The constructor starts the release check unless this is switched off;
@@ -182,6 +187,7 @@ public:
         QMap<QString, CustomFunctionDefinition> customFunctions;
         double ans = 0.0;
         QString ansText;
+        QDateTime ansInstant;
         bool ansIsDateTime = false;
         QString valueFormat;
         bool useWordOperators = true;
@@ -312,6 +318,7 @@ private:
     QString numberFormat;             // empty: no number format
     double ans = 0.0;                 // the last numeric answer
     QString ansText;                  // the last date or time answer
+    QDateTime ansInstant;             // its exact moment, when it is a date and time
     bool ansIsDateTime = false;
     QMap<QString, double> variables;  // keys upper case
     QMap<QString, CustomFunctionDefinition> customFunctions;  // keys upper case
