@@ -147,11 +147,16 @@ double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& pro
     if (ok)
         return AnswerOfReading(value, ok);
 
+    // A text that the word operators leave as it is would only fail again;
+    // the normaliser has usually rewritten the line already.
     if (ui->actionUse_Word_Oporators->isChecked()) {
-        processedText = WordOp(processedText);
-        value = Eval(processedText, ok);
-        if (ok)
-            return AnswerOfReading(value, ok);
+        const QString rewritten = RewriteWordOperators(processedText);
+        if (rewritten != processedText) {
+            processedText = rewritten;
+            value = Eval(processedText, ok);
+            if (ok)
+                return AnswerOfReading(value, ok);
+        }
     }
 
     // A line that calls a known function, or holds a malformed base literal,

@@ -91,6 +91,9 @@ public:
 
     // ---- Expression engine: word operators and number words --------------
     static QString WordOp(QString text);
+    // WordOp for the pad's own passes over a line: its last output, which
+    // WordOp would leave unchanged, comes back at once.
+    QString RewriteWordOperators(const QString& text);
 
     // ---- Expression engine: date and time language ------------------------
     // Evaluates a line of the date and time language; false when the line is
@@ -322,6 +325,7 @@ private:
     bool ansIsDateTime = false;
     QMap<QString, double> variables;  // keys upper case
     QMap<QString, CustomFunctionDefinition> customFunctions;  // keys upper case
+    QString lastWordOperatorOutput;  // see RewriteWordOperators
 
     // Engine tests reach the state above through this, defined in the test.
     friend struct MainWindowTestAccess;
