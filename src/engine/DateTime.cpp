@@ -211,9 +211,10 @@ QDateTime CalendarStart(const DateTimeValue& v)
     return v.date.startOfDay(Qt::LocalTime);
 }
 
-// A local time that occurs twice, when the clocks go back, reads as its first
-// occurrence. The instant kept beside a date-and-time ANS says which one the
-// answer was; it stands in only where it is a reading of that very text.
+// A local time that occurs twice, when the clocks go back, reads back as only
+// one of its two moments. The instant kept beside a date-and-time ANS says
+// which one the answer was; it stands in only where it is a reading of that
+// very text.
 DateTimeValue AtInstant(DateTimeValue value, const QDateTime& instant)
 {
     if (value.kind != Kind::DateTime || !instant.isValid())
@@ -1071,10 +1072,10 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
 }
 
 bool MainWindow::EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
-                                            bool& isNumeric, QString& ansText)
+                                            bool& isNumeric, QString& newAnsText)
 {
-    QDateTime instant;
-    return EvaluateDateTimeExpression(expression, resultText, ok, value, isNumeric, ansText, instant);
+    QDateTime newAnsInstant;
+    return EvaluateDateTimeExpression(expression, resultText, ok, value, isNumeric, newAnsText, newAnsInstant);
 }
 
 bool MainWindow::EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
