@@ -225,6 +225,9 @@ public:
     void UpdateUndoHistoryValueFormat();
     void UpdateUndoHistoryIgnoreText();
     void UpdateUndoHistoryWordOperators();
+    // What the snapshots know of the bold runs of the blocks that a change
+    // of the pad touched is read again by the next one.
+    void ForgetBoldRunsOfChangedBlocks(int position, int added);
 
     // ---- Calculator syntax catalogue --------------------------------------
     struct CalculatorSyntaxItem
