@@ -16,6 +16,7 @@
 class QCompleter;
 class QContextMenuEvent;
 class QLabel;
+class QSettings;
 class QTextCursor;
 class QTimer;
 class HelpWindow;
@@ -49,16 +50,38 @@ public:
     double RunStatisticsFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
     double RunGDTFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
 
-    // ---- Expression engine: user-defined functions ---------------------
-    bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
-
+    // ---- Expression engine: user-defined functions (engine/CustomFunctions.cpp)
     // One user-defined function; its key in customFunctions is its name.
     struct CustomFunctionDefinition
     {
         QString name;
-        QStringList parameters;
-        QString expression;
+        QStringList parameters;  // upper case, in order
+        QString expression;      // as typed, trimmed
     };
+    struct CalculatorSyntaxItem;
+
+    bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
+    void SaveCustomFunctions(QSettings& settings) const;
+    void LoadCustomFunctions(QSettings& settings);
+    QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
+    static CalculatorSyntaxItem CustomFunctionSyntaxItem(const CustomFunctionDefinition& definition);
+
+    // Which first characters and lengths the names of the user's functions
+    // have, so that the scan that every evaluation runs passes most calls
+    // without a look-up. It keeps the map it was made from: any change to
+    // customFunctions unshares the two, and the index is made again.
+    struct CustomFunctionNameIndex
+    {
+        QMap<QString, CustomFunctionDefinition> source;
+        // By first character (0 for any beyond ASCII), bit n: a name of n
+        // characters (63: 63 or more).
+        quint64 lengths[128] = {};
+    };
+
+    // ---- Expression engine: function commands (engine/FunctionCommands.cpp)
+    bool HandleCustomFunctionCommand(const QString& command);
+    QString GetCustomFunctionsList() const;
+    QString GetDeleteCustomFunctionCommands() const;
 
     // ---- Expression engine: evaluation pipeline --------------------------
     double EvaluateExpression(QString expression, bool& ok, QString& processedText);
@@ -133,6 +156,8 @@ public:
 
     void HandleSubmittedLine(const QString& documentText, int cursorPosition, const QString& line);
     void InsertCommandResult(QString text, bool bold);
+    // The status line's text; handlers outside the pad reply through it.
+    void ShowStatus(const QString& text);
     QString NormalizeSubmittedMath(QString line);
     QString GetVariablesList();
     void HandleExpressionSubmission(QString expression);
@@ -149,11 +174,16 @@ public:
     // handlers of every keystroke need not copy the whole pad.
     const QString& PadText() const { return padIndex.text(); }
 
-    // Services of later subsystems that the pad calls. Until those arrive
-    // they decline every line, so the dispatcher goes on down its table.
+    // ---- Pad: MENU and the symbolic commands (pad/MenuCommand.cpp) ---------
     bool HandleMenuCommand(QString line);
     bool HandleSymbolicCommand(QString line);
-    bool HandleCustomFunctionCommand(const QString& command);
+
+    // ---- Symbolic algebra: SIMPLIFY and ISOLATE (solver/Simplify.cpp) ------
+    bool SimplifyText(QString expression, QString& output);
+    bool IsolateText(QString text, QString& output);
+
+    // Services of later subsystems that the pad calls. Until those arrive
+    // they decline every line, so the dispatcher goes on down its table.
     bool HandleFractionFunction(QString line);
     QString BuildInfoText();
     QString BuildUptimeText();
@@ -243,7 +273,6 @@ public:
     // for next, also while user-defined functions come and go.
     QList<CalculatorSyntaxItem> GetCalculatorSyntaxCatalog() const;
     std::optional<CalculatorSyntaxItem> FindCalculatorSyntaxItem(const QString& name) const;
-    QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
 
     // ---- Equation blocks --------------------------------------------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
@@ -342,6 +371,7 @@ private:
     QMap<QString, double> variables;  // keys upper case
     QMap<QString, CustomFunctionDefinition> customFunctions;  // keys upper case
     QString lastWordOperatorOutput;  // see RewriteWordOperators
+    mutable CustomFunctionNameIndex customFunctionNameIndex;
 
     // Engine tests reach the state above through this, defined in the test.
     friend struct MainWindowTestAccess;

@@ -67,6 +67,11 @@ void MainWindow::InsertCommandResult(QString text, bool bold)
     ui->Text1->setTextCursor(cursor);
 }
 
+void MainWindow::ShowStatus(const QString& text)
+{
+    ui->Label1->setText(text);
+}
+
 QString MainWindow::GetVariablesList()
 {
     if (variables.isEmpty())
