@@ -140,8 +140,6 @@ public:
     bool HandleComparisonSubmission(QString line);
     void HandleEquationSet(QList<QString> equations);
     void UpdateDocumentWindowTitle();
-    QString ExpandUnitConversions(QString line);
-    QStringList GetUnitConversionVocabulary();
     bool HandleHelpCommand(QString line, QString& helpText);
     void InsertFormattedHelpText(const QString& helpText);
     bool HandleWindowsCommand(QString line, QString& result);
@@ -224,6 +222,10 @@ public:
 
     // ---- Equation blocks --------------------------------------------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
+
+    // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
+    QString ExpandUnitConversions(QString line);
+    QStringList GetUnitConversionVocabulary();
 
 private:
     // ---- Expression engine: parser rules and state ---------------------

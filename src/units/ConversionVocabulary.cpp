@@ -1,14 +1,10 @@
 #include "pad/mainwindow.h"
-#include "units/UnitCatalog.h"
+#include "units/UnitConversions.h"
 
 #include <QSet>
 
 #include <algorithm>
 
-namespace {
-
-// TO, every alias, and each alias followed by TO and the symbol of every
-// other unit of its category; sorted without regard to case.
 QStringList BuildConversionVocabulary(const QList<UnitDefinition>& units)
 {
     QSet<QString> entries;
@@ -28,15 +24,13 @@ QStringList BuildConversionVocabulary(const QList<UnitDefinition>& units)
         }
     }
     QStringList vocabulary(entries.cbegin(), entries.cend());
-    // Entries equal but for case (the two micro forms) keep a fixed order.
+    // Entries that fold to one text (the two micro forms) keep a fixed order.
     std::sort(vocabulary.begin(), vocabulary.end(), [](const QString& a, const QString& b) {
         const int caseless = a.compare(b, Qt::CaseInsensitive);
         return caseless != 0 ? caseless < 0 : a < b;
     });
     return vocabulary;
 }
-
-} // namespace
 
 QStringList MainWindow::GetUnitConversionVocabulary()
 {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The regular-expression text matching an alias: its words escaped, with any
 // run of blanks between them.
@@ -21,3 +22,7 @@ QList<UnitMatch> FindTargetUnitMatches(const QString& text, int position, const 
 // left to right, none overlapping. The word operators leave them alone, so
 // INCHES OF MERCURY or PARTS PER MILLION reach the conversion whole.
 QList<UnitMatch> FindMultiWordUnitAliases(const QString& text);
+
+// TO, every alias, and each alias followed by TO and the symbol of every
+// other unit of its category; no text twice, sorted without regard to case.
+QStringList BuildConversionVocabulary(const QList<UnitDefinition>& units);
