@@ -29,6 +29,7 @@ private slots:
     void aliasPattern_data();
     void aliasPattern();
     void blockLinesConvert();
+    void previewConverts();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -205,6 +206,7 @@ void UnitConversionsTest::padAnswers_data()
     QTest::newRow("number words before a unit name")
         << "TWO PARTS PER MILLION TO PARTS PER BILLION" << "2000" << "Value = 2000";
     QTest::newRow("chained conversion") << "5 KM TO M TO CM" << "-Cannot Solve-" << "Cannot Solve";
+    QTest::newRow("assignment") << "len = 12 IN TO CM" << "LEN = 30.48" << "LEN = 30.48";
 }
 
 void UnitConversionsTest::padAnswers()
@@ -322,6 +324,15 @@ void UnitConversionsTest::blockLinesConvert()
     QList<QString> equations;
     QVERIFY(window->ExtractEquationBlock(QStringLiteral("{\nX = 3 FT TO IN\n}"), 99, equations));
     QCOMPARE(equations, QList<QString>{"X =((((3) * 0.30480000000000002)) / 0.025399999999999999)"});
+}
+
+void UnitConversionsTest::previewConverts()
+{
+    auto own = TestSupport::createWindow();
+    TestSupport::Pad pad(own.get());
+    pad.type(QStringLiteral("12 IN TO CM"));
+    QVERIFY2(pad.status().endsWith(QLatin1String(" = 30.48")), qPrintable(pad.status()));
+    QVERIFY(!pad.status().contains(QLatin1String(" TO ")));
 }
 
 SUMVELLE_TEST_MAIN(UnitConversionsTest)
