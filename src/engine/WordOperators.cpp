@@ -1,5 +1,6 @@
 #include "pad/mainwindow.h"
 #include "engine/TextScan.h"
+#include "units/UnitConversions.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -414,6 +415,20 @@ QString ReplaceNumberWordPhrases(const QString& text)
 QString MainWindow::WordOp(QString text)
 {
     text = TextScan::WithoutLoneSurrogates(text);
+
+    // Unit names holding operator or number words (INCHES OF MERCURY, PARTS
+    // PER MILLION) stay whole for the unit conversions that follow.
+    const QList<UnitMatch> unitNames = FindMultiWordUnitAliases(text);
+    if (!unitNames.isEmpty()) {
+        QString rewritten;
+        int from = 0;
+        for (const UnitMatch& name : unitNames) {
+            rewritten += WordOp(text.mid(from, name.start - from)) + text.mid(name.start, name.length);
+            from = name.start + name.length;
+        }
+        return rewritten + WordOp(text.mid(from));
+    }
+
     const QList<WordSpan> words = FindWords(text);
     if (words.isEmpty())
         return text;

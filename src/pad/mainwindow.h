@@ -189,8 +189,6 @@ public:
     QString BuildUptimeText();
     void HandleEquationSet(QList<QString> equations);
     void UpdateDocumentWindowTitle();
-    QString ExpandUnitConversions(QString line);
-    QStringList GetUnitConversionVocabulary();
     bool HandleHelpCommand(QString line, QString& helpText);
     void InsertFormattedHelpText(const QString& helpText);
     bool HandleWindowsCommand(QString line, QString& result);
@@ -276,6 +274,10 @@ public:
 
     // ---- Equation blocks --------------------------------------------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
+
+    // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
+    QString ExpandUnitConversions(QString line);
+    QStringList GetUnitConversionVocabulary();
 
 private:
     // ---- Expression engine: parser rules and state ---------------------
