@@ -35,6 +35,14 @@ QString SubstituteUnknowns(const QString& text, const QList<QString>& names, con
     return result;
 }
 
+// Matching lists, one '=' with two sides, and the values written in.
+bool PrepareEquation(MainWindow& window, const QString& equation, const QList<QString>& names,
+                     const QList<double>& values, QString& lhs, QString& rhs)
+{
+    return names.size() == values.size() && MainWindow::SplitEquationSides(equation, lhs, rhs)
+        && window.PrepareEquationExpressions(lhs, rhs, names, values);
+}
+
 } // namespace
 
 bool MainWindow::SplitEquationSides(const QString& equation, QString& lhs, QString& rhs)
@@ -89,11 +97,9 @@ double MainWindow::EvaluateSystemEquation(const QString& equation, const QList<Q
                                           const QList<double>& values, bool& ok)
 {
     ok = false;
-    if (names.size() != values.size())
-        return 0.0;
     QString lhs;
     QString rhs;
-    if (!SplitEquationSides(equation, lhs, rhs) || !PrepareEquationExpressions(lhs, rhs, names, values))
+    if (!PrepareEquation(*this, equation, names, values, lhs, rhs))
         return 0.0;
     return EvaluateEquationResidual(lhs, rhs, ok);
 }
@@ -104,11 +110,9 @@ double MainWindow::EvaluateSystemEquationSides(const QString& equation, const QL
     ok = false;
     left = 0.0;
     right = 0.0;
-    if (names.size() != values.size())
-        return 0.0;
     QString lhs;
     QString rhs;
-    if (!SplitEquationSides(equation, lhs, rhs) || !PrepareEquationExpressions(lhs, rhs, names, values))
+    if (!PrepareEquation(*this, equation, names, values, lhs, rhs))
         return 0.0;
     bool sideOk = false;
     left = Eval(lhs, sideOk);
