@@ -83,7 +83,8 @@ void InsertApproximateReport(MainWindow& window, QTextCursor& cursor, const QLis
         ++shown;
         largestError = std::max(largestError, std::abs(difference));
         squaredErrors += difference * difference;
-        const QString differenceText = (difference > 0.0 ? QStringLiteral("+") : QString()) + window.FormatAnswer(difference);
+        const QString sign = difference > 0.0 ? QStringLiteral("+") : QString();
+        const QString differenceText = sign + window.FormatAnswer(difference);
         cursor.insertText(QStringLiteral("Equation ") + QString::number(i + 1) + QStringLiteral(":\n"), bold);
         cursor.insertText(equations.at(i) + QLatin1Char('\n'), normal);
         cursor.insertText(QStringLiteral("Calculated Left Side:  ") + window.FormatAnswer(left) + QLatin1Char('\n'),
@@ -174,10 +175,12 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
 
     const bool wasBlocked = ui->Text1->blockSignals(true);
     QTextCursor cursor = insertionPoint;
-    if (solveApproximate)
-        InsertApproximateReport(*this, cursor, equations, names, TidyApproximateValues(*this, equations, names, values));
-    else
+    if (solveApproximate) {
+        const QList<double> tidied = TidyApproximateValues(*this, equations, names, values);
+        InsertApproximateReport(*this, cursor, equations, names, tidied);
+    } else {
         InsertAnswerLines(*this, cursor, names, values);
+    }
     cursor.setCharFormat(WeightFormat(QFont::Normal));
     ui->Text1->setTextCursor(cursor);
     ui->Text1->blockSignals(wasBlocked);

@@ -123,8 +123,8 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
     }
 
     for (const QList<double>& row : rows) {
-        const bool noCoefficients =
-            std::all_of(row.cbegin(), row.cbegin() + n, [tolerance](double entry) { return std::abs(entry) <= tolerance; });
+        const auto negligible = [tolerance](double entry) { return std::abs(entry) <= tolerance; };
+        const bool noCoefficients = std::all_of(row.cbegin(), row.cbegin() + n, negligible);
         if (noCoefficients && std::abs(row.at(n)) > tolerance)
             return false;  // 0 = nonzero: inconsistent
     }
