@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "engine/NameScan.h"
 #include "engine/TextScan.h"
 #include "ui_mainwindow.h"
 
@@ -11,7 +12,6 @@
 namespace {
 
 using TextScan::IsAsciiDigit;
-using TextScan::IsAsciiLetter;
 using TextScan::IsAsciiSpace;
 using TextScan::IsDecimalDigit;
 
@@ -198,38 +198,14 @@ QString MainWindow::ReplaceVariables(QString text) const
         return text;
     QString result;
     int copiedUntil = 0;
-    int exponentEnd = -1;
-    int i = 0;
-    const int length = text.size();
-    while (i < length) {
-        const QChar c = text.at(i);
-        if (!IsAsciiLetter(c) && c != QLatin1Char('_')) {
-            ++i;
-            continue;
-        }
-        // The exponent of a number such as 2e-3 or 2E3 is no name; whatever
-        // follows its digits is a name, since a number has one exponent
-        // (2e3x is 2000 times X, 2e3e3 is 2000 times E3).
-        if (i != exponentEnd) {
-            const int exponent = NumberExponentLength(text, i);
-            if (exponent > 0) {
-                i += exponent;
-                exponentEnd = i;
-                continue;
-            }
-        }
-        const int start = i;
-        ++i;
-        while (i < length && (IsAsciiLetter(text.at(i)) || IsAsciiDigit(text.at(i)) || text.at(i) == QLatin1Char('_')))
-            ++i;
-        if (ProgrammerMath::IsBaseLiteralIdentifier(text, start))
-            continue;
-        const auto found = variables.constFind(text.mid(start, i - start).toUpper());
+    NameScanner names(text);
+    while (names.Next()) {
+        const auto found = variables.constFind(names.name().toString().toUpper());
         if (found == variables.cend())
             continue;
-        result += QStringView(text).mid(copiedUntil, start - copiedUntil);
+        result += QStringView(text).mid(copiedUntil, names.start() - copiedUntil);
         result += QLatin1Char('(') + QString::number(*found, 'g', 17) + QLatin1Char(')');
-        copiedUntil = i;
+        copiedUntil = names.end();
     }
     if (copiedUntil == 0)
         return text;

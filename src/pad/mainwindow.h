@@ -187,7 +187,6 @@ public:
     bool HandleFractionFunction(QString line);
     QString BuildInfoText();
     QString BuildUptimeText();
-    void HandleEquationSet(QList<QString> equations);
     void UpdateDocumentWindowTitle();
     bool HandleHelpCommand(QString line, QString& helpText);
     void InsertFormattedHelpText(const QString& helpText);
@@ -209,6 +208,8 @@ public slots:
     void LoadSettings();
 
 protected:
+    // Defined in pad/WindowClose.cpp.
+    void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 public:
@@ -272,8 +273,51 @@ public:
     QList<CalculatorSyntaxItem> GetCalculatorSyntaxCatalog() const;
     std::optional<CalculatorSyntaxItem> FindCalculatorSyntaxItem(const QString& name) const;
 
-    // ---- Equation blocks --------------------------------------------------
+    // ---- Equation solving: blocks (solver/EquationBlock.cpp) ---------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
+
+    // ---- Equation solving: residuals (solver/Residuals.cpp) -----------------
+    // Unknowns, equations and their values travel as lists paired by index.
+    bool PrepareEquationExpressions(QString& lhs, QString& rhs, const QList<QString>& names,
+                                    const QList<double>& values);
+    double EvaluateSystemEquation(const QString& equation, const QList<QString>& names, const QList<double>& values,
+                                  bool& ok);
+    double EvaluateSystemEquationSides(const QString& equation, const QList<QString>& names,
+                                       const QList<double>& values, double& left, double& right, bool& ok);
+    double EvaluateEquationAt(const QString& lhs, const QString& rhs, const QString& name, double value, bool& ok);
+    bool EvaluateNonlinearSystem(const QList<QString>& equations, const QList<QString>& names,
+                                 const QList<double>& values, QList<double>& residuals, double& sumSquares);
+    // Splits at the one '=' into trimmed sides; false without exactly one '='
+    // or with an empty side, the shapes that can never evaluate.
+    static bool SplitEquationSides(const QString& equation, QString& lhs, QString& rhs);
+
+    // ---- Equation solving: unknowns (solver/Unknowns.cpp) -------------------
+    bool ParseSingleVariableEquation(const QString& equation, QString& lhs, QString& rhs, QString& variable) const;
+    bool FindEquationSystemVariables(const QList<QString>& equations, QList<QString>& names) const;
+
+    // ---- Equation solving: exact linear solver (solver/LinearSolver.cpp) ----
+    bool SolveLinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values,
+                                   bool& underdetermined);
+    bool GetLinearEquationRow(const QString& equation, const QList<QString>& names, QList<double>& coefficients,
+                              double& constant);
+    static bool SolveNumericLinearSystem(QList<QList<double>> matrix, QList<double> rhs, QList<double>& solution);
+
+    // ---- Equation solving: root search (solver/RootSearch.cpp) --------------
+    bool SolveSingleVariableEquation(const QString& equation, QString& variable, double& value);
+    bool SolveSingleVariableEquationBlock(const QList<QString>& equations, QList<QString>& names,
+                                          QList<double>& values);
+
+    // ---- Equation solving: nonlinear solver (solver/NonlinearSolver.cpp) ----
+    // Runs until a start converges or the user cancels; events run meanwhile.
+    bool SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values);
+
+    // ---- Equation solving: handler and report (solver/EquationSet.cpp) ------
+    void HandleEquationSet(QList<QString> equations);
+
+    // ---- Equation solving: run flags (solver/RunFlags.cpp) ------------------
+    // True, with a status saying so, while a solve or a menu command runs:
+    // entry points that would change the pad under it refuse.
+    bool RefuseWhileBusy();
 
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
@@ -356,6 +400,8 @@ private:
     bool solveCancelRequested = false;
     bool solveCancelled = false;
     bool solveApproximate = false;
+    // The window was asked to close: a running solve ends without answering.
+    bool closeRequested = false;
     bool submitPending = false;  // the next text change is the newline of an Enter
     PadTextIndex padIndex;
 
