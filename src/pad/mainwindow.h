@@ -225,6 +225,11 @@ public:
     // ---- Equation blocks --------------------------------------------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
 
+    // ---- Symbolic commands (solver/Simplify.cpp) ----------------------------
+    // Neither reads the window's state: every name stays a symbol.
+    static bool SimplifyText(QString expression, QString& output);
+    static bool IsolateText(QString text, QString& output);
+
 private:
     // ---- Expression engine: parser rules and state ---------------------
     double ParseExpression();
