@@ -71,12 +71,8 @@ SimplifyNodePtr RebuildSide(const QList<SimplifyTerm>& terms)
 
 bool SimplifyOneExpression(const QString& text, QString& result)
 {
-    SimplifyParser parser(text);
-    SimplifyNodePtr tree = parser.ParseExpression();
-    if (!parser.ok || !tree)
-        return false;
-    parser.SkipSpaces();
-    if (parser.position < parser.text.size())
+    SimplifyNodePtr tree;
+    if (!ParseWholeExpression(text, tree))
         return false;
 
     QString previous;

@@ -253,14 +253,23 @@ SimplifyNodePtr SimplifyParser::ParseName()
     return Made(MakeVariable(name));
 }
 
-bool ParseSymbolicExpression(const QString& text, SimplifyNodePtr& node)
+bool ParseWholeExpression(const QString& text, SimplifyNodePtr& tree)
 {
     SimplifyParser parser(text);
-    SimplifyNodePtr tree = parser.ParseExpression();
-    if (!parser.ok || !tree)
+    SimplifyNodePtr read = parser.ParseExpression();
+    if (!parser.ok || !read)
         return false;
     parser.SkipSpaces();
     if (parser.position < parser.text.size())
+        return false;
+    tree = std::move(read);
+    return true;
+}
+
+bool ParseSymbolicExpression(const QString& text, SimplifyNodePtr& node)
+{
+    SimplifyNodePtr tree;
+    if (!ParseWholeExpression(text, tree))
         return false;
     node = SimplifyNodeTree(tree, false);
     return !SymbolicBudget::Current().Failed();

@@ -37,6 +37,10 @@ private:
     qint64 nodes = 0;
 };
 
+// Reads the whole text as one expression, without simplifying it; false when
+// it does not parse or text is left over.
+bool ParseWholeExpression(const QString& text, SimplifyNodePtr& tree);
+
 // Parses the whole text and simplifies the tree once; false when the text
 // does not parse or the run's budget failed.
 bool ParseSymbolicExpression(const QString& text, SimplifyNodePtr& node);

@@ -69,10 +69,8 @@ double EvaluateText(const QString& text, const QHash<QString, double>& values, b
     const int equals = FindTopLevelEquals(text);
     if (equals >= 0)
         return EvaluateText(text.left(equals), values, ok) - EvaluateText(text.mid(equals + 1), values, ok);
-    SimplifyParser parser(text);
-    const SimplifyNodePtr tree = parser.ParseExpression();
-    parser.SkipSpaces();
-    ok = ok && parser.ok && parser.position == parser.text.size();
+    SimplifyNodePtr tree;
+    ok = ok && ParseWholeExpression(text, tree);
     return ok ? Evaluate(tree, values, ok) : 0.0;
 }
 

@@ -30,13 +30,11 @@ SimplifyNodePtr Neg(SimplifyNodePtr operand)
 // The tree as read, before any rule runs.
 SimplifyNodePtr Parsed(const QString& text, bool* ok = nullptr)
 {
-    SimplifyParser parser(text);
-    SimplifyNodePtr tree = parser.ParseExpression();
-    parser.SkipSpaces();
-    const bool whole = parser.ok && tree && parser.position == parser.text.size();
+    SimplifyNodePtr tree;
+    const bool whole = ParseWholeExpression(text, tree);
     if (ok)
         *ok = whole;
-    return whole ? tree : SimplifyNodePtr();
+    return tree;
 }
 
 } // namespace
@@ -57,6 +55,7 @@ private slots:
     void keyOrderMatchesKeyText_data();
     void keyOrderMatchesKeyText();
     void deepTreesPrintWithoutRecursion();
+    void deepRuleRecursionStops();
     void parser_data();
     void parser();
     void topLevelEquals_data();
@@ -212,6 +211,25 @@ void SymbolicTreeTest::deepTreesPrintWithoutRecursion()
     QVERIFY(SameNode(chain, chain));
     QVERIFY(!NodeContainsVariable(chain, "y"));
     chain.reset();
+}
+
+void SymbolicTreeTest::deepRuleRecursionStops()
+{
+    // Trees the parser would refuse, built directly: the rules give up at
+    // their depth limit instead of running out of stack.
+    SimplifyNodePtr negations = Var("x");
+    SimplifyNodePtr functions = Var("x");
+    SimplifyNodePtr exponents = Var("x");
+    for (int i = 0; i < 20000; ++i) {
+        negations = Neg(negations);
+        functions = MakeFunction("SIN", functions);
+        exponents = Bin(Kind::Power, Num(2), exponents);
+    }
+    for (const SimplifyNodePtr& tree : {negations, functions, exponents}) {
+        SymbolicBudget budget;
+        SimplifyNodeTree(tree, false);
+        QVERIFY(budget.tooLarge);
+    }
 }
 
 void SymbolicTreeTest::parser_data()
