@@ -612,7 +612,7 @@ SimplifyNodePtr SimplifyNegateNode(const SimplifyNodePtr& node, bool isolating)
 class RuleDepth
 {
 public:
-    explicit RuleDepth(SymbolicBudget& budget) : budget(budget) { ++budget.ruleDepth; }
+    explicit RuleDepth(SymbolicBudget& current) : budget(current) { ++budget.ruleDepth; }
     ~RuleDepth() { --budget.ruleDepth; }
     RuleDepth(const RuleDepth&) = delete;
     RuleDepth& operator=(const RuleDepth&) = delete;

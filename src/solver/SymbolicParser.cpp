@@ -36,7 +36,7 @@ bool StartsImplicitProduct(QChar c)
 class NestingLevel
 {
 public:
-    explicit NestingLevel(int& depth) : depth(depth) { ++depth; }
+    explicit NestingLevel(int& counter) : depth(counter) { ++depth; }
     ~NestingLevel() { --depth; }
     NestingLevel(const NestingLevel&) = delete;
     NestingLevel& operator=(const NestingLevel&) = delete;
