@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -426,7 +427,11 @@ SimplifyNodePtr SimplifyPower(const SimplifyNodePtr& node, const SimplifyNodePtr
     return MakeNumber(1.0);
 }
 
-Partial SimplifyMultiply(Partial l, const SimplifyNodePtr& r, bool isolating)
+Partial MergeProduct(Partial l, const SimplifyNodePtr& r);
+
+// Kept out of line, as are the steps below: the rules recurse through them,
+// and each frame on that path should stay small.
+Q_NEVER_INLINE Partial SimplifyMultiply(Partial l, const SimplifyNodePtr& r, bool isolating)
 {
     if (!l.IsPending()) {
         const SimplifyNodePtr& left = l.node;
@@ -458,6 +463,11 @@ Partial SimplifyMultiply(Partial l, const SimplifyNodePtr& r, bool isolating)
                                                        MakeBinary(Kind::Multiply, other, sum->right)),
                                             false));
     }
+    return MergeProduct(std::move(l), r);
+}
+
+Q_NEVER_INLINE Partial MergeProduct(Partial l, const SimplifyNodePtr& r)
+{
     QList<SimplifyNodePtr> rightFactors;
     CollectProductFactors(r, rightFactors);
     ProductMerger merger((l.IsPending() ? l.product.factors.size() : 1) + rightFactors.size());
@@ -474,7 +484,7 @@ Partial SimplifyMultiply(Partial l, const SimplifyNodePtr& r, bool isolating)
     return ProductOf(std::move(merger.parts));
 }
 
-Partial SimplifySumStep(const SimplifyNodePtr& node, Partial l, const SimplifyNodePtr& r)
+Q_NEVER_INLINE Partial SimplifySumStep(const SimplifyNodePtr& node, Partial l, const SimplifyNodePtr& r)
 {
     const bool add = node->type == Kind::Add;
     if (add && !l.IsPending() && IsZeroNumber(l.node))
@@ -495,7 +505,7 @@ Partial SimplifySumStep(const SimplifyNodePtr& node, Partial l, const SimplifyNo
 // One rule of D for a binary node whose children are simplified; l may still
 // be pending. The node's own left link holds l whenever the rule keeps the
 // node.
-Partial SimplifyBinaryStep(const SimplifyNodePtr& node, Partial l, bool isolating)
+Q_NEVER_INLINE Partial SimplifyBinaryStep(const SimplifyNodePtr& node, Partial l, bool isolating)
 {
     const SimplifyNodePtr& r = node->right;
     const Kind kind = node->type;
@@ -535,14 +545,23 @@ Partial SimplifyBinaryStep(const SimplifyNodePtr& node, Partial l, bool isolatin
 // sums of thousands of terms would otherwise recurse once per term. Nodes
 // below the top that nothing else refers to die with the chain, so their
 // links need not be rewritten.
-SimplifyNodePtr SimplifyChain(const SimplifyNodePtr& top, bool isolating)
+Q_NEVER_INLINE SimplifyNodePtr SimplifyChain(const SimplifyNodePtr& top, bool isolating)
 {
+    // On the heap: this frame stands once per level of nesting.
+    struct ChainState
+    {
+        std::vector<SimplifyNodePtr> chain;
+        Partial value;
+    };
     SymbolicBudget& budget = SymbolicBudget::Current();
-    std::vector<SimplifyNodePtr> chain{top};
+    const auto state = std::make_unique<ChainState>();
+    std::vector<SimplifyNodePtr>& chain = state->chain;
+    chain.push_back(top);
     while (IsBinary(chain.back()->left) && chain.back()->left.use_count() == 1)
         chain.push_back(chain.back()->left);
 
-    Partial value = Partial::Of(SimplifyNodeTree(chain.back()->left, isolating));
+    Partial& value = state->value;
+    value.node = SimplifyNodeTree(chain.back()->left, isolating);
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         const SimplifyNodePtr& node = *it;
         if (budget.Failed())
@@ -556,7 +575,7 @@ SimplifyNodePtr SimplifyChain(const SimplifyNodePtr& top, bool isolating)
     return value.Built();
 }
 
-SimplifyNodePtr SimplifyFunctionNode(const SimplifyNodePtr& node, bool isolating)
+Q_NEVER_INLINE SimplifyNodePtr SimplifyFunctionNode(const SimplifyNodePtr& node, bool isolating)
 {
     node->left = SimplifyNodeTree(node->left, isolating);
     const SimplifyNodePtr& a = node->left;
@@ -587,7 +606,7 @@ SimplifyNodePtr SimplifyFunctionNode(const SimplifyNodePtr& node, bool isolating
     return node;
 }
 
-SimplifyNodePtr SimplifyNegateNode(const SimplifyNodePtr& node, bool isolating)
+Q_NEVER_INLINE SimplifyNodePtr SimplifyNegateNode(const SimplifyNodePtr& node, bool isolating)
 {
     node->left = SimplifyNodeTree(node->left, isolating);
     const SimplifyNodePtr& a = node->left;
