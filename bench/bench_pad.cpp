@@ -4,14 +4,21 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
 // The pad under load: pads of 10, 1,000 and 10,000 lines of questions and
-// answers, measuring what a user waits for: one typed character, one Enter
-// with its answer, one Undo.
+// answers, measuring what a user waits for: one typed character, one Up or
+// Down, one Enter with its answer, one Undo; and the live preview on its own,
+// for each kind of line.
 
 namespace {
 
@@ -92,25 +99,117 @@ double PeakResidentMegabytes()
     return double(usage.ru_maxrss) / 1024.0;
 }
 
-// (a) One character typed in the last line, in the middle of a run of typing:
-// the undo transaction is open and every handler of a keystroke runs.
-void BM_TypeCharacter(benchmark::State& state)
+// One kind of keystroke, again and again, on a pad that keeps its size.
+// Typing: one character in the last line, in the middle of a run of typing,
+// so the undo transaction is open and every handler of a keystroke runs, the
+// live preview included. Moving: Up and Down in turn between the last
+// question and its answer, each move previewing the line it reaches.
+class KeystrokeLoop
 {
-    PadFixture fixture(int(state.range(0)));
-    fixture.Type(QStringLiteral("12"));
-    const int base = fixture.Length();
-    int typed = 0;
-    for (auto _ : state) {
-        fixture.Key(Qt::Key_7, QStringLiteral("7"));
-        if (++typed == 40) {
-            state.PauseTiming();
-            fixture.CutBackTo(base);
-            typed = 0;
-            state.ResumeTiming();
+public:
+    enum Kind { TypeCharacter = 0, MoveCursor = 1 };
+
+    KeystrokeLoop(int lines, Kind keystroke) : fixture(lines), kind(keystroke)
+    {
+        if (kind == MoveCursor) {
+            fixture.Key(Qt::Key_Up);
+            fixture.Key(Qt::Key_Up);
+        } else {
+            fixture.Type(QStringLiteral("12"));
+        }
+        base = fixture.Length();
+    }
+
+    // Whether Tidy must run, outside the timing, before the next Press.
+    bool NeedsTidying() const { return kind == TypeCharacter && typed == 40; }
+    void Tidy()
+    {
+        fixture.CutBackTo(base);
+        typed = 0;
+    }
+
+    void Press()
+    {
+        if (kind == MoveCursor) {
+            fixture.Key(down ? Qt::Key_Down : Qt::Key_Up);
+            down = !down;
+        } else {
+            fixture.Key(Qt::Key_7, QStringLiteral("7"));
+            ++typed;
         }
     }
+
+private:
+    PadFixture fixture;
+    Kind kind;
+    int base = 0;
+    int typed = 0;
+    bool down = true;
+};
+
+void RunKeystrokes(benchmark::State& state, KeystrokeLoop::Kind kind)
+{
+    KeystrokeLoop loop(int(state.range(0)), kind);
+    for (auto _ : state) {
+        if (loop.NeedsTidying()) {
+            state.PauseTiming();
+            loop.Tidy();
+            state.ResumeTiming();
+        }
+        loop.Press();
+    }
+}
+
+// (a) One character typed in the last line.
+void BM_TypeCharacter(benchmark::State& state)
+{
+    RunKeystrokes(state, KeystrokeLoop::TypeCharacter);
 }
 BENCHMARK(BM_TypeCharacter)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// (a') One Up or Down.
+void BM_CursorMove(benchmark::State& state)
+{
+    RunKeystrokes(state, KeystrokeLoop::MoveCursor);
+}
+BENCHMARK(BM_CursorMove)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+double SecondsOf(KeystrokeLoop& loop)
+{
+    if (loop.NeedsTidying())
+        loop.Tidy();
+    const auto start = std::chrono::steady_clock::now();
+    loop.Press();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// (a'') The same keystroke on a 10,000-line pad and on a 10-line pad, taken
+// in turns so that both meet the same machine. The time is the large pad's;
+// "pad10_us" is the small pad's mean and "x_pad10" the ratio of the two.
+void BM_KeystrokeAgainstSmallPad(benchmark::State& state)
+{
+    const auto kind = KeystrokeLoop::Kind(state.range(0));
+    KeystrokeLoop large(10000, kind);
+    KeystrokeLoop small(10, kind);
+    double largeTotal = 0.0;
+    double smallTotal = 0.0;
+    for (auto _ : state) {
+        const double largeSeconds = SecondsOf(large);
+        smallTotal += SecondsOf(small);
+        largeTotal += largeSeconds;
+        state.SetIterationTime(largeSeconds);
+    }
+    if (state.iterations() > 0 && smallTotal > 0.0) {
+        state.counters["pad10_us"] = smallTotal * 1e6 / double(state.iterations());
+        state.counters["x_pad10"] = largeTotal / smallTotal;
+    }
+}
+BENCHMARK(BM_KeystrokeAgainstSmallPad)
+    ->ArgName("move")
+    ->Arg(KeystrokeLoop::TypeCharacter)
+    ->Arg(KeystrokeLoop::MoveCursor)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 // (b) Enter on a typical line: the snapshot, the submission and the answer.
 void BM_EnterLine(benchmark::State& state)
@@ -146,6 +245,99 @@ void BM_Undo(benchmark::State& state)
     state.counters["peak_MB"] = PeakResidentMegabytes();
 }
 BENCHMARK(BM_Undo)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The live preview alone, for one line of each kind, typical and about 1,000
+// characters long. X is a stored variable. "median_us" is the median of the
+// single calls; the label shows what the preview said, to prove it did the
+// work of that kind of line.
+struct PreviewCase
+{
+    const char* kind;
+    QString typical;
+    QString long1000;
+};
+
+// "term+term+...+term", at least length characters long.
+QString LongSum(const QString& term, int length)
+{
+    QString sum = term;
+    while (sum.size() < length)
+        sum += QLatin1Char('+') + term;
+    return sum;
+}
+
+const std::vector<PreviewCase>& PreviewCases()
+{
+    const QString term = QStringLiteral("12.5*4");
+    static const std::vector<PreviewCase> cases = {
+        {"expression", QStringLiteral("(12.5*4+3)/2 + x"), LongSum(term, 1000)},
+        {"assignment", QStringLiteral("total = 0.05*12 + x"), QStringLiteral("total = ") + LongSum(term, 992)},
+        {"comparison", QStringLiteral("0.1 + 0.2 = 0.3 < x"),
+         LongSum(term, 495) + QStringLiteral(" < ") + LongSum(term, 495) + QStringLiteral("+1")},
+        {"date", QStringLiteral("DATE(\"3/5/2024\") + 30"),
+         QStringLiteral("DATE(\"3/5/2024\") + (") + LongSum(term, 975) + QStringLiteral(")*0+30")},
+        {"create function", QStringLiteral("CREATE FUNCTION AREA(w, h) = w*h"),
+         QStringLiteral("CREATE FUNCTION F(a) = ") + LongSum(QStringLiteral("a*4"), 977)},
+    };
+    return cases;
+}
+
+void BM_Preview(benchmark::State& state)
+{
+    const PreviewCase& previewCase = PreviewCases().at(size_t(state.range(0)));
+    const QString& line = state.range(1) == 0 ? previewCase.typical : previewCase.long1000;
+
+    MainWindow window;
+    MainWindow::UndoState padState;
+    padState.variables.insert(QStringLiteral("X"), 4.0);
+    window.RestoreUndoState(padState);
+    const QLabel* status = window.findChild<QLabel*>(QStringLiteral("Label1"));
+
+    std::vector<double> samples;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        window.UpdateRealtimePreview(line, 0);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        samples.push_back(seconds);
+    }
+    if (!samples.empty()) {
+        std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+        state.counters["median_us"] = samples.at(samples.size() / 2) * 1e6;
+    }
+    state.counters["characters"] = double(line.size());
+    state.SetLabel(QStringLiteral("%1: %2").arg(QLatin1String(previewCase.kind), status->text().left(40)).toStdString());
+}
+BENCHMARK(BM_Preview)
+    ->ArgNames({"kind", "long"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// (e) Enter on a FALSE chain of 100 terms: the report of 100 lines of 100
+// parts each, with the snapshot and the submission.
+void BM_FalseReport(benchmark::State& state)
+{
+    const int terms = int(state.range(0));
+    QStringList parts;
+    for (int i = 1; i < terms; ++i)
+        parts.append(QString::number(i));
+    parts.append(QStringLiteral("0"));
+    const QString chain = parts.join(QLatin1Char('<'));
+
+    PadFixture fixture(10);
+    const int base = fixture.Length();
+    for (auto _ : state) {
+        state.PauseTiming();
+        fixture.CutBackTo(base);
+        fixture.pad->textCursor().insertText(chain);
+        fixture.pad->moveCursor(QTextCursor::End);
+        state.ResumeTiming();
+        fixture.Key(Qt::Key_Return, QStringLiteral("\r"));
+    }
+    state.SetLabel(fixture.pad->document()->lastBlock().previous().text().right(20).toStdString());
+}
+BENCHMARK(BM_FalseReport)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,9 +1,70 @@
+// The live preview: while the user types or moves the cursor, the status line
+// shows what the line under the cursor would give. It evaluates that one line
+// only, stores nothing (no variable, no ANS) and never solves an equation.
+
 #include "pad/mainwindow.h"
 
 #include "ui_mainwindow.h"
 
-// The line under the cursor has no preview yet: the status line is left empty.
-void MainWindow::UpdateRealtimePreview(const QString&, int)
+#include <algorithm>
+
+void MainWindow::UpdateRealtimePreview(const QString& text, int position)
 {
-    ui->Label1->setText(QString());
+    ui->Label1->setText(BuildRealtimePreview(text, position));
+}
+
+QString MainWindow::BuildRealtimePreview(const QString& text, int position)
+{
+    position = std::clamp(position, 0, int(text.size()));
+    // From position 0 there is nothing before the cursor to search: a search
+    // from -1 would start at the end of the text.
+    const qsizetype start = position > 0 ? text.lastIndexOf(QLatin1Char('\n'), position - 1) + 1 : 0;
+    qsizetype end = text.indexOf(QLatin1Char('\n'), position);
+    if (end < 0)
+        end = text.size();
+    const QString typed = QStringView(text).mid(start, end - start).trimmed().toString();
+    if (typed.isEmpty())
+        return QString();
+
+    const QString line = NormalizeSubmittedMath(typed);
+
+    QString rest;
+    if (MatchCommand(line, QStringLiteral("CREATE FUNCTION"), rest)) {
+        return rest.isEmpty() ? QStringLiteral("CREATE FUNCTION name(parameter, ...) = expression")
+                              : QStringLiteral("Custom function definition");
+    }
+
+    QString name;
+    QString expression;
+    bool reservedName = false;
+    bool ok = false;
+    double value = 0.0;
+    if (EvaluateVariableAssignment(line, name, expression, reservedName, ok, value)) {
+        if (reservedName)
+            return QStringLiteral("Invalid variable name: ") + name;
+        if (expression.isEmpty())
+            return name + QStringLiteral(" =");
+        if (!ok)
+            return name + QStringLiteral(" = Cannot Solve");
+        return name + QStringLiteral(" = ") + FormatAnswer(value);
+    }
+
+    QString resultText;
+    bool isNumeric = false;
+    QString dateAnsText;
+    if (EvaluateDateTimeExpression(line, resultText, ok, value, isNumeric, dateAnsText))
+        return ok ? line + QStringLiteral(" = ") + resultText : QStringLiteral("Cannot Solve");
+
+    bool result = false;
+    if (EvaluateComparison(line, ok, result)) {
+        if (!ok)
+            return QStringLiteral("Cannot Compare");
+        return result ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    }
+
+    QString processedText;
+    value = EvaluateExpression(line, ok, processedText);
+    if (!ok)
+        return QStringLiteral("Cannot Solve");
+    return processedText + QStringLiteral(" = ") + FormatAnswer(value);
 }

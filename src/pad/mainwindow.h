@@ -99,6 +99,13 @@ public:
     bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
                                     bool& isNumeric, QString& ansText);
 
+    // ---- Expression engine: chained comparisons (engine/Comparison.cpp) ---
+    // True when the line is a comparison; ok says whether every operand
+    // evaluated, result whether every link holds. The lists, when given, are
+    // filled only with ok true.
+    bool EvaluateComparison(QString expression, bool& ok, bool& result, QList<QString>* parts = nullptr,
+                            QList<QString>* operators = nullptr, QList<double>* values = nullptr);
+
     // ---- Pad: start-up, driver, dispatcher, submission --------------------
     // The constructor starts the release check unless this is switched off;
     // tests and benchmarks switch it off before they make a window.
@@ -122,22 +129,26 @@ public:
     QString GetVariablesList();
     void HandleExpressionSubmission(QString expression);
 
+    // ---- Pad: assignments and comparison replies (pad/Assignments.cpp) ----
+    bool EvaluateVariableAssignment(QString line, QString& name, QString& expression,
+                                    bool& reservedName, bool& ok, double& value);
+    bool HandleComparisonSubmission(QString line);
+
+    // ---- Pad: live preview (pad/LivePreview.cpp) ----------------------------
+    void UpdateRealtimePreview(const QString& text, int position);
+
     // The pad's own plain text, kept in step with the document, so that the
     // handlers of every keystroke need not copy the whole pad.
     const QString& PadText() const { return padIndex.text(); }
 
     // Services of later subsystems that the pad calls. Until those arrive
     // they decline every line, so the dispatcher goes on down its table.
-    void UpdateRealtimePreview(const QString& text, int position);
     bool HandleMenuCommand(QString line);
     bool HandleSymbolicCommand(QString line);
     bool HandleCustomFunctionCommand(const QString& command);
     bool HandleFractionFunction(QString line);
     QString BuildInfoText();
     QString BuildUptimeText();
-    bool EvaluateVariableAssignment(QString line, QString& name, QString& expression,
-                                    bool& reservedName, bool& ok, double& value);
-    bool HandleComparisonSubmission(QString line);
     void HandleEquationSet(QList<QString> equations);
     void UpdateDocumentWindowTitle();
     QString ExpandUnitConversions(QString line);
@@ -282,6 +293,8 @@ private:
     void ShowPadContextMenu(QContextMenuEvent* event);
     bool IsPositionInsideEquationBlock(const QString& text, int position) const;
     void CloseOpenParentheses(QString& text, QTextCursor& cursor, int& position);
+    // What the live preview shows for the line around position.
+    QString BuildRealtimePreview(const QString& text, int position);
 
     QElapsedTimer uptimeClock;
     QString documentPath;
