@@ -178,10 +178,6 @@ public:
     bool HandleMenuCommand(QString line);
     bool HandleSymbolicCommand(QString line);
 
-    // ---- Symbolic algebra: SIMPLIFY and ISOLATE (solver/Simplify.cpp) ------
-    bool SimplifyText(QString expression, QString& output);
-    bool IsolateText(QString text, QString& output);
-
     // Services of later subsystems that the pad calls. Until those arrive
     // they decline every line, so the dispatcher goes on down its table.
     bool HandleFractionFunction(QString line);
@@ -318,6 +314,11 @@ public:
     // True, with a status saying so, while a solve or a menu command runs:
     // entry points that would change the pad under it refuse.
     bool RefuseWhileBusy();
+
+    // ---- Symbolic commands (solver/Simplify.cpp) ----------------------------
+    // Neither reads the window's state: every name stays a symbol.
+    static bool SimplifyText(QString expression, QString& output);
+    static bool IsolateText(QString text, QString& output);
 
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
