@@ -49,7 +49,7 @@ QString MainWindow::NormalizeSubmittedMath(QString line)
         return line;
 
     if (ui->actionUse_Word_Oporators->isChecked())
-        line = WordOp(line);
+        line = RewriteWordOperators(line);
     line = ExpandUnitConversions(line);
     QString expanded;
     QString error;
