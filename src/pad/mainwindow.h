@@ -148,9 +148,14 @@ public:
     bool HandleCustomFunctionCommand(const QString& command);
     bool HandleFractionFunction(QString line);
     QString BuildInfoText();
-    QString BuildUptimeText();
+    QString BuildUptimeText() const;
+    // The uptime in words for the given elapsed milliseconds.
+    static QString UptimeText(qint64 elapsedMilliseconds);
     void HandleEquationSet(QList<QString> equations);
     void UpdateDocumentWindowTitle();
+    // Exactly the bytes a saved document holds: the pad's text as UTF-8
+    // without a byte-order mark, every line ending "\n".
+    QByteArray DocumentBytes() const;
     QString ExpandUnitConversions(QString line);
     QStringList GetUnitConversionVocabulary();
     bool HandleHelpCommand(QString line, QString& helpText);
