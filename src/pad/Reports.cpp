@@ -8,44 +8,56 @@
 #include <QFileInfo>
 #include <QVariant>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
 
 enum class FileComparison { Same, Different, Unreadable };
 
-// The document file is read a piece at a time, so that a large document is
-// never held twice beside the pad's own bytes.
-constexpr qint64 ComparisonChunkSize = 1 << 20;
+// Reads up to the piece's size; fewer bytes only at the end of the file.
+qint64 ReadFully(QFile& file, char* data, qint64 size)
+{
+    qint64 total = 0;
+    while (total < size) {
+        const qint64 read = file.read(data + total, size - total);
+        if (read < 0)
+            return -1;
+        if (read == 0)
+            break;
+        total += read;
+    }
+    return total;
+}
 
-FileComparison CompareFileWithBytes(const QString& path, const QByteArray& bytes)
+// The file is read a piece at a time beside the document's bytes, so that
+// a large document is never held twice.
+FileComparison CompareFileWithDocument(const QString& path, const MainWindow& window)
 {
     // Only a regular file can hold a saved document; a FIFO or a device
     // could block the window or never end.
-    const QFileInfo info(path);
-    if (!info.isFile())
+    if (!QFileInfo(path).isFile())
         return FileComparison::Unreadable;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileComparison::Unreadable;
-    if (file.size() != bytes.size())
-        return FileComparison::Different;
 
-    QByteArray chunk(int(std::min<qint64>(ComparisonChunkSize, std::max<qint64>(bytes.size(), 1))), Qt::Uninitialized);
-    qint64 offset = 0;
-    while (offset < bytes.size()) {
-        const qint64 wanted = std::min<qint64>(chunk.size(), bytes.size() - offset);
-        const qint64 read = file.read(chunk.data(), wanted);
-        if (read < 0)
-            return FileComparison::Unreadable;
-        if (read == 0 || std::memcmp(chunk.constData(), bytes.constData() + offset, size_t(read)) != 0)
-            return FileComparison::Different;
-        offset += read;
-    }
-    // The file may have grown since its size was read.
+    bool unreadable = false;
+    QByteArray stored;
+    const bool same = window.ProduceDocumentBytes([&](QByteArrayView piece) {
+        stored.resize(piece.size());
+        const qint64 read = ReadFully(file, stored.data(), piece.size());
+        unreadable = read < 0;
+        return read == piece.size() && std::memcmp(stored.constData(), piece.data(), size_t(read)) == 0;
+    });
+    if (unreadable)
+        return FileComparison::Unreadable;
+    if (!same)
+        return FileComparison::Different;
     char extra = 0;
-    return file.read(&extra, 1) == 0 ? FileComparison::Same : FileComparison::Different;
+    const qint64 more = file.read(&extra, 1);
+    if (more < 0)
+        return FileComparison::Unreadable;
+    return more == 0 ? FileComparison::Same : FileComparison::Different;
 }
 
 QString OnOff(bool on)
@@ -100,7 +112,7 @@ QString MainWindow::BuildInfoText()
     if (documentPath.isEmpty()) {
         modified = padText.isEmpty() ? QStringLiteral("NO") : QStringLiteral("YES");
     } else {
-        switch (CompareFileWithBytes(documentPath, DocumentBytes())) {
+        switch (CompareFileWithDocument(documentPath, *this)) {
         case FileComparison::Same:
             modified = QStringLiteral("NO");
             break;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "pad/PadTextIndex.h"
@@ -154,7 +155,9 @@ public:
     void HandleEquationSet(QList<QString> equations);
     void UpdateDocumentWindowTitle();
     // Exactly the bytes a saved document holds: the pad's text as UTF-8
-    // without a byte-order mark, every line ending "\n".
+    // without a byte-order mark, every line ending "\n". Produced piece by
+    // piece for large pads; false when the sink stopped early.
+    bool ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const;
     QByteArray DocumentBytes() const;
     QString ExpandUnitConversions(QString line);
     QStringList GetUnitConversionVocabulary();

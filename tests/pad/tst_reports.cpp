@@ -91,6 +91,8 @@ private slots:
     void modified();
     void modifiedAcrossChunks_data();
     void modifiedAcrossChunks();
+    void documentBytes_data();
+    void documentBytes();
     void documentNameAndPath();
     void uptime_data();
     void uptime();
@@ -388,6 +390,30 @@ void ReportsTest::modifiedAcrossChunks()
     Access::setDocumentPath(*window, path);
 
     QCOMPARE(reportRow(window->BuildInfoText(), QStringLiteral("Modified:")), "Modified: " + modified);
+}
+
+void ReportsTest::documentBytes_data()
+{
+    QTest::addColumn<QString>("padText");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("empty") << "" << QByteArray();
+    QTest::newRow("lines") << "1+1\n2\n" << QByteArray("1+1\n2\n");
+    QTest::newRow("no byte-order mark") << QString::fromUtf8("\xC3\xA9") << QByteArray("\xC3\xA9");
+    QTest::newRow("no-break space kept") << QString::fromUtf8("1\xC2\xA0" "000") << QByteArray("1\xC2\xA0" "000");
+    QTest::newRow("line separator") << QString::fromUtf8("a\xE2\x80\xA8" "b") << QByteArray("a\nb");
+    // A character outside the basic plane across the first piece's end.
+    const QString longLine = QString((1 << 20) - 1, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9D\x9C\x8B") + "b";
+    QTest::newRow("surrogate pair at a piece's end") << longLine << longLine.toUtf8();
+}
+
+void ReportsTest::documentBytes()
+{
+    QFETCH(QString, padText);
+    QFETCH(QByteArray, bytes);
+
+    pad->editor()->setPlainText(padText);
+    QCOMPARE(window->DocumentBytes(), bytes);
 }
 
 void ReportsTest::documentNameAndPath()
