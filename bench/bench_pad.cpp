@@ -17,8 +17,8 @@
 
 // The pad under load: pads of 10, 1,000 and 10,000 lines of questions and
 // answers, measuring what a user waits for: one typed character, one Up or
-// Down, one Enter with its answer, one Undo; and the live preview on its own,
-// for each kind of line.
+// Down, one Enter with its answer, one Undo; the live preview on its own,
+// for each kind of line; and the undo snapshot alone up to a million lines.
 
 namespace {
 
@@ -338,6 +338,34 @@ void BM_FalseReport(benchmark::State& state)
     state.SetLabel(fixture.pad->document()->lastBlock().previous().text().right(20).toStdString());
 }
 BENCHMARK(BM_FalseReport)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// (f) The undo snapshot alone, as each Enter takes it, on pads of 10,000 and
+// 1,000,000 lines: one character is typed between snapshots, as a user
+// would. The first snapshot after the whole pad was restored reads every
+// block; its time is reported beside.
+void BM_UndoSnapshot(benchmark::State& state)
+{
+    PadFixture fixture(int(state.range(0)));
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(fixture.window.CaptureUndoState());
+    const std::chrono::duration<double, std::milli> first = std::chrono::steady_clock::now() - start;
+    const int base = fixture.Length();
+    int typed = 0;
+    qsizetype boldRanges = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fixture.Key(Qt::Key_7, QStringLiteral("7"));
+        if (++typed == 40) {
+            fixture.CutBackTo(base);
+            typed = 0;
+        }
+        state.ResumeTiming();
+        boldRanges = fixture.window.CaptureUndoState().boldRanges.size();
+    }
+    state.counters["first_after_restore_ms"] = first.count();
+    state.counters["bold_ranges"] = double(boldRanges);
+}
+BENCHMARK(BM_UndoSnapshot)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

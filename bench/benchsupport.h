@@ -7,6 +7,14 @@
 
 #include "pad/mainwindow.h"
 
+// Defines count user functions, USERFN0 and up, that no corpus line calls,
+// as the user would with CREATE FUNCTION.
+inline void DefineUnusedFunctions(MainWindow& window, int count)
+{
+    for (int i = 0; i < count; ++i)
+        window.HandleCustomFunctionCommand(QStringLiteral("CREATE FUNCTION USERFN%1(X, Y) = X*Y + 1").arg(i));
+}
+
 // Benchmarks need a QApplication for the main window; they run offscreen with
 // Qt's test paths, so they never touch the user's settings, and their windows
 // start without the release check, so they never reach the network.

@@ -234,10 +234,10 @@ std::optional<MainWindow::CalculatorSyntaxItem> MainWindow::FindCalculatorSyntax
         if (item.name.compare(name, Qt::CaseInsensitive) == 0)
             return item;
     }
-    const QList<CalculatorSyntaxItem> userItems = GetCustomFunctionSyntaxItems();
-    for (const CalculatorSyntaxItem& item : userItems) {
-        if (item.name.compare(name, Qt::CaseInsensitive) == 0)
-            return item;
-    }
+    // User functions are looked up by their key rather than listed: the
+    // evaluation asks about every called name, with any number defined.
+    const auto found = customFunctions.constFind(name.toUpper());
+    if (found != customFunctions.cend() && found.key().compare(name, Qt::CaseInsensitive) == 0)
+        return CustomFunctionSyntaxItem(*found);
     return std::nullopt;
 }

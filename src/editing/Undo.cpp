@@ -21,6 +21,40 @@ void TrimToLimit(QList<MainWindow::UndoState>& stack)
         stack.remove(0, stack.size() - MainWindow::MaximumUndoStates);
 }
 
+// Reading a block's fragments costs a search of the whole document, so each
+// block of the pad keeps in its user state what the last snapshot found in
+// it, and a snapshot reads only the blocks changed since. The states:
+constexpr int BoldRunsUnknown = -1;  // Qt's value for a new block; every change sets it again
+constexpr int NoBoldRun = 0;
+constexpr int BoldRunsToRead = -2;  // several runs, or one too long to pack: read each time
+// Otherwise the one run of the block, packed as 1 + (offset << 15 | length).
+constexpr int PackedRunBits = 15;
+constexpr int PackedRunLimit = 1 << PackedRunBits;
+
+// Appends the bold runs of one block, one a fragment, and returns the state
+// that describes them.
+int ReadBoldRuns(const QTextBlock& block, int blockPosition, QList<MainWindow::UndoBoldRange>& runs)
+{
+    const qsizetype first = runs.size();
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid())
+            continue;
+        const QTextCharFormat format = fragment.charFormat();
+        if (format.hasProperty(QTextFormat::FontWeight) && format.intProperty(QTextFormat::FontWeight) > 699)
+            runs.append({fragment.position(), fragment.length()});
+    }
+    if (runs.size() == first)
+        return NoBoldRun;
+    if (runs.size() > first + 1)
+        return BoldRunsToRead;
+    const int offset = runs.last().start - blockPosition;
+    const int length = runs.last().length;
+    if (offset < 0 || offset >= PackedRunLimit || length >= PackedRunLimit)
+        return BoldRunsToRead;
+    return 1 + (offset << PackedRunBits | length);
+}
+
 } // namespace
 
 MainWindow::UndoState MainWindow::CaptureUndoState() const
@@ -28,22 +62,28 @@ MainWindow::UndoState MainWindow::CaptureUndoState() const
     UndoState state;
     state.text = PadText();
 
+    // Block positions are summed on the way: asking each block costs a search.
     const QTextDocument* document = ui->Text1->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (!fragment.isValid())
-                continue;
-            const QTextCharFormat format = fragment.charFormat();
-            if (format.hasProperty(QTextFormat::FontWeight) && format.intProperty(QTextFormat::FontWeight) > 699)
-                state.boldRanges.append({fragment.position(), fragment.length()});
+    int blockPosition = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); blockPosition += block.length(), block = block.next()) {
+        const int known = block.userState();
+        if (known == NoBoldRun)
+            continue;
+        if (known > 0) {
+            const int packed = known - 1;
+            state.boldRanges.append({blockPosition + (packed >> PackedRunBits), packed & (PackedRunLimit - 1)});
+            continue;
         }
+        const int found = ReadBoldRuns(block, blockPosition, state.boldRanges);
+        if (found != known)
+            block.setUserState(found);
     }
 
     state.variables = variables;
     state.customFunctions = customFunctions;
     state.ans = ans;
     state.ansText = ansText;
+    state.ansInstant = ansInstant;
     state.ansIsDateTime = ansIsDateTime;
     state.valueFormat = numberFormat;
     state.useWordOperators = ui->actionUse_Word_Oporators->isChecked();
@@ -92,6 +132,7 @@ void MainWindow::RestoreUndoState(const UndoState& state)
     customFunctions = state.customFunctions;
     ans = state.ans;
     ansText = state.ansText;
+    ansInstant = state.ansInstant;
     ansIsDateTime = state.ansIsDateTime;
     numberFormat = state.valueFormat;
 
@@ -157,6 +198,18 @@ void MainWindow::RedoPadState()
     TrimToLimit(undoStack);
     RestoreUndoState(next);
     UpdateUndoRedoActions();
+}
+
+void MainWindow::ForgetBoldRunsOfChangedBlocks(int position, int added)
+{
+    const QTextDocument* document = ui->Text1->document();
+    QTextBlock block = document->findBlock(std::max(position, 0));
+    if (!block.isValid())
+        block = document->lastBlock();
+    const int end = position + std::max(added, 0);
+    for (int blockPosition = block.position(); block.isValid() && blockPosition <= end;
+         blockPosition += block.length(), block = block.next())
+        block.setUserState(BoldRunsUnknown);
 }
 
 void MainWindow::UpdateUndoRedoActions()

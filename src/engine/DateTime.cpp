@@ -51,6 +51,9 @@ struct DateTimeParserState
     const QString& text;
     const std::function<bool(const QString&, double&)>& evaluateNumber;
     const QString& previousAnswer;
+    // The exact moment behind a date-and-time previousAnswer; invalid when
+    // there is none.
+    const QDateTime& previousInstant;
     int position = 0;
     bool ok = true;
     int depth = 0;
@@ -206,6 +209,36 @@ QDateTime CalendarStart(const DateTimeValue& v)
     if (v.kind == Kind::DateTime)
         return v.dateTime;
     return v.date.startOfDay(Qt::LocalTime);
+}
+
+// A local time that occurs twice, when the clocks go back, reads back as only
+// one of its two moments. The instant kept beside a date-and-time ANS says
+// which one the answer was; it stands in only where it is a reading of that
+// very text.
+DateTimeValue AtInstant(DateTimeValue value, const QDateTime& instant)
+{
+    if (value.kind != Kind::DateTime || !instant.isValid())
+        return value;
+    const QDateTime local = instant.toLocalTime();
+    if (local.date() != value.dateTime.date() || local.time() != value.dateTime.time())
+        return value;
+    value.dateTime = local;
+    return value;
+}
+
+// The moment an ANS text names, to the whole second as the text shows it,
+// kept in UTC so that it stays the same moment whatever the zone does.
+QDateTime AnswerInstant(const QDateTime& dateTime)
+{
+    const QDateTime utc = dateTime.toUTC();
+    return utc.addMSecs(-utc.time().msec());
+}
+
+// A date literal has a four-digit year, so an answer outside years 1 to 9999
+// could be shown but never read back as ANS.
+bool IsWithinLiteralYears(const QDate& date)
+{
+    return date.isValid() && date.year() >= 1 && date.year() <= 9999;
 }
 
 DateTimeValue Negate(DateTimeParserState& state, const DateTimeValue& v)
@@ -703,12 +736,13 @@ DateTimeValue ParseIdentifier(DateTimeParserState& state)
 
     if (name == QLatin1String("ANS") && !state.previousAnswer.isEmpty()) {
         const QString empty;
-        DateTimeParserState answerState{state.previousAnswer, state.evaluateNumber, empty};
+        const QDateTime noInstant;
+        DateTimeParserState answerState{state.previousAnswer, state.evaluateNumber, empty, noInstant};
         answerState.depth = state.depth;
         DateTimeValue answer;
         if (!EvaluateDateTimeParser(answerState, answer))
             return Fail(state);
-        return answer;
+        return AtInstant(answer, state.previousInstant);
     }
 
     if (name == QLatin1String("DATE")) {
@@ -959,19 +993,23 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
                                       const std::function<bool(const QString&, double&)>& evaluateNumber,
                                       bool allowAns,
                                       const QString& previousAnswer,
+                                      const QDateTime& previousInstant,
                                       QString& resultText,
                                       bool& ok,
                                       double& value,
                                       bool& isNumeric,
-                                      QString& ansText)
+                                      QString& ansText,
+                                      QDateTime& ansInstant)
 {
     // Copied before the outputs are cleared, in case one of them is the same
-    // string as an input (the previous answer in particular).
-    const QString line = expression;
+    // object as an input (the previous answer in particular).
+    const QString line = TextScan::WithoutLoneSurrogates(expression);
     const QString answer = allowAns ? previousAnswer : QString();
+    const QDateTime answerInstant = allowAns ? previousInstant : QDateTime();
 
     resultText.clear();
     ansText.clear();
+    ansInstant = QDateTime();
     ok = false;
     isNumeric = false;
     value = 0.0;
@@ -980,9 +1018,11 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
     if (!refersToAns && !ExpressionLooksLikeDateTimeLanguage(line))
         return false;
 
-    DateTimeParserState state{line, evaluateNumber, answer};
+    DateTimeParserState state{line, evaluateNumber, answer, answerInstant};
     DateTimeValue result;
     if (!EvaluateDateTimeParser(state, result))
+        return true;
+    if (IsCalendar(result) && !IsWithinLiteralYears(GetCalendarDate(result)))
         return true;
 
     ok = true;
@@ -1003,6 +1043,8 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
     case Kind::DateTime:
         resultText = FormatDateTimeValue(result);
         ansText = QStringLiteral("DATE(\"") + resultText + QStringLiteral("\")");
+        if (result.kind == Kind::DateTime)
+            ansInstant = AnswerInstant(result.dateTime);
         break;
     case Kind::Text:
         resultText = FormatDateTimeValue(result);
@@ -1014,8 +1056,30 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
     return true;
 }
 
+bool EvaluateDateTimeLanguageInternal(const QString& expression,
+                                      const std::function<bool(const QString&, double&)>& evaluateNumber,
+                                      bool allowAns,
+                                      const QString& previousAnswer,
+                                      QString& resultText,
+                                      bool& ok,
+                                      double& value,
+                                      bool& isNumeric,
+                                      QString& ansText)
+{
+    QDateTime ansInstant;
+    return EvaluateDateTimeLanguageInternal(expression, evaluateNumber, allowAns, previousAnswer, QDateTime(),
+                                            resultText, ok, value, isNumeric, ansText, ansInstant);
+}
+
 bool MainWindow::EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
-                                            bool& isNumeric, QString& ansText)
+                                            bool& isNumeric, QString& newAnsText)
+{
+    QDateTime newAnsInstant;
+    return EvaluateDateTimeExpression(expression, resultText, ok, value, isNumeric, newAnsText, newAnsInstant);
+}
+
+bool MainWindow::EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
+                                            bool& isNumeric, QString& newAnsText, QDateTime& newAnsInstant)
 {
     const std::function<bool(const QString&, double&)> evaluateNumber = [this](const QString& piece, double& number) {
         bool pieceOk = false;
@@ -1031,9 +1095,9 @@ bool MainWindow::EvaluateDateTimeExpression(QString expression, QString& resultT
         return true;
     };
 
-    // The parameter ansText hides the member of the same name.
-    const bool handled = EvaluateDateTimeLanguageInternal(expression, evaluateNumber, ansIsDateTime, this->ansText,
-                                                          resultText, ok, value, isNumeric, ansText);
+    const bool handled = EvaluateDateTimeLanguageInternal(expression, evaluateNumber, ansIsDateTime, ansText,
+                                                          ansInstant, resultText, ok, value, isNumeric, newAnsText,
+                                                          newAnsInstant);
     if (handled && ok && isNumeric)
         resultText = FormatAnswer(value);
     return handled;

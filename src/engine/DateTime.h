@@ -22,6 +22,24 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
                                       bool& isNumeric,
                                       QString& ansText);
 
+// The same, with the exact moment beside a date-and-time ANS. A local time
+// that occurs twice (when the clocks go back) names two moments, and its text
+// reads back as the first: previousInstant, the moment previousAnswer was made
+// from (invalid when there is none), says which one ANS is. A date-and-time
+// answer gives its moment back in ansInstant, in UTC; it is invalid for every
+// other answer.
+bool EvaluateDateTimeLanguageInternal(const QString& expression,
+                                      const std::function<bool(const QString&, double&)>& evaluateNumber,
+                                      bool allowAns,
+                                      const QString& previousAnswer,
+                                      const QDateTime& previousInstant,
+                                      QString& resultText,
+                                      bool& ok,
+                                      double& value,
+                                      bool& isNumeric,
+                                      QString& ansText,
+                                      QDateTime& ansInstant);
+
 // The clock that TODAY, NOW and AGE read, in local time. Tests install a
 // fixed one; an empty function gives back the system clock.
 void SetDateTimeLanguageClock(std::function<QDateTime()> clock);

@@ -3,6 +3,8 @@
 #include "engine/ProgrammerMath.h"
 #include "engine/TextScan.h"
 
+#include <QVarLengthArray>
+
 #include <cmath>
 
 // A hand-written recursive-descent parser that evaluates while it reads: every
@@ -55,6 +57,20 @@ bool Factorial(double x, double& result)
         return false;
     result = product;
     return true;
+}
+
+// Function names and argument lists of ordinary calls fit buffers on the
+// stack; longer ones take the heap.
+constexpr int MaximumBufferedNameLength = 24;
+constexpr int BufferedArguments = 8;
+
+// A list that reads the arguments where they lie, as QString::fromRawData
+// does for text: its copies share the buffer, and a callee that changes its
+// copy detaches onto the heap. It must not outlive the buffer.
+QList<double> BorrowedList(const QVarLengthArray<double, BufferedArguments>& arguments)
+{
+    return QList<double>(
+        QArrayDataPointer<double>::fromRawData(arguments.constData(), qsizetype(arguments.size())));
 }
 
 class DepthGuard
@@ -247,9 +263,26 @@ double MainWindow::ParsePrimary()
 
         if (IsNameStart(c)) {
             const int start = parserPosition;
-            while (parserPosition < length && IsNamePart(parserInput.at(parserPosition)))
+            bool ascii = true;
+            while (parserPosition < length && IsNamePart(parserInput.at(parserPosition))) {
+                ascii = ascii && parserInput.at(parserPosition).unicode() < 0x80;
                 ++parserPosition;
-            const QString name = parserInput.mid(start, parserPosition - start).toUpper();
+            }
+            // An ASCII name is upper-cased into a buffer on the stack and
+            // lent to the callee, so a call allocates nothing; other names
+            // follow the full Unicode case rules.
+            const int nameLength = parserPosition - start;
+            char16_t upperCase[MaximumBufferedNameLength];
+            QString name;
+            if (ascii && nameLength <= MaximumBufferedNameLength) {
+                for (int i = 0; i < nameLength; ++i) {
+                    const char16_t u = parserInput.at(start + i).unicode();
+                    upperCase[i] = u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+                }
+                name = QString::fromRawData(reinterpret_cast<const QChar*>(upperCase), nameLength);
+            } else {
+                name = parserInput.mid(start, nameLength).toUpper();
+            }
             SkipSpaces();
             if (name == QLatin1String("PI"))
                 return Pi;
@@ -294,7 +327,7 @@ double MainWindow::ParseFunction(QString name)
     ++parserPosition; // the "("
     SkipSpaces();
 
-    QList<double> arguments;
+    QVarLengthArray<double, BufferedArguments> arguments;
     if (parserPosition < length && parserInput.at(parserPosition) == QLatin1Char(')')) {
         ++parserPosition;
     } else {
@@ -323,7 +356,7 @@ double MainWindow::ParseFunction(QString name)
     }
 
     bool ok = true;
-    const double value = RunFunction(name, arguments, ok);
+    const double value = RunFunction(name, BorrowedList(arguments), ok);
     if (!ok) {
         parserOk = false;
         return 0.0;

@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "engine/NameScan.h"
 #include "engine/TextScan.h"
 #include "ui_mainwindow.h"
 
@@ -11,7 +12,6 @@
 namespace {
 
 using TextScan::IsAsciiDigit;
-using TextScan::IsAsciiLetter;
 using TextScan::IsAsciiSpace;
 using TextScan::IsDecimalDigit;
 
@@ -62,11 +62,17 @@ bool IsKeptMathCharacter(char32_t c)
     return IsDecimalDigitCharacter(c) || c == 0x00F7 || c == 0x0085 || c == 0x00A0 || QChar::isSpace(c);
 }
 
-// A value that is not finite is no answer: it would be shown as "inf" and
-// poison ANS and every variable it reached.
-bool IsAnswer(bool ok, double value)
+// A reading that the parser accepts is the line's answer. A value that is not
+// finite is no answer: it would be shown as "inf" and poison ANS and every
+// variable it reached. The line then fails at once: a later reading of the
+// same text, stripped of what it does not know, would answer a different
+// calculation (1e308 PI is not 1e308).
+double AnswerOfReading(double value, bool& ok)
 {
-    return ok && std::isfinite(value);
+    if (std::isfinite(value))
+        return value;
+    ok = false;
+    return 0.0;
 }
 
 } // namespace
@@ -93,6 +99,8 @@ int MainWindow::NumberExponentLength(const QString& text, int index)
 
 double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& processedText)
 {
+    expression = TextScan::WithoutLoneSurrogates(expression);
+
     // A whole-line BIN(...), OCT(...), HEX(...) or DEC(...) evaluates its
     // inner text and leaves the base for the next formatted answer; when
     // conversions nest, the outermost base is the one shown.
@@ -136,14 +144,19 @@ double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& pro
     }
     processedText = ReplaceVariables(expanded);
     double value = Eval(processedText, ok);
-    if (IsAnswer(ok, value))
-        return value;
+    if (ok)
+        return AnswerOfReading(value, ok);
 
+    // A text that the word operators leave as it is would only fail again;
+    // the normaliser has usually rewritten the line already.
     if (ui->actionUse_Word_Oporators->isChecked()) {
-        processedText = WordOp(processedText);
-        value = Eval(processedText, ok);
-        if (IsAnswer(ok, value))
-            return value;
+        const QString rewritten = RewriteWordOperators(processedText);
+        if (rewritten != processedText) {
+            processedText = rewritten;
+            value = Eval(processedText, ok);
+            if (ok)
+                return AnswerOfReading(value, ok);
+        }
     }
 
     // A line that calls a known function, or holds a malformed base literal,
@@ -163,8 +176,8 @@ double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& pro
     if (ui->actionIgnore_Text_When_Cannot_Solve->isChecked()) {
         processedText = RemoveNonMathText(processedText);
         value = Eval(processedText, ok);
-        if (IsAnswer(ok, value))
-            return value;
+        if (ok)
+            return AnswerOfReading(value, ok);
     }
     ok = false;
     return 0.0;
@@ -185,38 +198,14 @@ QString MainWindow::ReplaceVariables(QString text) const
         return text;
     QString result;
     int copiedUntil = 0;
-    int exponentEnd = -1;
-    int i = 0;
-    const int length = text.size();
-    while (i < length) {
-        const QChar c = text.at(i);
-        if (!IsAsciiLetter(c) && c != QLatin1Char('_')) {
-            ++i;
-            continue;
-        }
-        // The exponent of a number such as 2e-3 or 2E3 is no name; whatever
-        // follows its digits is a name, since a number has one exponent
-        // (2e3x is 2000 times X, 2e3e3 is 2000 times E3).
-        if (i != exponentEnd) {
-            const int exponent = NumberExponentLength(text, i);
-            if (exponent > 0) {
-                i += exponent;
-                exponentEnd = i;
-                continue;
-            }
-        }
-        const int start = i;
-        ++i;
-        while (i < length && (IsAsciiLetter(text.at(i)) || IsAsciiDigit(text.at(i)) || text.at(i) == QLatin1Char('_')))
-            ++i;
-        if (ProgrammerMath::IsBaseLiteralIdentifier(text, start))
-            continue;
-        const auto found = variables.constFind(text.mid(start, i - start).toUpper());
+    NameScanner names(text);
+    while (names.Next()) {
+        const auto found = variables.constFind(names.name().toString().toUpper());
         if (found == variables.cend())
             continue;
-        result += QStringView(text).mid(copiedUntil, start - copiedUntil);
+        result += QStringView(text).mid(copiedUntil, names.start() - copiedUntil);
         result += QLatin1Char('(') + QString::number(*found, 'g', 17) + QLatin1Char(')');
-        copiedUntil = i;
+        copiedUntil = names.end();
     }
     if (copiedUntil == 0)
         return text;

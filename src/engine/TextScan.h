@@ -32,6 +32,13 @@ inline bool IsAsciiSpace(QChar c)
     return u == ' ' || (u >= 0x09 && u <= 0x0D);
 }
 
+// The text with every lone surrogate (half of a pair without its other half,
+// which is not valid UTF-16) read as U+FFFD, the replacement character.
+// Regular expressions match nothing in text that is not valid UTF-16, so a
+// line is made whole before any of them sees it; a stray unit then fails the
+// line like any other stray symbol. Valid text comes back shared, uncopied.
+QString WithoutLoneSurrogates(const QString& text);
+
 // Reads an unsigned decimal number at position: digits with at most one
 // point, then an exponent when the e or E is followed by an optional sign and
 // a digit. Every Unicode decimal digit counts by its digit value. position

@@ -1,6 +1,8 @@
 #include "pad/mainwindow.h"
 #include "engine/TextScan.h"
+#include "units/UnitConversions.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QRegularExpression>
 #include <QVarLengthArray>
@@ -79,24 +81,78 @@ const QList<CompiledReplacement>& CompiledReplacements()
     return compiled;
 }
 
-// For each first word of a phrase, the replacements that begin with it.
-const QHash<QString, QList<int>>& ReplacementsByFirstWord()
+// ---- Words -------------------------------------------------------------------
+
+// A word is a maximal run of ASCII letters; both vocabularies are looked up by
+// the word in upper case.
+struct WordSpan
 {
-    static const QHash<QString, QList<int>> byFirstWord = [] {
-        QHash<QString, QList<int>> map;
+    int start;
+    int end;
+};
+
+QList<WordSpan> FindWords(const QString& text)
+{
+    QList<WordSpan> words;
+    int i = 0;
+    while (i < text.size()) {
+        if (!IsAsciiLetter(text.at(i))) {
+            ++i;
+            continue;
+        }
+        const int start = i;
+        while (i < text.size() && IsAsciiLetter(text.at(i)))
+            ++i;
+        words.append({start, i});
+    }
+    return words;
+}
+
+// The word in upper case, written into buffer so that looking up a word costs
+// no allocation. Words longer than maximumLength are in no vocabulary and come
+// back empty.
+QByteArray UpperCaseWord(const QString& text, const WordSpan& word, int maximumLength, QByteArray& buffer)
+{
+    const int length = word.end - word.start;
+    if (length > maximumLength)
+        return QByteArray();
+    buffer.resize(length);
+    for (int i = 0; i < length; ++i)
+        buffer[i] = char(text.at(word.start + i).unicode() & ~0x20);  // ASCII letters only
+    return buffer;
+}
+
+// For each first word of a phrase, the replacements that begin with it.
+const QHash<QByteArray, QList<int>>& ReplacementsByFirstWord()
+{
+    static const QHash<QByteArray, QList<int>> byFirstWord = [] {
+        QHash<QByteArray, QList<int>> map;
         int index = 0;
         for (const QList<WordReplacement>* table : {&OperatorPhrases(), &OperatorWords()}) {
             for (const WordReplacement& entry : *table)
-                map[entry.word.section(QLatin1Char(' '), 0, 0)].append(index++);
+                map[entry.word.section(QLatin1Char(' '), 0, 0).toLatin1()].append(index++);
         }
         return map;
     }();
     return byFirstWord;
 }
 
-const QHash<QString, qint64>& UnitWords()
+int LongestFirstWord()
 {
-    static const QHash<QString, qint64> units = {
+    static const int longest = [] {
+        qsizetype length = 0;
+        for (auto it = ReplacementsByFirstWord().cbegin(); it != ReplacementsByFirstWord().cend(); ++it)
+            length = std::max(length, it.key().size());
+        return int(length);
+    }();
+    return longest;
+}
+
+// ---- Number words --------------------------------------------------------------
+
+const QHash<QByteArray, qint64>& UnitWords()
+{
+    static const QHash<QByteArray, qint64> units = {
         {"ZERO", 0},      {"ONE", 1},        {"TWO", 2},        {"THREE", 3},     {"FOUR", 4},
         {"FIVE", 5},      {"SIX", 6},        {"SEVEN", 7},      {"EIGHT", 8},     {"NINE", 9},
         {"TEN", 10},      {"ELEVEN", 11},    {"TWELVE", 12},    {"THIRTEEN", 13}, {"FOURTEEN", 14},
@@ -105,18 +161,18 @@ const QHash<QString, qint64>& UnitWords()
     return units;
 }
 
-const QHash<QString, qint64>& TensWords()
+const QHash<QByteArray, qint64>& TensWords()
 {
-    static const QHash<QString, qint64> tens = {
+    static const QHash<QByteArray, qint64> tens = {
         {"TWENTY", 20}, {"THIRTY", 30},  {"FORTY", 40},  {"FIFTY", 50},
         {"SIXTY", 60},  {"SEVENTY", 70}, {"EIGHTY", 80}, {"NINETY", 90},
     };
     return tens;
 }
 
-const QHash<QString, qint64>& ScaleWords()
+const QHash<QByteArray, qint64>& ScaleWords()
 {
-    static const QHash<QString, qint64> scales = {
+    static const QHash<QByteArray, qint64> scales = {
         {"THOUSAND", 1000LL},
         {"MILLION", 1000000LL},
         {"BILLION", 1000000000LL},
@@ -125,86 +181,134 @@ const QHash<QString, qint64>& ScaleWords()
     return scales;
 }
 
-bool IsNumberUnit(const QString& word, qint64& value)
+// SEVENTEEN, the longest number word.
+constexpr int LongestNumberWord = 9;
+
+bool IsNumberUnit(const QByteArray& upperWord, qint64& value)
 {
-    const auto found = UnitWords().constFind(word.toUpper());
+    const auto found = UnitWords().constFind(upperWord);
     if (found == UnitWords().cend())
         return false;
     value = *found;
     return true;
 }
 
-bool IsNumberTens(const QString& word, qint64& value)
+bool IsNumberTens(const QByteArray& upperWord, qint64& value)
 {
-    const auto found = TensWords().constFind(word.toUpper());
+    const auto found = TensWords().constFind(upperWord);
     if (found == TensWords().cend())
         return false;
     value = *found;
     return true;
 }
 
-bool IsNumberWord(const QString& word)
+enum class NumberWordKind { None, Unit, Tens, Hundred, Scale, Point };
+
+struct NumberWord
 {
-    const QString upper = word.toUpper();
-    return UnitWords().contains(upper) || TensWords().contains(upper) || ScaleWords().contains(upper)
-           || upper == QLatin1String("HUNDRED") || upper == QLatin1String("POINT");
+    WordSpan span;
+    NumberWordKind kind = NumberWordKind::None;
+    qint64 value = 0;
+};
+
+NumberWord ClassifyNumberWord(const QString& text, const WordSpan& span, QByteArray& buffer)
+{
+    NumberWord word{span};
+    const QByteArray upper = UpperCaseWord(text, span, LongestNumberWord, buffer);
+    if (upper.isEmpty())
+        return word;
+    if (IsNumberUnit(upper, word.value))
+        word.kind = NumberWordKind::Unit;
+    else if (IsNumberTens(upper, word.value))
+        word.kind = NumberWordKind::Tens;
+    else if (upper == "HUNDRED")
+        word.kind = NumberWordKind::Hundred;
+    else if (upper == "POINT")
+        word.kind = NumberWordKind::Point;
+    else if (ScaleWords().contains(upper)) {
+        word.kind = NumberWordKind::Scale;
+        word.value = ScaleWords().value(upper);
+    }
+    return word;
 }
 
-// The numeral of a run of number words. The grammar only adds and
-// multiplies; a sum or product beyond 64 bits fails like any other bad run.
-bool ConvertNumberWords(const QStringList& tokens, QString& numeral)
+// Reads a run of number words one word at a time, by the additive grammar:
+// units and tens add up within a group, HUNDRED multiplies the group, a scale
+// word adds the scaled group to the total, and after POINT every word is one
+// digit. A sum or product beyond 64 bits fails like any other bad run.
+// Read() answers false once no run that goes on from here can convert: the
+// reader never un-reads, and every word only adds or multiplies, so a whole
+// part that no longer fits never fits again.
+class NumberRunReader
 {
-    int point = -1;
-    for (int i = 0; i < tokens.size(); ++i) {
-        if (tokens.at(i).compare(QLatin1String("POINT"), Qt::CaseInsensitive) != 0)
-            continue;
-        if (point >= 0)
-            return false;
-        point = i;
-    }
-    if (point == tokens.size() - 1)
-        return false;
+public:
+    // Where a run that converts ended: enough to write its numeral later.
+    struct Mark
+    {
+        qint64 whole = 0;
+        qsizetype digits = -1;  // -1: no point
+    };
 
-    const int wholeEnd = point >= 0 ? point : int(tokens.size());
-    qint64 total = 0;
-    qint64 group = 0;
-    for (int i = 0; i < wholeEnd; ++i) {
-        const QString upper = tokens.at(i).toUpper();
-        qint64 value = 0;
-        if (IsNumberUnit(upper, value) || IsNumberTens(upper, value)) {
-            if (qAddOverflow(group, value, &group))
+    bool Read(const NumberWord& word)
+    {
+        if (pointRead) {
+            if (word.kind != NumberWordKind::Unit || word.value > 9)
                 return false;
-        } else if (upper == QLatin1String("HUNDRED")) {
+            fraction += QChar(u'0' + int(word.value));
+            return true;
+        }
+        switch (word.kind) {
+        case NumberWordKind::Unit:
+        case NumberWordKind::Tens:
+            if (qAddOverflow(group, word.value, &group))
+                return false;
+            break;
+        case NumberWordKind::Hundred:
             if (group == 0)
                 group = 100;
             else if (qMulOverflow(group, qint64(100), &group))
                 return false;
-        } else {
-            const qint64 scale = ScaleWords().value(upper);
-            qint64 amount = scale;
-            if (group != 0 && qMulOverflow(scale, group, &amount))
+            break;
+        case NumberWordKind::Scale: {
+            qint64 amount = word.value;
+            if (group != 0 && qMulOverflow(word.value, group, &amount))
                 return false;
             if (qAddOverflow(total, amount, &total))
                 return false;
             group = 0;
+            break;
         }
-    }
-    qint64 whole = 0;
-    if (qAddOverflow(total, group, &whole))
-        return false;
-
-    numeral = QString::number(whole);
-    if (point < 0)
-        return true;
-    numeral += QLatin1Char('.');
-    for (int i = point + 1; i < tokens.size(); ++i) {
-        qint64 digit = 0;
-        if (!IsNumberUnit(tokens.at(i), digit) || digit > 9)
+        case NumberWordKind::Point:
+            pointRead = true;
+            break;
+        case NumberWordKind::None:
             return false;
-        numeral += QChar(QLatin1Char('0').unicode() + int(digit));
+        }
+        return !qAddOverflow(total, group, &whole);
     }
-    return true;
-}
+
+    // The words read so far make a numeral: POINT needs a digit after it.
+    bool Converts() const { return !pointRead || !fraction.isEmpty(); }
+
+    Mark Here() const { return {whole, pointRead ? fraction.size() : qsizetype(-1)}; }
+
+    QString Numeral(const Mark& mark) const
+    {
+        QString numeral = QString::number(mark.whole);
+        if (mark.digits >= 0) {
+            numeral += QLatin1Char('.');
+            numeral += QStringView(fraction).left(mark.digits);
+        }
+        return numeral;
+    }
+
+private:
+    qint64 total = 0;
+    qint64 group = 0;
+    qint64 whole = 0;
+    bool pointRead = false;
+    QString fraction;
+};
 
 // Number words join across white space, or across one hyphen written
 // without blanks (TWENTY-FIVE). A hyphen between blanks is a minus sign left
@@ -229,89 +333,102 @@ bool IsWordCharacter(char32_t c)
 
 // Looks at whole code points, so that a letter or digit beyond the basic
 // plane (a surrogate pair) joins a word as any other letter does.
-bool StandsAlone(const QString& text, int start, int end)
+bool StandsAloneAfter(const QString& text, int end)
 {
-    if (start > 0) {
-        char32_t before = text.at(start - 1).unicode();
-        if (QChar::isLowSurrogate(before) && start > 1 && text.at(start - 2).isHighSurrogate())
-            before = QChar::surrogateToUcs4(text.at(start - 2), text.at(start - 1));
-        if (IsWordCharacter(before))
-            return false;
-    }
-    if (end < text.size()) {
-        char32_t after = text.at(end).unicode();
-        if (QChar::isHighSurrogate(after) && end + 1 < text.size() && text.at(end + 1).isLowSurrogate())
-            after = QChar::surrogateToUcs4(text.at(end), text.at(end + 1));
-        if (IsWordCharacter(after))
-            return false;
-    }
-    return true;
+    if (end >= text.size())
+        return true;
+    char32_t after = text.at(end).unicode();
+    if (QChar::isHighSurrogate(after) && end + 1 < text.size() && text.at(end + 1).isLowSurrogate())
+        after = QChar::surrogateToUcs4(text.at(end), text.at(end + 1));
+    return !IsWordCharacter(after);
 }
 
-struct WordSpan
+bool StandsAloneBefore(const QString& text, int start)
 {
-    int start;
-    int end;
-};
+    if (start == 0)
+        return true;
+    char32_t before = text.at(start - 1).unicode();
+    if (QChar::isLowSurrogate(before) && start > 1 && text.at(start - 2).isHighSurrogate())
+        before = QChar::surrogateToUcs4(text.at(start - 2), text.at(start - 1));
+    return !IsWordCharacter(before);
+}
 
-QList<WordSpan> FindWords(const QString& text)
+// Every run of number words that converts, replaced by its numeral, in one
+// pass from the left. Each run is the longest one that converts from its
+// first word; a first word from which none converts is passed over. A
+// replacement never changes what comes before it, nor the white space and
+// hyphens after it, so no earlier word needs a second look.
+QString ReplaceNumberRuns(const QString& text, const QList<WordSpan>& spans)
 {
-    QList<WordSpan> words;
-    int i = 0;
-    while (i < text.size()) {
-        if (!IsAsciiLetter(text.at(i))) {
-            ++i;
+    QList<NumberWord> words;
+    words.reserve(spans.size());
+    QByteArray buffer;
+    for (const WordSpan& span : spans)
+        words.append(ClassifyNumberWord(text, span, buffer));
+
+    QString result;
+    int copiedUntil = 0;
+    int first = 0;
+    while (first < words.size()) {
+        if (words.at(first).kind == NumberWordKind::None || !StandsAloneBefore(text, words.at(first).span.start)) {
+            ++first;
             continue;
         }
-        const int start = i;
-        while (i < text.size() && IsAsciiLetter(text.at(i)))
-            ++i;
-        words.append({start, i});
-    }
-    return words;
-}
-
-// Replaces the first convertible run of number words; false when none is left.
-bool ReplaceFirstNumberRun(QString& text)
-{
-    const QList<WordSpan> words = FindWords(text);
-    for (int first = 0; first < words.size(); ++first) {
-        if (!IsNumberWord(text.mid(words.at(first).start, words.at(first).end - words.at(first).start)))
-            continue;
-        int last = first;
-        while (last + 1 < words.size() && JoinsNumberWords(text, words.at(last).end, words.at(last + 1).start)
-               && IsNumberWord(text.mid(words.at(last + 1).start, words.at(last + 1).end - words.at(last + 1).start)))
-            ++last;
-        // A run that will not convert loses its last word until one does.
-        for (; last >= first; --last) {
-            const int start = words.at(first).start;
-            const int end = words.at(last).end;
-            if (!StandsAlone(text, start, end))
-                continue;
-            QStringList tokens;
-            for (int w = first; w <= last; ++w)
-                tokens.append(text.mid(words.at(w).start, words.at(w).end - words.at(w).start));
-            QString numeral;
-            if (ConvertNumberWords(tokens, numeral)) {
-                text.replace(start, end - start, numeral);
-                return true;
+        NumberRunReader reader;
+        int best = -1;
+        NumberRunReader::Mark bestMark;
+        for (int last = first; last < words.size(); ++last) {
+            const NumberWord& word = words.at(last);
+            if (last > first
+                && (word.kind == NumberWordKind::None
+                    || !JoinsNumberWords(text, words.at(last - 1).span.end, word.span.start)))
+                break;
+            if (!reader.Read(word))
+                break;
+            if (reader.Converts() && StandsAloneAfter(text, word.span.end)) {
+                best = last;
+                bestMark = reader.Here();
             }
         }
+        if (best < 0) {
+            ++first;
+            continue;
+        }
+        result += QStringView(text).mid(copiedUntil, words.at(first).span.start - copiedUntil);
+        result += reader.Numeral(bestMark);
+        copiedUntil = words.at(best).span.end;
+        first = best + 1;
     }
-    return false;
+    if (copiedUntil == 0)
+        return text;
+    result += QStringView(text).mid(copiedUntil);
+    return result;
 }
 
-QString ReplaceNumberWordPhrases(QString text)
+QString ReplaceNumberWordPhrases(const QString& text)
 {
-    while (ReplaceFirstNumberRun(text)) {
-    }
-    return text;
+    return ReplaceNumberRuns(text, FindWords(text));
 }
 
 } // namespace
 
 QString MainWindow::WordOp(QString text)
 {
+    text = TextScan::WithoutLoneSurrogates(text);
+
+    // Unit names holding operator or number words (INCHES OF MERCURY, PARTS
+    // PER MILLION) stay whole for the unit conversions that follow.
+    const QList<UnitMatch> unitNames = FindMultiWordUnitAliases(text);
+    if (!unitNames.isEmpty()) {
+        QString rewritten;
+        int from = 0;
+        for (const UnitMatch& name : unitNames) {
+            rewritten += WordOp(text.mid(from, name.start - from)) + text.mid(name.start, name.length);
+            from = name.start + name.length;
+        }
+        return rewritten + WordOp(text.mid(from));
+    }
+
     const QList<WordSpan> words = FindWords(text);
     if (words.isEmpty())
         return text;
@@ -322,8 +439,12 @@ QString MainWindow::WordOp(QString text)
     const QList<CompiledReplacement>& replacements = CompiledReplacements();
     QVarLengthArray<bool, 32> wanted(replacements.size(), false);
     bool anyWanted = false;
+    QByteArray buffer;
     for (const WordSpan& word : words) {
-        const auto found = ReplacementsByFirstWord().constFind(text.mid(word.start, word.end - word.start).toUpper());
+        const QByteArray upper = UpperCaseWord(text, word, LongestFirstWord(), buffer);
+        if (upper.isEmpty())
+            continue;
+        const auto found = ReplacementsByFirstWord().constFind(upper);
         if (found == ReplacementsByFirstWord().cend())
             continue;
         for (const int index : *found)
@@ -336,11 +457,22 @@ QString MainWindow::WordOp(QString text)
         std::fill(wanted.begin(), wanted.end(), true);
         anyWanted = true;
     }
-    if (anyWanted) {
-        for (int i = 0; i < replacements.size(); ++i) {
-            if (wanted[i])
-                text.replace(replacements.at(i).pattern, replacements.at(i).replacement);
-        }
+    if (!anyWanted)
+        return ReplaceNumberRuns(text, words);
+    for (int i = 0; i < replacements.size(); ++i) {
+        if (wanted[i])
+            text.replace(replacements.at(i).pattern, replacements.at(i).replacement);
     }
     return ReplaceNumberWordPhrases(text);
+}
+
+QString MainWindow::RewriteWordOperators(const QString& text)
+{
+    // The rewrite leaves its own output unchanged, so its last output needs
+    // no second pass: within one Enter the normaliser rewrites the line and
+    // the pipeline's retry sees the same text again.
+    if (text == lastWordOperatorOutput)
+        return text;
+    lastWordOperatorOutput = WordOp(text);
+    return lastWordOperatorOutput;
 }

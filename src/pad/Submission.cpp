@@ -12,7 +12,8 @@ void MainWindow::HandleExpressionSubmission(QString expression)
     double value = 0.0;
     bool isNumeric = false;
     QString newAnsText;
-    if (EvaluateDateTimeExpression(expression, resultText, ok, value, isNumeric, newAnsText)) {
+    QDateTime newAnsInstant;
+    if (EvaluateDateTimeExpression(expression, resultText, ok, value, isNumeric, newAnsText, newAnsInstant)) {
         // The date and time language owns the line: no second opinion.
         if (!ok) {
             ui->Label1->setText(QStringLiteral("Cannot Solve"));
@@ -22,9 +23,11 @@ void MainWindow::HandleExpressionSubmission(QString expression)
         if (isNumeric) {
             ans = value;
             ansText.clear();
+            ansInstant = QDateTime();
             ansIsDateTime = false;
         } else if (!newAnsText.isEmpty()) {
             ansText = newAnsText;
+            ansInstant = newAnsInstant;
             ansIsDateTime = true;
         }
         ui->Label1->setText(QStringLiteral("Value = ") + resultText);
@@ -41,6 +44,7 @@ void MainWindow::HandleExpressionSubmission(QString expression)
     }
     ans = result;
     ansText.clear();
+    ansInstant = QDateTime();
     ansIsDateTime = false;
     const QString answer = FormatAnswer(result);
     ui->Label1->setText(QStringLiteral("Value = ") + answer);

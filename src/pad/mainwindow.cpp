@@ -118,4 +118,5 @@ void MainWindow::HandleReleaseCheckResult(TravokMonetization::ReleaseCheckResult
 void MainWindow::FollowPadChange(int position, int removed, int added)
 {
     padIndex.FollowDocumentChange(ui->Text1->document(), position, removed, added);
+    ForgetBoldRunsOfChangedBlocks(position, added);
 }

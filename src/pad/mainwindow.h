@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
@@ -16,6 +17,7 @@
 class QCompleter;
 class QContextMenuEvent;
 class QLabel;
+class QSettings;
 class QTextCursor;
 class QTimer;
 class HelpWindow;
@@ -49,16 +51,41 @@ public:
     double RunStatisticsFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
     double RunGDTFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
 
-    // ---- Expression engine: user-defined functions ---------------------
-    bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
-
+    // ---- Expression engine: user-defined functions (engine/CustomFunctions.cpp)
     // One user-defined function; its key in customFunctions is its name.
     struct CustomFunctionDefinition
     {
         QString name;
-        QStringList parameters;
-        QString expression;
+        QStringList parameters;  // upper case, in order
+        QString expression;      // as typed, trimmed
     };
+    struct CalculatorSyntaxItem;
+
+    bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
+    void SaveCustomFunctions(QSettings& settings) const;
+    void LoadCustomFunctions(QSettings& settings);
+    QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
+    static CalculatorSyntaxItem CustomFunctionSyntaxItem(const CustomFunctionDefinition& definition);
+
+    // Which first characters and lengths the names of the user's functions
+    // have, so that the scan that every evaluation runs passes most calls
+    // without a look-up. It keeps the map it was made from: any change to
+    // customFunctions unshares the two, and the index is made again.
+    struct CustomFunctionNameIndex
+    {
+        QMap<QString, CustomFunctionDefinition> source;
+        // By first character (0 for any beyond ASCII), bit n: a name of n
+        // characters (63: 63 or more).
+        quint64 lengths[128] = {};
+    };
+
+    // ---- Expression engine: function commands (engine/FunctionCommands.cpp)
+    bool HandleCustomFunctionCommand(const QString& command);
+    QString GetCustomFunctionsList() const;
+    QString GetDeleteCustomFunctionCommands() const;
+
+    // ---- Expression engine: FRACTION (engine/Fraction.cpp) -----------------
+    bool HandleFractionFunction(QString line);
 
     // ---- Expression engine: evaluation pipeline --------------------------
     double EvaluateExpression(QString expression, bool& ok, QString& processedText);
@@ -91,6 +118,9 @@ public:
 
     // ---- Expression engine: word operators and number words --------------
     static QString WordOp(QString text);
+    // WordOp for the pad's own passes over a line: its last output, which
+    // WordOp would leave unchanged, comes back at once.
+    QString RewriteWordOperators(const QString& text);
 
     // ---- Expression engine: date and time language ------------------------
     // Evaluates a line of the date and time language; false when the line is
@@ -99,6 +129,10 @@ public:
     // the date/time ANS keeps in ansText.
     bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
                                     bool& isNumeric, QString& ansText);
+    // The same, also giving the exact moment of a date-and-time answer, which
+    // the date/time ANS keeps beside its text (invalid for other answers).
+    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
+                                    bool& isNumeric, QString& newAnsText, QDateTime& newAnsInstant);
 
     // ---- Expression engine: chained comparisons (engine/Comparison.cpp) ---
     // True when the line is a comparison; ok says whether every operand
@@ -126,6 +160,8 @@ public:
 
     void HandleSubmittedLine(const QString& documentText, int cursorPosition, const QString& line);
     void InsertCommandResult(QString text, bool bold);
+    // The status line's text; handlers outside the pad reply through it.
+    void ShowStatus(const QString& text);
     QString NormalizeSubmittedMath(QString line);
     QString GetVariablesList();
     void HandleExpressionSubmission(QString expression);
@@ -142,25 +178,26 @@ public:
     // handlers of every keystroke need not copy the whole pad.
     const QString& PadText() const { return padIndex.text(); }
 
-    // Services of later subsystems that the pad calls. Until those arrive
-    // they decline every line, so the dispatcher goes on down its table.
+    // ---- Pad: MENU and the symbolic commands (pad/MenuCommand.cpp) ---------
     bool HandleMenuCommand(QString line);
     bool HandleSymbolicCommand(QString line);
-    bool HandleCustomFunctionCommand(const QString& command);
-    bool HandleFractionFunction(QString line);
+
+    // ---- Pad: INFO and UPTIME (pad/Reports.cpp) ------------------------------
     QString BuildInfoText();
     QString BuildUptimeText() const;
     // The uptime in words for the given elapsed milliseconds.
     static QString UptimeText(qint64 elapsedMilliseconds);
-    void HandleEquationSet(QList<QString> equations);
+
+    // ---- Pad: documents (pad/Documents.cpp) ----------------------------------
     void UpdateDocumentWindowTitle();
     // Exactly the bytes a saved document holds: the pad's text as UTF-8
     // without a byte-order mark, every line ending "\n". Produced piece by
     // piece for large pads; false when the sink stopped early.
     bool ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const;
     QByteArray DocumentBytes() const;
-    QString ExpandUnitConversions(QString line);
-    QStringList GetUnitConversionVocabulary();
+
+    // Services of later subsystems that the pad calls. Until those arrive
+    // they decline every line, so the dispatcher goes on down its table.
     bool HandleHelpCommand(QString line, QString& helpText);
     void InsertFormattedHelpText(const QString& helpText);
     bool HandleWindowsCommand(QString line, QString& result);
@@ -181,6 +218,8 @@ public slots:
     void LoadSettings();
 
 protected:
+    // Defined in pad/WindowClose.cpp.
+    void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 public:
@@ -201,6 +240,7 @@ public:
         QMap<QString, CustomFunctionDefinition> customFunctions;
         double ans = 0.0;
         QString ansText;
+        QDateTime ansInstant;
         bool ansIsDateTime = false;
         QString valueFormat;
         bool useWordOperators = true;
@@ -224,6 +264,9 @@ public:
     void UpdateUndoHistoryValueFormat();
     void UpdateUndoHistoryIgnoreText();
     void UpdateUndoHistoryWordOperators();
+    // What the snapshots know of the bold runs of the blocks that a change
+    // of the pad touched is read again by the next one.
+    void ForgetBoldRunsOfChangedBlocks(int position, int added);
 
     // ---- Calculator syntax catalogue --------------------------------------
     struct CalculatorSyntaxItem
@@ -239,10 +282,61 @@ public:
     // for next, also while user-defined functions come and go.
     QList<CalculatorSyntaxItem> GetCalculatorSyntaxCatalog() const;
     std::optional<CalculatorSyntaxItem> FindCalculatorSyntaxItem(const QString& name) const;
-    QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
 
-    // ---- Equation blocks --------------------------------------------------
+    // ---- Equation solving: blocks (solver/EquationBlock.cpp) ---------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
+
+    // ---- Equation solving: residuals (solver/Residuals.cpp) -----------------
+    // Unknowns, equations and their values travel as lists paired by index.
+    bool PrepareEquationExpressions(QString& lhs, QString& rhs, const QList<QString>& names,
+                                    const QList<double>& values);
+    double EvaluateSystemEquation(const QString& equation, const QList<QString>& names, const QList<double>& values,
+                                  bool& ok);
+    double EvaluateSystemEquationSides(const QString& equation, const QList<QString>& names,
+                                       const QList<double>& values, double& left, double& right, bool& ok);
+    double EvaluateEquationAt(const QString& lhs, const QString& rhs, const QString& name, double value, bool& ok);
+    bool EvaluateNonlinearSystem(const QList<QString>& equations, const QList<QString>& names,
+                                 const QList<double>& values, QList<double>& residuals, double& sumSquares);
+    // Splits at the one '=' into trimmed sides; false without exactly one '='
+    // or with an empty side, the shapes that can never evaluate.
+    static bool SplitEquationSides(const QString& equation, QString& lhs, QString& rhs);
+
+    // ---- Equation solving: unknowns (solver/Unknowns.cpp) -------------------
+    bool ParseSingleVariableEquation(const QString& equation, QString& lhs, QString& rhs, QString& variable) const;
+    bool FindEquationSystemVariables(const QList<QString>& equations, QList<QString>& names) const;
+
+    // ---- Equation solving: exact linear solver (solver/LinearSolver.cpp) ----
+    bool SolveLinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values,
+                                   bool& underdetermined);
+    bool GetLinearEquationRow(const QString& equation, const QList<QString>& names, QList<double>& coefficients,
+                              double& constant);
+    static bool SolveNumericLinearSystem(QList<QList<double>> matrix, QList<double> rhs, QList<double>& solution);
+
+    // ---- Equation solving: root search (solver/RootSearch.cpp) --------------
+    bool SolveSingleVariableEquation(const QString& equation, QString& variable, double& value);
+    bool SolveSingleVariableEquationBlock(const QList<QString>& equations, QList<QString>& names,
+                                          QList<double>& values);
+
+    // ---- Equation solving: nonlinear solver (solver/NonlinearSolver.cpp) ----
+    // Runs until a start converges or the user cancels; events run meanwhile.
+    bool SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values);
+
+    // ---- Equation solving: handler and report (solver/EquationSet.cpp) ------
+    void HandleEquationSet(QList<QString> equations);
+
+    // ---- Equation solving: run flags (solver/RunFlags.cpp) ------------------
+    // True, with a status saying so, while a solve or a menu command runs:
+    // entry points that would change the pad under it refuse.
+    bool RefuseWhileBusy();
+
+    // ---- Symbolic commands (solver/Simplify.cpp) ----------------------------
+    // Neither reads the window's state: every name stays a symbol.
+    static bool SimplifyText(QString expression, QString& output);
+    static bool IsolateText(QString text, QString& output);
+
+    // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
+    QString ExpandUnitConversions(QString line);
+    QStringList GetUnitConversionVocabulary();
 
 private:
     // ---- Expression engine: parser rules and state ---------------------
@@ -321,6 +415,8 @@ private:
     bool solveCancelRequested = false;
     bool solveCancelled = false;
     bool solveApproximate = false;
+    // The window was asked to close: a running solve ends without answering.
+    bool closeRequested = false;
     bool submitPending = false;  // the next text change is the newline of an Enter
     PadTextIndex padIndex;
 
@@ -333,9 +429,12 @@ private:
     QString numberFormat;             // empty: no number format
     double ans = 0.0;                 // the last numeric answer
     QString ansText;                  // the last date or time answer
+    QDateTime ansInstant;             // its exact moment, when it is a date and time
     bool ansIsDateTime = false;
     QMap<QString, double> variables;  // keys upper case
     QMap<QString, CustomFunctionDefinition> customFunctions;  // keys upper case
+    QString lastWordOperatorOutput;  // see RewriteWordOperators
+    mutable CustomFunctionNameIndex customFunctionNameIndex;
 
     // Engine tests reach the state above through this, defined in the test.
     friend struct MainWindowTestAccess;

@@ -49,7 +49,7 @@ QString MainWindow::NormalizeSubmittedMath(QString line)
         return line;
 
     if (ui->actionUse_Word_Oporators->isChecked())
-        line = WordOp(line);
+        line = RewriteWordOperators(line);
     line = ExpandUnitConversions(line);
     QString expanded;
     QString error;
@@ -65,6 +65,11 @@ void MainWindow::InsertCommandResult(QString text, bool bold)
     cursor.insertText(text, WeightFormat(bold ? QFont::Bold : QFont::Normal));
     cursor.insertText(QStringLiteral("\n"), WeightFormat(QFont::Normal));
     ui->Text1->setTextCursor(cursor);
+}
+
+void MainWindow::ShowStatus(const QString& text)
+{
+    ui->Label1->setText(text);
 }
 
 QString MainWindow::GetVariablesList()

@@ -1,12 +1,455 @@
+#include "units/UnitConversions.h"
+
+#include "engine/TextScan.h"
 #include "pad/mainwindow.h"
 
-// No unit is known yet: lines pass unchanged and there is nothing to suggest.
-QString MainWindow::ExpandUnitConversions(QString line)
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+using TextScan::IsAsciiDigit;
+using TextScan::IsAsciiLetter;
+using TextScan::IsAsciiSpace;
+
+// A conversion line rewrites at most this many conversions.
+constexpr int MaximumRewrites = 32;
+
+QRegularExpression CompileCaseless(const QString& pattern)
 {
-    return line;
+    QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
+    expression.optimize();
+    return expression;
 }
 
-QStringList MainWindow::GetUnitConversionVocabulary()
+QRegularExpression SourcePattern(const QString& alias)
 {
-    return QStringList();
+    return CompileCaseless(QStringLiteral("(?:^|\\s)(") + AliasPattern(alias) + QStringLiteral(")\\s*$"));
+}
+
+QRegularExpression TargetPattern(const QString& alias)
+{
+    return CompileCaseless(QStringLiteral("^\\s*(") + AliasPattern(alias)
+                           + QStringLiteral(")(?=\\s|$|[=<>+\\-*/^),}])"));
+}
+
+// Both patterns of one alias, compiled once: the rewrite runs on every
+// keystroke of the preview and on every line of an equation block.
+struct CompiledAlias
+{
+    const UnitDefinition* unit = nullptr;
+    QRegularExpression source;
+    QRegularExpression target;
+};
+
+// Patterns by alias text, for catalogues other than the program's own.
+const CompiledAlias& CachedPatterns(const QString& alias)
+{
+    static QHash<QString, CompiledAlias> cache;
+    auto found = cache.find(alias);
+    if (found == cache.end())
+        found = cache.insert(alias, {nullptr, SourcePattern(alias), TargetPattern(alias)});
+    return *found;
+}
+
+// A source alias ends with the last character before the blanks ahead of TO,
+// a target alias begins with the first character after the blanks behind it.
+// Caseless matching pairs an ASCII character only with its other case, so
+// for an ASCII character only the aliases whose end character is that letter,
+// or is not ASCII at all, can match; any other character is tried against
+// every alias. The matches are those of trying every alias, in the same order.
+struct SideIndex
+{
+    QHash<char16_t, QList<int>> byCharacter;  // upper-case ASCII character
+    QList<int> notAscii;
+};
+
+struct AliasIndex
+{
+    QList<CompiledAlias> aliases;  // catalogue order
+    QList<int> all;
+    SideIndex source;  // by an alias's last character
+    SideIndex target;  // by its first character
+};
+
+char16_t IndexKey(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 'a' && u <= 'z') ? char16_t(u - 'a' + 'A') : u;
+}
+
+void AddToIndex(SideIndex& side, QChar c, int alias)
+{
+    if (c.unicode() < 0x80)
+        side.byCharacter[IndexKey(c)].append(alias);
+    else
+        side.notAscii.append(alias);
+}
+
+// Every bucket also holds the aliases that a non-ASCII character begins or
+// ends, in catalogue order.
+void CompleteBuckets(SideIndex& side)
+{
+    for (QList<int>& bucket : side.byCharacter) {
+        bucket += side.notAscii;
+        std::sort(bucket.begin(), bucket.end());
+    }
+}
+
+const AliasIndex& ProgramAliasIndex()
+{
+    static const AliasIndex index = [] {
+        AliasIndex built;
+        for (const UnitDefinition& unit : UnitCatalogue()) {
+            for (const QString& alias : unit.aliases) {
+                const QString words = alias.simplified();
+                const int number = int(built.aliases.size());
+                built.aliases.append({&unit, SourcePattern(alias), TargetPattern(alias)});
+                built.all.append(number);
+                AddToIndex(built.source, words.back(), number);
+                AddToIndex(built.target, words.front(), number);
+            }
+        }
+        CompleteBuckets(built.source);
+        CompleteBuckets(built.target);
+        return built;
+    }();
+    return index;
+}
+
+const QList<int>& Candidates(const AliasIndex& index, const SideIndex& side, QChar boundary)
+{
+    if (boundary.unicode() >= 0x80)
+        return index.all;
+    const auto found = side.byCharacter.constFind(IndexKey(boundary));
+    return found != side.byCharacter.cend() ? *found : side.notAscii;
+}
+
+// Runs one side's pattern of each alias and collects the matches.
+template <typename PatternOf>
+QList<UnitMatch> CollectMatches(QStringView subject, int offset, const QList<const CompiledAlias*>& aliases,
+                                PatternOf patternOf)
+{
+    QList<UnitMatch> matches;
+    for (const CompiledAlias* alias : aliases) {
+        const QRegularExpressionMatch match = patternOf(*alias).match(subject);
+        if (match.hasMatch())
+            matches.append({alias->unit, offset + int(match.capturedStart(1)), int(match.capturedLength(1))});
+    }
+    return matches;
+}
+
+// The compiled aliases to try for a side, in catalogue order: the indexed
+// candidates for the program's catalogue, every alias of any other one.
+QList<const CompiledAlias*> AliasesToTry(const QList<UnitDefinition>& units, bool sourceSide, QChar boundary,
+                                         QList<CompiledAlias>& ownPatterns)
+{
+    QList<const CompiledAlias*> aliases;
+    if (&units == &UnitCatalogue()) {
+        const AliasIndex& index = ProgramAliasIndex();
+        const QList<int>& candidates = Candidates(index, sourceSide ? index.source : index.target, boundary);
+        aliases.reserve(candidates.size());
+        for (const int number : candidates)
+            aliases.append(&index.aliases.at(number));
+        return aliases;
+    }
+    for (const UnitDefinition& unit : units) {
+        for (const QString& alias : unit.aliases) {
+            CompiledAlias patterns = CachedPatterns(alias);
+            patterns.unit = &unit;
+            ownPatterns.append(patterns);
+        }
+    }
+    for (const CompiledAlias& patterns : ownPatterns)
+        aliases.append(&patterns);
+    return aliases;
+}
+
+// A match inside a longer match at the same place names a different, shorter
+// unit (OZ inside FL OZ, FEET inside CUBIC FEET, M inside M/S): the longer
+// one is what was written.
+QList<UnitMatch> DropCoveredMatches(const QList<UnitMatch>& matches)
+{
+    QList<UnitMatch> kept;
+    for (const UnitMatch& match : matches) {
+        const bool covered = std::any_of(matches.cbegin(), matches.cend(), [&match](const UnitMatch& other) {
+            return other.length > match.length && other.start <= match.start
+                   && other.start + other.length >= match.start + match.length;
+        });
+        if (!covered)
+            kept.append(match);
+    }
+    return kept;
+}
+
+struct UnitPair
+{
+    UnitMatch source;
+    UnitMatch target;
+};
+
+// The compatible pair with the longest written units; among equals the first
+// in catalogue order.
+bool ChooseBestPair(const QList<UnitMatch>& sources, const QList<UnitMatch>& targets, UnitPair& best)
+{
+    int bestScore = -1;
+    for (const UnitMatch& source : DropCoveredMatches(sources)) {
+        for (const UnitMatch& target : DropCoveredMatches(targets)) {
+            if (source.unit->category.compare(target.unit->category, Qt::CaseInsensitive) != 0)
+                continue;
+            const int score = source.length + target.length;
+            if (score > bestScore) {
+                bestScore = score;
+                best = {source, target};
+            }
+        }
+    }
+    return bestScore >= 0;
+}
+
+bool FindConversionAt(const QString& line, const QRegularExpressionMatch& keyword, UnitPair& pair)
+{
+    const QList<UnitMatch> sources = FindSourceUnitMatches(line, int(keyword.capturedStart()), UnitCatalogue());
+    if (sources.isEmpty())
+        return false;
+    const QList<UnitMatch> targets = FindTargetUnitMatches(line, int(keyword.capturedEnd()), UnitCatalogue());
+    return ChooseBestPair(sources, targets, pair);
+}
+
+char32_t CodePointBefore(const QString& text, int end, int& start)
+{
+    start = end - 1;
+    const QChar c = text.at(start);
+    if (c.isLowSurrogate() && start > 0 && text.at(start - 1).isHighSurrogate()) {
+        --start;
+        return QChar::surrogateToUcs4(text.at(start), c);
+    }
+    return c.unicode();
+}
+
+// A sign after one of these is an operator between two operands.
+bool EndsAnOperand(char32_t c)
+{
+    if (c < 0x80) {
+        const QChar ascii{char16_t(c)};
+        return IsAsciiLetter(ascii) || IsAsciiDigit(ascii) || QStringLiteral("!%)._").contains(ascii);
+    }
+    return QChar::isLetter(c) || QChar::isDigit(c);
+}
+
+bool IsBinarySign(const QString& line, int sign)
+{
+    int i = sign;
+    while (i > 0 && line.at(i - 1).isSpace())
+        --i;
+    if (i == 0)
+        return false;
+    int start = 0;
+    return EndsAnOperand(CodePointBefore(line, i, start));
+}
+
+// Where the value converted by a source unit at sourceStart begins: the last
+// additive term on its left, a whole product or power, or a whole group.
+int ExpressionStart(const QString& line, int sourceStart)
+{
+    static const QRegularExpression exponentBefore(QStringLiteral("(?:\\d+(?:\\.\\d*)?|\\.\\d+)[eE]$"));
+    static const QRegularExpression simplifyPrefix(QStringLiteral("^\\s*SIMPLIFY\\b\\s*"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+    int depth = 0;
+    for (int i = sourceStart - 1; i >= 0; --i) {
+        const QChar c = line.at(i);
+        if (c == QLatin1Char(')')) {
+            ++depth;
+            continue;
+        }
+        if (c == QLatin1Char('(')) {
+            if (depth == 0)
+                return i + 1;
+            --depth;
+            continue;
+        }
+        if (depth > 0)
+            continue;
+        if (QStringLiteral(",{}<=>").contains(c))
+            return i + 1;
+        if (c != QLatin1Char('+') && c != QLatin1Char('-'))
+            continue;
+        if (i == 0)
+            break;
+        const QChar before = line.at(i - 1);
+        if (i >= 2 && (before == QLatin1Char('e') || before == QLatin1Char('E'))
+            && exponentBefore.match(QStringView(line).left(i)).hasMatch())
+            continue;
+        if (IsBinarySign(line, i))
+            return i + 1;
+    }
+    // The keyword of a SIMPLIFY command is not part of its argument.
+    const QRegularExpressionMatch simplify = simplifyPrefix.match(QStringView(line).left(sourceStart));
+    return simplify.hasMatch() ? int(simplify.capturedEnd()) : 0;
+}
+
+QString FactorText(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+QString ConversionText(const QString& expression, const UnitDefinition& source, const UnitDefinition& target)
+{
+    QString base;
+    if (source.kind == UnitTransformKind::Reciprocal)
+        base = QStringLiteral("(") + FactorText(source.factor) + QStringLiteral(" / (") + expression
+               + QStringLiteral("))");
+    else if (source.offset == 0.0)
+        base = QStringLiteral("((") + expression + QStringLiteral(") * ") + FactorText(source.factor)
+               + QStringLiteral(")");
+    else
+        base = QStringLiteral("((") + expression + QStringLiteral(") * ") + FactorText(source.factor)
+               + QStringLiteral(" + ") + FactorText(source.offset) + QStringLiteral(")");
+
+    if (target.kind == UnitTransformKind::Reciprocal)
+        return QStringLiteral("(") + FactorText(target.factor) + QStringLiteral(" / (") + base + QStringLiteral("))");
+    if (target.offset == 0.0)
+        return QStringLiteral("((") + base + QStringLiteral(") / ") + FactorText(target.factor) + QStringLiteral(")");
+    return QStringLiteral("(((") + base + QStringLiteral(") - ") + FactorText(target.offset)
+           + QStringLiteral(") / ") + FactorText(target.factor) + QStringLiteral(")");
+}
+
+const QRegularExpression& KeywordPattern()
+{
+    static const QRegularExpression keyword =
+        CompileCaseless(QStringLiteral("\\bTO\\b"));
+    return keyword;
+}
+
+// A conversion whose target is followed by another TO (5 KM TO M TO CM).
+bool HoldsChainedConversion(const QString& line)
+{
+    static const QRegularExpression chained = CompileCaseless(QStringLiteral("^\\s+TO\\b"));
+    QRegularExpressionMatchIterator keywords = KeywordPattern().globalMatch(line);
+    while (keywords.hasNext()) {
+        UnitPair pair;
+        if (!FindConversionAt(line, keywords.next(), pair))
+            continue;
+        if (chained.match(QStringView(line).mid(pair.target.start + pair.target.length)).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+// Rewrites the first conversion that resolves; false when none does.
+bool RewriteFirstConversion(QString& line)
+{
+    QRegularExpressionMatchIterator keywords = KeywordPattern().globalMatch(line);
+    while (keywords.hasNext()) {
+        UnitPair pair;
+        if (!FindConversionAt(line, keywords.next(), pair))
+            continue;
+        const int start = ExpressionStart(line, pair.source.start);
+        const QString expression = line.mid(start, pair.source.start - start).trimmed();
+        if (expression.isEmpty())
+            continue;
+        const int end = pair.target.start + pair.target.length;
+        line.replace(start, end - start, ConversionText(expression, *pair.source.unit, *pair.target.unit));
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString AliasPattern(QString alias)
+{
+    QStringList words = alias.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& word : words)
+        word = QRegularExpression::escape(word);
+    return words.join(QStringLiteral("\\s+"));
+}
+
+QList<UnitMatch> FindSourceUnitMatches(const QString& text, int position, const QList<UnitDefinition>& units)
+{
+    const QStringView before = QStringView(text).left(position);
+    int last = int(before.size());
+    while (last > 0 && IsAsciiSpace(before.at(last - 1)))
+        --last;
+    if (last == 0)
+        return {};
+    QList<CompiledAlias> ownPatterns;
+    const QList<const CompiledAlias*> aliases = AliasesToTry(units, true, before.at(last - 1), ownPatterns);
+    return CollectMatches(before, 0, aliases, [](const CompiledAlias& alias) -> const QRegularExpression& {
+        return alias.source;
+    });
+}
+
+QList<UnitMatch> FindTargetUnitMatches(const QString& text, int position, const QList<UnitDefinition>& units)
+{
+    const QStringView after = QStringView(text).mid(position);
+    int first = 0;
+    while (first < after.size() && IsAsciiSpace(after.at(first)))
+        ++first;
+    if (first == after.size())
+        return {};
+    QList<CompiledAlias> ownPatterns;
+    const QList<const CompiledAlias*> aliases = AliasesToTry(units, false, after.at(first), ownPatterns);
+    return CollectMatches(after, position, aliases, [](const CompiledAlias& alias) -> const QRegularExpression& {
+        return alias.target;
+    });
+}
+
+QList<UnitMatch> FindMultiWordUnitAliases(const QString& text)
+{
+    struct Alternative
+    {
+        const UnitDefinition* unit;
+        QString alias;
+    };
+    // One pattern for them all, longest alias first so that it wins where
+    // a shorter one begins at the same place.
+    static const QList<Alternative> alternatives = [] {
+        QList<Alternative> list;
+        for (const UnitDefinition& unit : UnitCatalogue()) {
+            for (const QString& alias : unit.aliases) {
+                if (alias.simplified().contains(QLatin1Char(' ')))
+                    list.append({&unit, alias});
+            }
+        }
+        std::stable_sort(list.begin(), list.end(), [](const Alternative& a, const Alternative& b) {
+            return a.alias.size() > b.alias.size();
+        });
+        return list;
+    }();
+    static const QRegularExpression pattern = [] {
+        QStringList pieces;
+        for (const Alternative& alternative : alternatives)
+            pieces.append(QStringLiteral("(") + AliasPattern(alternative.alias) + QStringLiteral(")"));
+        return CompileCaseless(QStringLiteral("(?<![\\p{L}\\p{N}_])(?:") + pieces.join(QLatin1Char('|'))
+                               + QStringLiteral(")(?![\\p{L}\\p{N}_])"));
+    }();
+
+    QList<UnitMatch> found;
+    if (!std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
+        return found;
+    QRegularExpressionMatchIterator matches = pattern.globalMatch(text);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        // Only the alternative that matched captures, so it is the last one.
+        const int alternative = match.lastCapturedIndex();
+        found.append({alternatives.at(alternative - 1).unit, int(match.capturedStart()), int(match.capturedLength())});
+    }
+    return found;
+}
+
+QString MainWindow::ExpandUnitConversions(QString line)
+{
+    if (!line.contains(QLatin1String("TO"), Qt::CaseInsensitive))
+        return line;
+    // A chained conversion is refused as a whole: "()" cannot be evaluated.
+    if (HoldsChainedConversion(line))
+        return QStringLiteral("()");
+    for (int rewrites = 0; rewrites < MaximumRewrites; ++rewrites) {
+        if (!RewriteFirstConversion(line))
+            break;
+    }
+    return line;
 }

@@ -44,6 +44,8 @@ private slots:
     void boldRangesClippedOnRestore_data();
     void boldRangesClippedOnRestore();
     void boldAcrossLinesIsOneRangePerLine();
+    void snapshotFollowsEveryEdit_data();
+    void snapshotFollowsEveryEdit();
     void restoredTextIsPlainWhereverTheCursorStood_data();
     void restoredTextIsPlainWhereverTheCursorStood();
     void restoresStatusOptionsAndCursor();
@@ -306,6 +308,96 @@ void UndoTest::boldAcrossLinesIsOneRangePerLine()
     pad->editor()->setPlainText(QStringLiteral("other"));
     window->RestoreUndoState(state);
     QCOMPARE(pad->boldRuns(), (QStringList{"ab", "cd"}));
+}
+
+namespace {
+
+// The bold runs of the document as the snapshot records them, one a
+// fragment, read afresh from every block.
+QList<QPair<int, int>> BoldRunsOfDocument(const QTextDocument* document)
+{
+    QList<QPair<int, int>> runs;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.isValid() && fragment.charFormat().fontWeight() > 699)
+                runs.append({fragment.position(), fragment.length()});
+        }
+    }
+    return runs;
+}
+
+QList<QPair<int, int>> BoldRunsOfSnapshot(const MainWindow::UndoState& state)
+{
+    QList<QPair<int, int>> runs;
+    for (const MainWindow::UndoBoldRange& range : state.boldRanges)
+        runs.append({range.start, range.length});
+    return runs;
+}
+
+} // namespace
+
+void UndoTest::snapshotFollowsEveryEdit_data()
+{
+    // Each step: "=line" submits a line, "+text" types, "@n" puts the cursor
+    // at n, "@a-b" selects from a to b, "<Bold>" makes the selection bold,
+    // and other names in angle brackets are keys or Undo and Redo.
+    QTest::addColumn<QStringList>("steps");
+
+    const QStringList answers{"=1+2", "=40*5", "=10/4", "=7-1"};
+    // The pad then reads "1+2\n3\n40*5\n200\n10/4\n2.5\n7-1\n6\n".
+    QTest::newRow("typing inside and after an answer")
+        << answers + QStringList{"@14", "+9", "@16", "<Backspace>", "+1"};
+    QTest::newRow("an answer split and joined again")
+        << answers + QStringList{"@13", "<Shift+Return>", "<Backspace>", "@14", "<Shift+Return>", "@14", "<Delete>"};
+    QTest::newRow("a selection across answers removed, then undone")
+        << answers + QStringList{"@5-25", "<Backspace>", "<Undo>", "<Redo>", "<Undo>"};
+    QTest::newRow("bold given by format alone")
+        << answers + QStringList{"@0-9", "<Bold>", "@2-3", "<Bold>", "+x"};
+    QTest::newRow("lines above answers inserted and removed")
+        << answers + QStringList{"@0", "+12", "<Shift+Return>", "@0-3", "<Delete>", "<Undo>", "<Undo>"};
+    QTest::newRow("edits after undo and redo")
+        << answers + QStringList{"<Undo>", "<Undo>", "<Redo>", "@4", "+8", "=5", "<Undo>"};
+}
+
+void UndoTest::snapshotFollowsEveryEdit()
+{
+    QFETCH(QStringList, steps);
+
+    static const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+        {"<Backspace>", {Qt::Key_Backspace, Qt::NoModifier}},
+        {"<Delete>", {Qt::Key_Delete, Qt::NoModifier}},
+        {"<Shift+Return>", {Qt::Key_Return, Qt::ShiftModifier}},
+    };
+    QTextDocument* document = pad->editor()->document();
+    for (const QString& step : steps) {
+        const QString argument = step.mid(1);
+        if (step.startsWith(QLatin1Char('='))) {
+            pad->submit(argument);
+        } else if (step.startsWith(QLatin1Char('+'))) {
+            pad->type(argument);
+        } else if (step.startsWith(QLatin1Char('@'))) {
+            const QStringList ends = argument.split(QLatin1Char('-'));
+            QTextCursor cursor(document);
+            cursor.setPosition(ends.first().toInt());
+            cursor.setPosition(ends.last().toInt(), QTextCursor::KeepAnchor);
+            pad->editor()->setTextCursor(cursor);
+        } else if (step == QLatin1String("<Bold>")) {
+            QTextCharFormat bold;
+            bold.setFontWeight(QFont::Bold);
+            pad->editor()->textCursor().mergeCharFormat(bold);
+        } else if (step == QLatin1String("<Undo>")) {
+            window->UndoPadState();
+        } else if (step == QLatin1String("<Redo>")) {
+            window->RedoPadState();
+        } else {
+            QVERIFY2(keys.contains(step), qPrintable(step));
+            pad->key(keys.value(step).first, keys.value(step).second);
+        }
+        QVERIFY2(BoldRunsOfSnapshot(window->CaptureUndoState()) == BoldRunsOfDocument(document),
+                 qPrintable(QStringLiteral("after %1 the pad reads \"%2\"").arg(step, pad->text())));
+    }
+    QVERIFY(!BoldRunsOfDocument(document).isEmpty());
 }
 
 void UndoTest::restoredTextIsPlainWhereverTheCursorStood_data()

@@ -71,12 +71,14 @@ struct Outcome
     bool isNumeric = false;
     QString resultText;
     QString ansText;
+    QDateTime ansInstant;
     QStringList pieces; // what went to the numeric engine, in order
 };
 
 // The numeric engine's side: a few names and calls with known values, looked
 // up without blanks and ignoring case.
-Outcome Evaluate(const QString& line, bool allowAns = false, const QString& previousAnswer = QString())
+Outcome Evaluate(const QString& line, bool allowAns = false, const QString& previousAnswer = QString(),
+                 const QDateTime& previousInstant = QDateTime())
 {
     static const QHash<QString, double> known = {
         {QStringLiteral("PI"), 3.141592653589793},
@@ -99,8 +101,10 @@ Outcome Evaluate(const QString& line, bool allowAns = false, const QString& prev
         number = *found;
         return true;
     };
-    outcome.handled = EvaluateDateTimeLanguageInternal(line, numeric, allowAns, previousAnswer, outcome.resultText,
-                                                       outcome.ok, outcome.value, outcome.isNumeric, outcome.ansText);
+    outcome.handled =
+        EvaluateDateTimeLanguageInternal(line, numeric, allowAns, previousAnswer, previousInstant, outcome.resultText,
+                                         outcome.ok, outcome.value, outcome.isNumeric, outcome.ansText,
+                                         outcome.ansInstant);
     return outcome;
 }
 
@@ -288,6 +292,10 @@ void DateTimeTest::claim_data()
     QTest::newRow("ANS while the last answer is a number") << "ANS + 1" << false << false;
     QTest::newRow("ANS while the last answer is a date") << "ANS + 1" << true << true;
     QTest::newRow("ANSWER is not ANS") << "ANSWER + 1" << true << false;
+    QTest::newRow("a lone surrogate does not hide the date")
+        << QStringLiteral("DATE(\"1/1/2024\") + 1") + QChar(0xDC00) << false << true;
+    QTest::newRow("a lone high surrogate does not hide the time") << QChar(0xD800) + QStringLiteral(" 9:30") << false
+                                                                  << true;
 }
 
 void DateTimeTest::claim()
@@ -342,6 +350,9 @@ void DateTimeTest::dateLiterals_data()
               "DATE(\"3/5/2024 2:30:00 PM\")");
     addAnswer("midnight", "DATE(\"3/5/2024 12:00 AM\")", "3/5/2024 12:00 AM");
     addAnswer("expression argument", "DATE(TODAY + 7)", "3/12/2024");
+    addAnswer("last date a literal holds", "DATE(\"12/30/9999\") + 1", "12/31/9999", "DATE(\"12/31/9999\")");
+    addAnswer("first date a literal holds", "DATE(\"1/2/0001\") - 1", "1/1/0001", "DATE(\"1/1/0001\")");
+    addAnswer("back within the years a literal holds", "DATE(\"12/31/9999\") + 1 - 1", "12/31/9999");
 }
 
 void DateTimeTest::dateLiterals()
@@ -384,6 +395,14 @@ void DateTimeTest::refusedLines_data()
     addFailure("AGE of a date after today", "AGE(\"3/6/2024\")");
     addFailure("text of AGE in arithmetic", "AGE(\"1/1/2000\") + 1");
     addFailure("text of WEEKDAY in arithmetic", "WEEKDAY(TODAY) + 1:00");
+    addFailure("a lone surrogate is a stray symbol", QStringLiteral("DATE(\"1/1/2024\") + 1") + QChar(0xDC00));
+    addFailure("a lone surrogate inside a date literal", QStringLiteral("DATE(\"1/1/2024") + QChar(0xDC00) + "\")");
+    // A date literal has four-digit years: answers beyond them could never be
+    // read back as ANS.
+    addFailure("date past year 9999", "DATE(\"12/31/9999\") + 1");
+    addFailure("date-time past year 9999", "DATE(\"12/31/9999 11:30 PM\") + 1:00");
+    addFailure("date before year 1", "DATE(\"1/1/0001\") - 1");
+    addFailure("date-time before year 1", "DATE(\"1/1/0001 12:30 AM\") - 1:00");
 }
 
 void DateTimeTest::refusedLines()
@@ -669,15 +688,24 @@ void DateTimeTest::previousAnswer_data()
     QTest::addColumn<QString>("previous");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("result");
+    QTest::addColumn<QDateTime>("instant");  // kept beside the previous answer
 
-    QTest::newRow("date answer + 1") << "ANS + 1" << true << "DATE(\"1/31/2024\")" << true << "2/1/2024";
-    QTest::newRow("duration answer, lower case") << "ans * 2" << true << "1:30" << true << "3:00";
-    QTest::newRow("clock-time answer") << "ANS - 1:00" << true << "2:30 PM" << true << "1:30 PM";
-    QTest::newRow("negative duration answer") << "ANS + 1:00" << true << "-0:45" << true << "0:15";
-    QTest::newRow("date-time answer") << "DAYS(ANS, TODAY)" << true << "DATE(\"3/1/2024 2:30:15 PM\")" << true << "4";
+    const QDateTime none;
+    QTest::newRow("date answer + 1") << "ANS + 1" << true << "DATE(\"1/31/2024\")" << true << "2/1/2024" << none;
+    QTest::newRow("duration answer, lower case") << "ans * 2" << true << "1:30" << true << "3:00" << none;
+    QTest::newRow("clock-time answer") << "ANS - 1:00" << true << "2:30 PM" << true << "1:30 PM" << none;
+    QTest::newRow("negative duration answer") << "ANS + 1:00" << true << "-0:45" << true << "0:15" << none;
+    QTest::newRow("date-time answer") << "DAYS(ANS, TODAY)" << true << "DATE(\"3/1/2024 2:30:15 PM\")" << true << "4"
+                                      << none;
     QTest::newRow("numeric answer through the engine") << "TODAY + ANS" << false << "DATE(\"1/31/2024\")" << true
-                                                       << "3/12/2024";
-    QTest::newRow("answer that does not read") << "ANS + 1" << true << "DATE(\"2/30/2024\")" << false << "";
+                                                       << "3/12/2024" << none;
+    QTest::newRow("answer that does not read") << "ANS + 1" << true << "DATE(\"2/30/2024\")" << false << "" << none;
+    QTest::newRow("instant that is no reading of the answer is not used")
+        << "ANS + 1:00" << true << "DATE(\"3/1/2024 2:30 PM\")" << true << "3/1/2024 3:30 PM"
+        << QDateTime(QDate(2024, 3, 2), QTime(14, 30), Qt::UTC);
+    QTest::newRow("instant of an answer that is no longer current")
+        << "TODAY + ANS" << false << "DATE(\"3/1/2024 2:30 PM\")" << true << "3/12/2024"
+        << QDateTime(QDate(2024, 3, 1), QTime(14, 30), Qt::UTC);
 }
 
 void DateTimeTest::previousAnswer()
@@ -687,8 +715,9 @@ void DateTimeTest::previousAnswer()
     QFETCH(QString, previous);
     QFETCH(bool, ok);
     QFETCH(QString, result);
+    QFETCH(QDateTime, instant);
 
-    const Outcome outcome = Evaluate(line, allowAns, previous);
+    const Outcome outcome = Evaluate(line, allowAns, previous, instant);
     QVERIFY(outcome.handled);
     QCOMPARE(outcome.ok, ok);
     QCOMPARE(AnswerOf(outcome), result);
@@ -717,6 +746,17 @@ void DateTimeTest::ansTextReadsBackToTheSameAnswer_data()
     for (const char* zone : OrdinaryZones)
         for (const auto& row : lines)
             QTest::addRow("%s: %s", zone, row[0]) << QByteArray(zone) << QString::fromUtf8(row[1]);
+
+    // The night the clocks go back, the answer's local time occurs twice; its
+    // text alone reads back as one of the two, so both are here.
+    QTest::newRow("New York: the first 1:30 AM")
+        << QByteArray("America/New_York") << "DATE(\"11/3/2024 12:30 AM\") + 1:00";
+    QTest::newRow("New York: the second 1:30 AM")
+        << QByteArray("America/New_York") << "DATE(\"11/3/2024 12:30 AM\") + 2:00";
+    QTest::newRow("Berlin: the first 2:30 AM") << QByteArray("Europe/Berlin") << "DATE(\"10/27/2024 1:30 AM\") + 1:00";
+    QTest::newRow("Berlin: the second 2:30 AM") << QByteArray("Europe/Berlin") << "DATE(\"10/27/2024 1:30 AM\") + 2:00";
+    QTest::newRow("Berlin: the first 2:30 AM, with seconds")
+        << QByteArray("Europe/Berlin") << "DATE(\"10/27/2024 1:30:00 AM\") + 1:00";
 }
 
 void DateTimeTest::ansTextReadsBackToTheSameAnswer()
@@ -737,6 +777,13 @@ void DateTimeTest::ansTextReadsBackToTheSameAnswer()
     const Outcome throughAns = Evaluate(QStringLiteral("ANS"), true, first.ansText);
     QVERIFY(throughAns.ok);
     QCOMPARE(throughAns.resultText, first.resultText);
+
+    // The same moment, not only the same text: an hour on from ANS is an
+    // hour on from the line itself.
+    const Outcome later = Evaluate(QStringLiteral("(") + line + QStringLiteral(") + 1:00"));
+    const Outcome laterThroughAns = Evaluate(QStringLiteral("ANS + 1:00"), true, first.ansText, first.ansInstant);
+    QCOMPARE(laterThroughAns.ok, later.ok);
+    QCOMPARE(laterThroughAns.resultText, later.resultText);
 }
 
 // ---- Sound failures -----------------------------------------------------------
@@ -936,6 +983,8 @@ void DateTimeTest::windowAnswers_data()
     QTest::newRow("unknown name fails the line") << "TODAY + NOSUCHNAME" << true << false << false << "" << "";
     QTest::newRow("text answer keeps no ANS text") << "WEEKDAY(TODAY)" << true << true << false << "Tuesday" << "";
     QTest::newRow("duration") << "1:30 / 4" << true << true << false << "0:22:30" << "0:22:30";
+    QTest::newRow("a lone surrogate fails the date line, not turns it into a number")
+        << QStringLiteral("DATE(\"1/1/2024\") + 1") + QChar(0xDC00) << true << false << false << "" << "";
 }
 
 void DateTimeTest::windowAnswers()

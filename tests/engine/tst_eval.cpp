@@ -125,6 +125,9 @@ void EvalTest::values_data()
     QTest::newRow("exponent") << "1e3" << 1000.0 << 0.0;
     QTest::newRow("negative exponent") << "1E-3" << 0.001 << 0.0;
     QTest::newRow("positive exponent") << "2.5e+2" << 250.0 << 0.0;
+    QTest::newRow("two-digit exponent") << "1e99" << 1e99 << 0.0;
+    QTest::newRow("three-digit exponent") << "1.5e300" << 1.5e300 << 0.0;
+    QTest::newRow("seventy-digit fraction") << "0." + QString(70, QLatin1Char('0')) + "1" << 1e-71 << 0.0;
     QTest::newRow("blanks everywhere") << "  ( 1 +\t2 ) * 3  " << 9.0 << 0.0;
     QTest::newRow("no-break space") << QString::fromUtf8("1\u00A0+\u00A02") << 3.0 << 0.0;
 
@@ -172,6 +175,7 @@ void EvalTest::failures_data()
     QTest::newRow("negative factorial") << "(-1)!";
     QTest::newRow("fractional factorial") << "2.5!";
     QTest::newRow("factorial too large") << "171!";
+    QTest::newRow("literal beyond the largest double") << "1e999";
     QTest::newRow("lone point") << ".";
     QTest::newRow("two points") << "1.2.3";
     QTest::newRow("exponent without digits") << "2e";
@@ -226,6 +230,9 @@ void EvalTest::functions_data()
     QTest::newRow("FLOOR negative") << "FLOOR(-1.5)" << -2.0 << 0.0;
     QTest::newRow("CEIL negative") << "CEIL(-1.5)" << -1.0 << 0.0;
     QTest::newRow("lower-case name") << "sqrt(9)" << 3.0 << 0.0;
+    QTest::newRow("name upper-cased by Unicode rules") << QString::fromUtf8("ſqrt(9)") << 3.0 << 0.0;
+    QTest::newRow("more arguments than fit on the stack") << "SUM(1, 2, 3, 4, 5, 6, 7, 8, 9, 10)" << 55.0 << 0.0;
+    QTest::newRow("a function that sorts its arguments") << "MEDIAN(9, 1, 5) + MEDIAN(4, 8, 6)" << 11.0 << 0.0;
 
     QTest::newRow("SIGN negative") << "SIGN(-7)" << -1.0 << 0.0;
     QTest::newRow("SIGN zero") << "SIGN(0)" << 0.0 << 0.0;
@@ -267,6 +274,7 @@ void EvalTest::functionFailures_data()
     QTest::newRow("ATAN2 non-finite") << "ATAN2(10^400, 1)";
     QTest::newRow("two arguments to SIN") << "SIN(1, 2)";
     QTest::newRow("unknown function") << "FOO(1)";
+    QTest::newRow("unknown long name") << "ABCDEFGHIJKLMNOPQRSTUVWXYZSIN(1)";
     QTest::newRow("no arguments") << "SIN()";
     QTest::newRow("three arguments") << "ATAN2(1, 2, 3)";
     QTest::newRow("programmer function, fractional") << "AND(2.5, 1)";

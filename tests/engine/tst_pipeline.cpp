@@ -127,6 +127,19 @@ void PipelineTest::evaluate_data()
     QTest::newRow("supplementary-plane digit is not stripped away")
         << false << true << QString::fromUtf8("𝟓+1 apples") << false << 0.0 << QString::fromUtf8("𝟓+1");
     QTest::newRow("infinity after stripping fails") << false << true << "big 10^400" << false << 0.0 << "10^400";
+    // A value beyond double is the line's answer failing: stripping the text
+    // would answer a different calculation.
+    QTest::newRow("overflow next to a constant") << true << true << "1e308 PI" << false << 0.0 << "1e308 PI";
+    QTest::newRow("overflow in a power of a constant")
+        << true << true << "2 EULER^1000" << false << 0.0 << "2 EULER^1000";
+    QTest::newRow("overflow minus itself")
+        << true << true << "1e308 PI - 1e308 PI" << false << 0.0 << "1e308 PI - 1e308 PI";
+    QTest::newRow("overflow after the word operators")
+        << true << true << "1e308 PI plus 1" << false << 0.0 << "1e308 PI + 1";
+    QTest::newRow("a lone surrogate is a stray symbol")
+        << false << true << QStringLiteral("2+3") + QChar(0xDC00) << true << 5.0 << "2+3";
+    QTest::newRow("a lone surrogate leaves the word operators working")
+        << true << true << QStringLiteral("two plus two") + QChar(0xDC00) << true << 4.0 << "2 + 2";
     QTest::newRow("empty line") << true << true << "" << false << 0.0 << "";
 }
 

@@ -17,6 +17,8 @@ private slots:
     void overflowingRuns();
     void minusBetweenNumberWords_data();
     void minusBetweenNumberWords();
+    void longLines_data();
+    void longLines();
 };
 
 namespace {
@@ -31,6 +33,9 @@ void checkRewrite()
     QFETCH(QString, input);
     QFETCH(QString, output);
     QCOMPARE(MainWindow::WordOp(input), output);
+    // The pad rewrites a line once per Enter and counts on a second rewrite
+    // changing nothing.
+    QCOMPARE(MainWindow::WordOp(output), output);
 }
 } // namespace
 
@@ -58,6 +63,8 @@ void WordOperatorsTest::operatorWords_data()
     QTest::newRow("no words at all") << "1+2*3" << "1+2*3";
     QTest::newRow("unrelated words") << "SIN(x) + speed" << "SIN(x) + speed";
     QTest::newRow("caseless match takes the long s for S") << QString::fromUtf8("2 PLU\u017F 3") << "2 + 3";
+    QTest::newRow("a lone surrogate does not stop the operators")
+        << QStringLiteral("two plus two") + QChar(0xDC00) << QStringLiteral("2 + 2") + QChar(QChar::ReplacementCharacter);
 }
 
 void WordOperatorsTest::operatorWords()
@@ -153,6 +160,24 @@ void WordOperatorsTest::minusBetweenNumberWords_data()
 }
 
 void WordOperatorsTest::minusBetweenNumberWords()
+{
+    checkRewrite();
+}
+
+// Lines as long as a paste makes them; every one of them is rewritten in one
+// pass over its words.
+void WordOperatorsTest::longLines_data()
+{
+    addRewriteColumns();
+    QTest::newRow("800 POINTs never convert") << QString("POINT ").repeated(800) << QString("POINT ").repeated(800);
+    QTest::newRow("1,600 POINTs never convert") << QString("POINT ").repeated(1600) << QString("POINT ").repeated(1600);
+    QTest::newRow("10 KB run of number words adds up")
+        << QString("ninety nine ").repeated(850) << QString::number(99 * 850) + QLatin1Char(' ');
+    QTest::newRow("a pasted megabyte of sums")
+        << QString("two plus ").repeated(100000) + "two" << QString("2 + ").repeated(100000) + "2";
+}
+
+void WordOperatorsTest::longLines()
 {
     checkRewrite();
 }

@@ -25,6 +25,8 @@ private slots:
 
     void answers_data();
     void answers();
+    void dateTimeAnsKeepsItsMoment_data();
+    void dateTimeAnsKeepsItsMoment();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -50,6 +52,8 @@ void DateTimeSubmissionTest::cleanup()
     pad.reset();
     window.reset();
     SetDateTimeLanguageClock({});
+    qputenv("TZ", "UTC");
+    tzset();
 }
 
 void DateTimeSubmissionTest::answers_data()
@@ -92,6 +96,12 @@ void DateTimeSubmissionTest::answers_data()
         << QStringList{"4", "TODAY + PI"} << "-Cannot Solve-" << false << "Cannot Solve" << 4.0 << "" << false;
     QTest::newRow("no hexadecimal after HEX inside a date line")
         << QStringList{"TODAY + HEX(5)", "255"} << "255" << true << "Value = 255" << 255.0 << "" << false;
+    QTest::newRow("date past year 9999 fails and keeps the date ANS")
+        << QStringList{"DATE(\"12/31/9999\")", "ANS + 1"} << "-Cannot Solve-" << false << "Cannot Solve" << 0.0
+        << "DATE(\"12/31/9999\")" << true;
+    QTest::newRow("date before year 1 fails")
+        << QStringList{"3", "DATE(\"1/1/0001\") - 1"} << "-Cannot Solve-" << false << "Cannot Solve" << 3.0 << ""
+        << false;
 }
 
 void DateTimeSubmissionTest::answers()
@@ -114,6 +124,50 @@ void DateTimeSubmissionTest::answers()
     QCOMPARE(MainWindowTestAccess::ans(*window), ans);
     QCOMPARE(MainWindowTestAccess::ansText(*window), ansText);
     QCOMPARE(MainWindowTestAccess::ansIsDateTime(*window), ansIsDateTime);
+}
+
+// The night the clocks go back a local time occurs twice, and the ANS text
+// names both: an hour on from ANS must be an hour on from the answer's own
+// moment, also after Undo has brought an older answer with the same text back.
+void DateTimeSubmissionTest::dateTimeAnsKeepsItsMoment_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("undosBeforeLastLine");
+    QTest::addColumn<QString>("lastReply");
+
+    const QString firstHalfPastOne = QStringLiteral("DATE(\"11/3/2024 12:30 AM\") + 1:00");
+    const QString secondHalfPastOne = QStringLiteral("DATE(\"11/3/2024 12:30 AM\") + 2:00");
+    QTest::newRow("New York: an hour after the second 1:30 AM")
+        << QByteArray("America/New_York") << QStringList{secondHalfPastOne, "ANS + 1:00"} << 0 << "11/3/2024 2:30 AM";
+    QTest::newRow("New York: an hour after the first 1:30 AM is the second")
+        << QByteArray("America/New_York") << QStringList{firstHalfPastOne, "ANS + 1:00"} << 0 << "11/3/2024 1:30 AM";
+    QTest::newRow("Berlin: an hour after the first 2:30 AM is the second")
+        << QByteArray("Europe/Berlin") << QStringList{"DATE(\"10/27/2024 1:30 AM\") + 1:00", "ANS + 1:00"} << 0
+        << "10/27/2024 2:30 AM";
+    QTest::newRow("New York: Undo brings back the first 1:30 AM")
+        << QByteArray("America/New_York") << QStringList{firstHalfPastOne, secondHalfPastOne, "ANS + 1:00"} << 1
+        << "11/3/2024 1:30 AM";
+}
+
+void DateTimeSubmissionTest::dateTimeAnsKeepsItsMoment()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QStringList, lines);
+    QFETCH(int, undosBeforeLastLine);
+    QFETCH(QString, lastReply);
+    qputenv("TZ", zone);
+    tzset();
+
+    for (int i = 0; i + 1 < lines.size(); ++i)
+        pad->submit(lines.at(i));
+    for (int i = 0; i < undosBeforeLastLine; ++i)
+        window->UndoPadState();
+    pad->submit(lines.last());
+
+    const QStringList padLines = pad->text().split(QLatin1Char('\n'));
+    QCOMPARE(padLines.at(padLines.size() - 2), lastReply);
+    QCOMPARE(pad->status(), QStringLiteral("Value = ") + lastReply);
 }
 
 SUMVELLE_TEST_MAIN(DateTimeSubmissionTest)

@@ -60,6 +60,14 @@ void SubmissionTest::answers_data()
     QTest::newRow("syntax error") << QStringList{"2*"} << "-Cannot Solve-" << false << "Cannot Solve" << 0.0;
     QTest::newRow("division by zero") << QStringList{"7", "1/0"} << "-Cannot Solve-" << false << "Cannot Solve"
                                       << 7.0;
+    // A value beyond double is no answer, and no other reading of the line
+    // stands in for it.
+    QTest::newRow("overflow next to a constant") << QStringList{"7", "1e308 PI"} << "-Cannot Solve-" << false
+                                                 << "Cannot Solve" << 7.0;
+    QTest::newRow("overflow in a power of a constant") << QStringList{"7", "2 EULER^1000"} << "-Cannot Solve-"
+                                                       << false << "Cannot Solve" << 7.0;
+    QTest::newRow("overflow minus itself") << QStringList{"7", "1e308 PI - 1e308 PI"} << "-Cannot Solve-" << false
+                                           << "Cannot Solve" << 7.0;
 }
 
 void SubmissionTest::answers()

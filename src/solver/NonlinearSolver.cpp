@@ -1,0 +1,203 @@
+// The nonlinear solver: damped Gauss-Newton with a numerical Jacobian and a
+// backtracking line search, restarted from a fixed endless sequence of
+// starting points. It keeps the window alive by processing events every
+// 100 ms; typing in the pad (or closing the window) ends it with the best
+// point seen so far.
+
+#include "pad/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double InitialDamping = 0.001;
+constexpr double SmallestDamping = 1e-12;
+constexpr double LargestDamping = 1e12;
+constexpr int IterationsPerStart = 400;
+constexpr double ConvergenceTolerance = 1e-12;
+constexpr double JacobianStep = 1e-6;
+constexpr int LineSearchTrials = 16;
+constexpr double StartScales[] = {1.0, 5.0, 10.0, 100.0};
+constexpr double SnapDistance = 1e-9;
+constexpr qint64 PollPeriodMs = 100;
+
+double LargestMagnitude(const QList<double>& values)
+{
+    double largest = 0.0;
+    for (const double value : values)
+        largest = std::max(largest, std::abs(value));
+    return largest;
+}
+
+// Start 0 is the origin; later starts spread over scales 5, 10, 100, 1, ...
+QList<double> StartingPoint(qint64 start, int n)
+{
+    QList<double> x(n, 0.0);
+    if (start == 0)
+        return x;
+    const double scale = StartScales[start % 4];
+    for (int i = 0; i < n; ++i)
+        x[i] = scale * std::sin(double(start + 1) * double(i + 2));
+    return x;
+}
+
+} // namespace
+
+bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names,
+                                              QList<double>& values)
+{
+    names.clear();
+    values.clear();
+    solveApproximate = false;
+    QElapsedTimer clock;
+    clock.start();
+    // Grows by the period, not from the current time, so that a slow
+    // iteration is followed by polls until the schedule has caught up.
+    qint64 nextPoll = PollPeriodMs;
+    int dots = 0;
+    bool haveBest = false;
+    QList<double> best;
+    double bestSum = 0.0;
+
+    if (!FindEquationSystemVariables(equations, names) || names.isEmpty())
+        return false;
+    const int n = int(names.size());
+    const int m = int(equations.size());
+
+    auto noteCandidate = [&](const QList<double>& point, double sum) {
+        if (!haveBest || sum < bestSum) {
+            best = point;
+            bestSum = sum;
+            haveBest = true;
+        }
+    };
+    // True when the user asked to stop: the caller returns at once.
+    auto pollCancelled = [&]() {
+        if (clock.elapsed() < nextPoll)
+            return false;
+        dots = dots >= 3 ? 1 : dots + 1;
+        ui->Label1->setText(QStringLiteral("(Type to Cancel) Solving") + QString(dots, QLatin1Char('.')));
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (solveCancelRequested)
+            return true;
+        nextPoll += PollPeriodMs;
+        return false;
+    };
+
+    QList<double> residuals;
+    QList<double> trialResiduals;
+    QList<double> plusResiduals;
+    QList<double> minusResiduals;
+    QList<QList<double>> jacobian(m, QList<double>(n, 0.0));
+
+    for (qint64 start = 0;; ++start) {
+        QList<double> x = StartingPoint(start, n);
+        double damping = InitialDamping;
+        for (int iteration = 0; iteration < IterationsPerStart; ++iteration) {
+            if (pollCancelled()) {
+                solveCancelled = true;
+                if (!haveBest) {
+                    names.clear();
+                    values.clear();
+                    return false;
+                }
+                values = best;
+                solveApproximate = true;
+                return true;
+            }
+
+            double sum = 0.0;
+            if (!EvaluateNonlinearSystem(equations, names, x, residuals, sum))
+                break;
+            noteCandidate(x, sum);
+            if (LargestMagnitude(residuals) < ConvergenceTolerance) {
+                // Whole numbers are shown whole, but only where they still solve.
+                QList<double> snapped = x;
+                for (double& v : snapped) {
+                    const double whole = std::round(v);
+                    if (std::abs(v - whole) < SnapDistance)
+                        v = whole;
+                }
+                double snappedSum = 0.0;
+                const bool snappedOk = EvaluateNonlinearSystem(equations, names, snapped, trialResiduals, snappedSum);
+                values = snappedOk && LargestMagnitude(trialResiduals) < ConvergenceTolerance ? snapped : x;
+                return true;
+            }
+
+            bool columnsOk = true;
+            for (int j = 0; j < n && columnsOk; ++j) {
+                const double h = (std::abs(x.at(j)) + 1.0) * JacobianStep;
+                QList<double> shifted = x;
+                double ignored = 0.0;
+                shifted[j] = x.at(j) + h;
+                const bool plusOk = EvaluateNonlinearSystem(equations, names, shifted, plusResiduals, ignored);
+                shifted[j] = x.at(j) - h;
+                const bool minusOk = EvaluateNonlinearSystem(equations, names, shifted, minusResiduals, ignored);
+                for (int k = 0; k < m; ++k) {
+                    double derivative = 0.0;
+                    if (plusOk && minusOk)
+                        derivative = (plusResiduals.at(k) - minusResiduals.at(k)) / (2.0 * h);
+                    else if (plusOk)
+                        derivative = (plusResiduals.at(k) - residuals.at(k)) / h;
+                    else if (minusOk)
+                        derivative = (residuals.at(k) - minusResiduals.at(k)) / h;
+                    jacobian[k][j] = derivative;
+                }
+                columnsOk = plusOk || minusOk;
+            }
+            if (!columnsOk)
+                break;
+
+            QList<QList<double>> normal(n, QList<double>(n, 0.0));
+            QList<double> gradient(n, 0.0);
+            for (int k = 0; k < m; ++k) {
+                const QList<double>& row = jacobian.at(k);
+                for (int j = 0; j < n; ++j) {
+                    gradient[j] -= row.at(j) * residuals.at(k);
+                    for (int l = 0; l < n; ++l)
+                        normal[j][l] += row.at(j) * row.at(l);
+                }
+            }
+            QList<double> step;
+            if (!SolveNumericLinearSystem(normal, gradient, step)) {
+                // Damping enters only when the plain step cannot be solved.
+                QList<QList<double>> damped = normal;
+                for (int j = 0; j < n; ++j)
+                    damped[j][j] += damping;
+                if (!SolveNumericLinearSystem(damped, gradient, step)) {
+                    damping *= 10.0;
+                    if (damping > LargestDamping)
+                        break;
+                    continue;
+                }
+            }
+
+            bool accepted = false;
+            double factor = 1.0;
+            QList<double> trial(n, 0.0);
+            for (int attempt = 0; attempt < LineSearchTrials && !accepted; ++attempt, factor *= 0.5) {
+                for (int j = 0; j < n; ++j)
+                    trial[j] = x.at(j) + factor * step.at(j);
+                double trialSum = 0.0;
+                if (!EvaluateNonlinearSystem(equations, names, trial, trialResiduals, trialSum))
+                    continue;
+                noteCandidate(trial, trialSum);
+                accepted = trialSum < sum;
+            }
+            if (accepted) {
+                x = trial;
+                damping = std::max(damping / 10.0, SmallestDamping);
+            } else {
+                damping *= 10.0;
+                if (damping > LargestDamping)
+                    break;
+            }
+        }
+    }
+}
