@@ -98,6 +98,10 @@ private slots:
     void uptime();
 
 private:
+    // Saves fileBytes as the pad's document, puts padText in the pad and
+    // reads the report's "Modified:" row.
+    QString modifiedRow(const QString& padText, const QByteArray& fileBytes);
+
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<TestSupport::Pad> pad;
     std::unique_ptr<QTemporaryDir> folder;
@@ -315,6 +319,18 @@ void ReportsTest::reportChangesNothing()
     QCOMPARE(Access::variables(*window).keys(), QStringList{"X"});
 }
 
+QString ReportsTest::modifiedRow(const QString& padText, const QByteArray& fileBytes)
+{
+    const QString path = folder->filePath(QStringLiteral("pad.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(fileBytes) != fileBytes.size())
+        return QStringLiteral("(the document could not be written)");
+    file.close();
+    pad->editor()->setPlainText(padText);
+    Access::setDocumentPath(*window, path);
+    return reportRow(window->BuildInfoText(), QStringLiteral("Modified:"));
+}
+
 void ReportsTest::modified_data()
 {
     QTest::addColumn<QString>("padText");
@@ -346,15 +362,7 @@ void ReportsTest::modified()
     QFETCH(QByteArray, fileBytes);
     QFETCH(QString, modified);
 
-    const QString path = folder->filePath(QStringLiteral("pad.txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(fileBytes), fileBytes.size());
-    file.close();
-    pad->editor()->setPlainText(padText);
-    Access::setDocumentPath(*window, path);
-
-    QCOMPARE(reportRow(window->BuildInfoText(), QStringLiteral("Modified:")), "Modified: " + modified);
+    QCOMPARE(modifiedRow(padText, fileBytes), "Modified: " + modified);
 }
 
 void ReportsTest::modifiedAcrossChunks_data()
@@ -382,15 +390,7 @@ void ReportsTest::modifiedAcrossChunks()
     if (changedAt >= 0)
         bytes[changedAt] = '8';
 
-    const QString path = folder->filePath(QStringLiteral("large.txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
-    pad->editor()->setPlainText(text);
-    Access::setDocumentPath(*window, path);
-
-    QCOMPARE(reportRow(window->BuildInfoText(), QStringLiteral("Modified:")), "Modified: " + modified);
+    QCOMPARE(modifiedRow(text, bytes), "Modified: " + modified);
 }
 
 void ReportsTest::documentBytes_data()
