@@ -1,7 +1,249 @@
+// FRACTION(expression): the value as a fraction of two whole numbers, then
+// the best approximations with denominators of one, two, ... six digits.
+
 #include "pad/mainwindow.h"
 
-// FRACTION is not understood yet.
-bool MainWindow::HandleFractionFunction(QString)
+#include <QRegularExpression>
+#include <QVariant>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numeric>
+
+// The searches compare q × value with 2^63 − 1 and round it to a 64-bit
+// integer; both are exact only with a mantissa of at least 64 bits.
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "FRACTION needs a long double with a 64-bit mantissa (the x86 extended type)");
+
+namespace {
+
+using Whole = std::int64_t;
+
+const long double Limit = static_cast<long double>(std::numeric_limits<Whole>::max());
+
+// The largest mantissa whose tenfold still fits in 64 bits.
+constexpr Whole LargestTenfoldMantissa = 922337203685477580;
+
+// Denominators of the exact fraction go up to 10^18.
+constexpr int MaximumDecimalPlaces = 18;
+
+// Simpler fractions are searched among the denominators below one million,
+// and the table stops at six-digit denominators.
+constexpr Whole SearchDenominatorEnd = 1000000;
+constexpr int MaximumTableDigits = 6;
+
+constexpr long double Tolerance = 1e-14L;
+
+int DigitCount(Whole n)
 {
+    int digits = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++digits;
+    }
+    return digits;
+}
+
+void Reduce(Whole& numerator, Whole& denominator)
+{
+    const Whole divisor = std::gcd(numerator, denominator);
+    if (divisor > 1) {
+        numerator /= divisor;
+        denominator /= divisor;
+    }
+}
+
+// The fraction that the value's 15-significant-digit text spells exactly.
+bool ExactFractionFromText(double x, Whole& numerator, Whole& denominator, bool& negative)
+{
+    QString s = QString::number(x, 'g', 15).toLower();
+    negative = s.startsWith(QLatin1Char('-'));
+    if (negative)
+        s.remove(0, 1);
+
+    int exponent = 0;
+    const qsizetype e = s.indexOf(QLatin1Char('e'));
+    if (e >= 0) {
+        bool ok = false;
+        exponent = s.mid(e + 1).toInt(&ok);
+        if (!ok)
+            return false;
+        s.truncate(e);
+    }
+
+    int decimalPlaces = 0;
+    const qsizetype point = s.indexOf(QLatin1Char('.'));
+    if (point >= 0) {
+        decimalPlaces = int(s.size() - point - 1);
+        s.remove(point, 1);
+    }
+
+    while (s.size() > 1 && s.startsWith(QLatin1Char('0')))
+        s.remove(0, 1);
+    bool ok = false;
+    Whole mantissa = s.toLongLong(&ok);
+    if (!ok)
+        return false;
+
+    // Both counts are small (15 digits, exponents within ±400), so the
+    // difference cannot overflow.
+    const int places = decimalPlaces - exponent;
+    denominator = 1;
+    if (places > MaximumDecimalPlaces)
+        return false;
+    for (int i = 0; i < places; ++i)
+        denominator *= 10;
+    for (int i = 0; i < -places; ++i) {
+        if (mantissa > LargestTenfoldMantissa)
+            return false;
+        mantissa *= 10;
+    }
+
+    numerator = negative ? -mantissa : mantissa;
+    Reduce(numerator, denominator);
+    return true;
+}
+
+// The first denominator below one million whose rounded numerator lies
+// within the tolerance of a = |x|; false when none does.
+bool FindSimplerFraction(long double a, Whole& numerator, Whole& denominator)
+{
+    const long double tolerance = a > 1.0L ? a * Tolerance : Tolerance;
+    for (Whole q = 1; q < SearchDenominatorEnd; ++q) {
+        const long double scaled = static_cast<long double>(q) * a;
+        if (scaled > Limit)
+            return false;
+        Whole p = llroundl(scaled);
+        if (std::fabs(static_cast<long double>(p) / static_cast<long double>(q) - a) <= tolerance) {
+            Whole reduced = q;
+            Reduce(p, reduced);
+            numerator = p;
+            denominator = reduced;
+            return true;
+        }
+    }
     return false;
+}
+
+} // namespace
+
+bool MainWindow::HandleFractionFunction(QString line)
+{
+    // One row of the approximations table.
+    struct ApproximationResult
+    {
+        bool valid = false;
+        Whole numerator = 0;
+        Whole denominator = 1;
+        long double value = 0.0L;
+        long double error = 0.0L;
+    };
+
+    static const QRegularExpression command(QStringLiteral("^FRACTION\\s*\\("),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression wholeCall(QStringLiteral("^FRACTION\\s*\\((.*)\\)\\s*$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+
+    line = line.trimmed();
+    if (!command.match(line).hasMatch())
+        return false;
+
+    const auto cannotSolve = [this]() {
+        InsertCommandResult(QStringLiteral("-Cannot Solve-"), true);
+        return true;
+    };
+
+    const QRegularExpressionMatch call = wholeCall.match(line);
+    const QString argument = call.hasMatch() ? call.captured(1).trimmed() : QString();
+    if (argument.isEmpty())
+        return cannotSolve();
+
+    bool ok = false;
+    QString processedText;
+    const double x = EvaluateExpression(argument, ok, processedText);
+    // A whole-line HEX(...) argument asks for a base that no answer of this
+    // command uses; left set, it would turn the next, unrelated answer into
+    // hexadecimal.
+    setProperty(OneTimeOutputBaseProperty, QVariant());
+    if (!ok || !std::isfinite(x))
+        return cannotSolve();
+
+    Whole numerator = 0;
+    Whole denominator = 1;
+    bool negative = false;
+    if (!ExactFractionFromText(x, numerator, denominator, negative))
+        return cannotSolve();
+
+    Whole simplerNumerator = 0;
+    Whole simplerDenominator = 1;
+    if (FindSimplerFraction(std::fabs(static_cast<long double>(x)), simplerNumerator, simplerDenominator)) {
+        numerator = x < 0 ? -simplerNumerator : simplerNumerator;
+        denominator = simplerDenominator;
+    }
+
+    QString text = QString::number(numerator) + QLatin1Char('/') + QString::number(denominator);
+
+    const long double v = std::fabs(static_cast<long double>(numerator) / static_cast<long double>(denominator));
+    const int tableDigits = std::min(DigitCount(denominator), MaximumTableDigits);
+    QList<ApproximationResult> table(tableDigits);
+    Whole lowest = 1;
+    for (int d = 1; d <= tableDigits; ++d, lowest *= 10) {
+        bool found = false;
+        Whole bestP = 0;
+        Whole bestQ = 1;
+        long double bestError = 0.0L;
+        for (Whole q = lowest; q < lowest * 10; ++q) {
+            const long double scaled = static_cast<long double>(q) * v;
+            if (scaled > Limit)
+                continue;
+            const Whole p = llroundl(scaled);
+            const long double error = std::fabs(static_cast<long double>(p) / static_cast<long double>(q) - v);
+            if (!found || error < bestError) {
+                found = true;
+                bestP = p;
+                bestQ = q;
+                bestError = error;
+            }
+        }
+        if (!found)
+            continue;
+        Reduce(bestP, bestQ);
+        if (DigitCount(bestQ) != d)
+            continue;
+        ApproximationResult& row = table[d - 1];
+        row.valid = true;
+        row.numerator = negative ? -bestP : bestP;
+        row.denominator = bestQ;
+        row.value = static_cast<long double>(row.numerator) / static_cast<long double>(row.denominator);
+        row.error = bestError;
+    }
+
+    const auto fractionText = [](const ApproximationResult& row) {
+        return QString::number(row.numerator) + QLatin1Char('/') + QString::number(row.denominator);
+    };
+    int width = 0;
+    for (const ApproximationResult& row : table) {
+        if (row.valid)
+            width = std::max(width, int(fractionText(row).size()));
+    }
+    // Errors below the precision of the value itself are noise: shown as 0.
+    const long double scale = std::max(v, 1.0L);
+    text += QStringLiteral("\n\nApproximate Values");
+    for (const ApproximationResult& row : table) {
+        if (!row.valid)
+            continue;
+        const QString error = row.error <= scale * Tolerance
+            ? QStringLiteral("0")
+            : QString::number(static_cast<double>(row.error), 'g', 12);
+        text += QLatin1Char('\n') + fractionText(row).leftJustified(width + 2)
+            + QString::number(static_cast<double>(row.value), 'g', 12).leftJustified(18) + QStringLiteral("error ")
+            + error;
+    }
+
+    // ANS takes the value itself; the date/time ANS stays as it was.
+    ans = x;
+    InsertCommandResult(text, true);
+    return true;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "pad/PadTextIndex.h"
@@ -82,6 +83,9 @@ public:
     bool HandleCustomFunctionCommand(const QString& command);
     QString GetCustomFunctionsList() const;
     QString GetDeleteCustomFunctionCommands() const;
+
+    // ---- Expression engine: FRACTION (engine/Fraction.cpp) -----------------
+    bool HandleFractionFunction(QString line);
 
     // ---- Expression engine: evaluation pipeline --------------------------
     double EvaluateExpression(QString expression, bool& ok, QString& processedText);
@@ -178,12 +182,22 @@ public:
     bool HandleMenuCommand(QString line);
     bool HandleSymbolicCommand(QString line);
 
+    // ---- Pad: INFO and UPTIME (pad/Reports.cpp) ------------------------------
+    QString BuildInfoText();
+    QString BuildUptimeText() const;
+    // The uptime in words for the given elapsed milliseconds.
+    static QString UptimeText(qint64 elapsedMilliseconds);
+
+    // ---- Pad: documents (pad/Documents.cpp) ----------------------------------
+    void UpdateDocumentWindowTitle();
+    // Exactly the bytes a saved document holds: the pad's text as UTF-8
+    // without a byte-order mark, every line ending "\n". Produced piece by
+    // piece for large pads; false when the sink stopped early.
+    bool ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const;
+    QByteArray DocumentBytes() const;
+
     // Services of later subsystems that the pad calls. Until those arrive
     // they decline every line, so the dispatcher goes on down its table.
-    bool HandleFractionFunction(QString line);
-    QString BuildInfoText();
-    QString BuildUptimeText();
-    void UpdateDocumentWindowTitle();
     bool HandleHelpCommand(QString line, QString& helpText);
     void InsertFormattedHelpText(const QString& helpText);
     bool HandleWindowsCommand(QString line, QString& result);

@@ -104,19 +104,14 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
 
     if (EqualsAny(line, {"INFO"})) {
         const QString report = BuildInfoText();
-        if (!report.isEmpty()) {
-            ui->Label1->setText(QStringLiteral("Information displayed"));
-            InsertCommandResult(report, false);
-            return;
-        }
+        ui->Label1->setText(QStringLiteral("Information displayed"));
+        InsertCommandResult(report, false);
+        return;
     }
     if (EqualsAny(line, {"UPTIME"})) {
-        const QString uptime = BuildUptimeText();
-        if (!uptime.isEmpty()) {
-            ui->Label1->setText(QStringLiteral("Application uptime displayed"));
-            InsertCommandResult(uptime, true);
-            return;
-        }
+        ui->Label1->setText(QStringLiteral("Application uptime displayed"));
+        InsertCommandResult(BuildUptimeText(), true);
+        return;
     }
 
     if (HandleCustomFunctionCommand(line))
