@@ -31,6 +31,10 @@ void MainWindow::InitializeMenus()
                 [this, action]() { ui->Label1->setText(QStringLiteral("Output Base = ") + action->text()); });
     }
 
+    connect(ui->actionFind, &QAction::triggered, this, &MainWindow::ShowSearchDialog, Qt::UniqueConnection);
+    connect(ui->actionFindNext, &QAction::triggered, this, &MainWindow::FindNext, Qt::UniqueConnection);
+    connect(ui->actionFindPrevious, &QAction::triggered, this, &MainWindow::FindPrevious, Qt::UniqueConnection);
+
     ui->menuWindowControl->menuAction()->setVisible(false);
     ui->menuWindowControlCommands->menuAction()->setVisible(false);
     ui->actionHelpWindows->setVisible(false);

@@ -334,6 +334,11 @@ public:
     static bool SimplifyText(QString expression, QString& output);
     static bool IsolateText(QString text, QString& output);
 
+    // ---- Find commands (editing/FindCommands.cpp) ---------------------------
+    void ShowSearchDialog();
+    void FindNext();
+    void FindPrevious();
+
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
     QStringList GetUnitConversionVocabulary();
