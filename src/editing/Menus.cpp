@@ -31,6 +31,9 @@ void MainWindow::InitializeMenus()
                 [this, action]() { ui->Label1->setText(QStringLiteral("Output Base = ") + action->text()); });
     }
 
+    connect(ui->actionCheckForUpdates, &QAction::triggered, this, &MainWindow::ShowUpdateWindow,
+            Qt::UniqueConnection);
+
     ui->menuWindowControl->menuAction()->setVisible(false);
     ui->menuWindowControlCommands->menuAction()->setVisible(false);
     ui->actionHelpWindows->setVisible(false);
