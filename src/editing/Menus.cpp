@@ -34,6 +34,8 @@ void MainWindow::InitializeMenus()
     connect(ui->actionFind, &QAction::triggered, this, &MainWindow::ShowSearchDialog, Qt::UniqueConnection);
     connect(ui->actionFindNext, &QAction::triggered, this, &MainWindow::FindNext, Qt::UniqueConnection);
     connect(ui->actionFindPrevious, &QAction::triggered, this, &MainWindow::FindPrevious, Qt::UniqueConnection);
+    connect(ui->actionCheckForUpdates, &QAction::triggered, this, &MainWindow::ShowUpdateWindow,
+            Qt::UniqueConnection);
 
     ui->menuWindowControl->menuAction()->setVisible(false);
     ui->menuWindowControlCommands->menuAction()->setVisible(false);

@@ -12,8 +12,16 @@
 
 namespace {
 bool releaseCheckEnabled = true;
+QUrl releaseCheckUrlOverride;
 
-const char ReleaseMetadataUrl[] = "https://www.kelbrand.example/SumvelleDesktop/release.json";
+QUrl ReleaseMetadataUrl()
+{
+    if (!releaseCheckUrlOverride.isEmpty())
+        return releaseCheckUrlOverride;
+    return QUrl(QStringLiteral("https://%1/SumvelleDesktop/release.json")
+                    .arg(QLatin1String(TravokMonetization::MakerWebHost)),
+                QUrl::TolerantMode);
+}
 } // namespace
 
 // The resources are compiled into a static library; the linker keeps them only
@@ -26,6 +34,11 @@ static void registerResources()
 void MainWindow::SetReleaseCheckEnabled(bool enabled)
 {
     releaseCheckEnabled = enabled;
+}
+
+void MainWindow::SetReleaseCheckUrl(const QUrl& url)
+{
+    releaseCheckUrlOverride = url;
 }
 
 MainWindow::MainWindow(QWidget* parent)
@@ -65,7 +78,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->updateNoticeCloseButton, &QToolButton::clicked, this, &MainWindow::DismissCurrentReleaseNotice);
     if (releaseCheckEnabled) {
         TravokMonetization::CheckForReleaseAsync(
-            this, QUrl(QString::fromLatin1(ReleaseMetadataUrl), QUrl::TolerantMode),
+            this, ReleaseMetadataUrl(),
             [this](TravokMonetization::ReleaseCheckResult result, const TravokMonetization::ReleaseMetadata& metadata,
                    TravokMonetization::ReleaseComparison comparison) {
                 HandleReleaseCheckResult(result, metadata, comparison);

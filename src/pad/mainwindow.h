@@ -20,6 +20,7 @@ class QLabel;
 class QSettings;
 class QTextCursor;
 class QTimer;
+class QUrl;
 class HelpWindow;
 class LogViewer;
 class SearchDialog;
@@ -145,6 +146,9 @@ public:
     // The constructor starts the release check unless this is switched off;
     // tests and benchmarks switch it off before they make a window.
     static void SetReleaseCheckEnabled(bool enabled);
+    // Where the constructor's release check looks; tests point it at a local
+    // server. An empty URL means the maker's own.
+    static void SetReleaseCheckUrl(const QUrl& url);
 
     // Copies "Sumvelle.ini" and "Sumvelle.log" once from the program's
     // directory into the per-user data location.
@@ -201,10 +205,6 @@ public:
     bool HandleHelpCommand(QString line, QString& helpText);
     void InsertFormattedHelpText(const QString& helpText);
     bool HandleWindowsCommand(QString line, QString& result);
-    void ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata& metadata,
-                               TravokMonetization::ReleaseComparison comparison);
-    void DismissCurrentReleaseNotice();
-    void ShowUpdateWindow();
     void InitializeMenus();
     void RefreshMenus();
     void InitializePredictiveText();
@@ -342,6 +342,13 @@ public:
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
     QStringList GetUnitConversionVocabulary();
+
+    // ---- Tools: update notice and update window (tools/UpdateNotice.cpp) ---
+    void ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata& metadata,
+                               TravokMonetization::ReleaseComparison comparison);
+    bool IsCurrentReleaseNoticeDismissed() const;
+    void DismissCurrentReleaseNotice();
+    void ShowUpdateWindow();
 
 private:
     // ---- Expression engine: parser rules and state ---------------------

@@ -4,12 +4,17 @@
 
 #include <functional>
 
+class QByteArray;
 class QObject;
 class QUrl;
 
 // The release check: the identity of the running product and one check per
 // start for a newer published release.
 namespace TravokMonetization {
+
+// The maker's web host: the release document and the diagnostics' web-site
+// test both live there.
+inline constexpr char MakerWebHost[] = "www.kelbrand.example";
 
 struct ReleaseMetadata
 {
@@ -23,6 +28,16 @@ struct ReleaseMetadata
     QString detailsUrl;
     QString message;
     QString signature;
+};
+
+enum ReleaseMetadataResult {
+    Success = 0,
+    NotInitialized = 1,
+    InvalidJson = 2,
+    MissingField = 3,
+    InvalidField = 4,
+    ProductMismatch = 5,
+    AuthenticationFailed = 6,
 };
 
 enum ReleaseComparison {
@@ -43,13 +58,29 @@ enum ReleaseCheckResult {
 using ReleaseCheckCallback =
     std::function<void(ReleaseCheckResult, const ReleaseMetadata&, ReleaseComparison)>;
 
+// A release document is well under 1 KiB; a body larger than this is
+// aborted and reported as a network error.
+inline constexpr qint64 MaxReleaseDocumentBytes = 64 * 1024;
+
 void Initialize(const QString& productId, const QString& productName, const QString& applicationVersion);
 QString ProductId();
 QString ProductName();
 QString ApplicationVersion();
 bool IsInitialized();
 
-// Calls the callback once, later, on the GUI thread, unless parent is gone.
+QString ReleaseMetadataResultText(ReleaseMetadataResult result);
+QString ReleaseComparisonText(ReleaseComparison comparison);
+
+ReleaseMetadataResult ParseReleaseMetadata(const QByteArray& json, ReleaseMetadata& metadata);
+bool VerifyReleaseJsonAuthentication(const QByteArray& json);
+ReleaseComparison CompareReleaseVersion(const ReleaseMetadata& metadata);
+
+// True for a URL that may be fetched or opened: valid, scheme exactly
+// "https" or "http".
+bool IsWebUrl(const QUrl& url);
+
+// Calls the callback at most once on the GUI thread: at once when the check
+// cannot start, later from the reply otherwise, never once parent is gone.
 void CheckForReleaseAsync(QObject* parent, const QUrl& url, ReleaseCheckCallback callback, int timeoutMs);
 
 } // namespace TravokMonetization
