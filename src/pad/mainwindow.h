@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QList>
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "pad/PadTextIndex.h"
@@ -15,6 +17,8 @@
 
 class QCompleter;
 class QContextMenuEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QSettings;
 class QTextCursor;
@@ -183,7 +187,6 @@ public:
     bool HandleFractionFunction(QString line);
     QString BuildInfoText();
     QString BuildUptimeText();
-    void UpdateDocumentWindowTitle();
     bool HandleHelpCommand(QString line, QString& helpText);
     void InsertFormattedHelpText(const QString& helpText);
     bool HandleWindowsCommand(QString line, QString& result);
@@ -199,13 +202,47 @@ public:
     void HideSyntaxHint();
     void AcceptAutoCompleteSuggestion();
 
+    // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
+    // The questions a document command asks; tests answer them without a
+    // modal dialog. An empty path means the dialog was cancelled.
+    enum class DropChoice { Open, Insert, DontOpen };
+    struct DocumentPrompts
+    {
+        std::function<QString(QWidget* parent, const QString& title)> openFileName;
+        std::function<QString(QWidget* parent, const QString& title, const QString& start)> saveFileName;
+        std::function<DropChoice(QWidget* parent, const QString& fileName)> dropChoice;
+        std::function<void(QWidget* parent, const QString& title, const QString& text)> warning;
+    };
+    static DocumentPrompts DefaultDocumentPrompts();
+    DocumentPrompts documentPrompts = DefaultDocumentPrompts();
+
+    void UpdateDocumentWindowTitle();
+    bool ReadDocumentFile(const QString& path, QString& text);
+    bool OpenDocumentFromPath(const QString& path);
+    bool InsertDocumentFromPath(const QString& path);
+    bool WriteDocumentFile(const QString& path);
+    // The bytes a save writes, handed over a piece at a time; false as soon
+    // as the sink refuses one.
+    bool ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const;
+    QByteArray DocumentBytes() const;
+
+    // ---- Pad: settings file (pad/Settings.cpp) -----------------------------
+    void ApplyTopMostState(bool on);
+
 public slots:
-    void WriteLog();
+    void SaveSettings();
     void LoadSettings();
+
+    // ---- Pad: calculator log and plain copy (pad/CalculatorLog.cpp) ---------
+    void WriteLog();
+    void ShowLog();
 
 protected:
     // Defined in pad/WindowClose.cpp.
     void closeEvent(QCloseEvent* event) override;
+    // Defined in pad/Documents.cpp.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 public:
@@ -378,6 +415,8 @@ private:
     void CloseOpenParentheses(QString& text, QTextCursor& cursor, int& position);
     // What the live preview shows for the line around position.
     QString BuildRealtimePreview(const QString& text, int position);
+    // New and Open: the pad gets the text, the undo history goes.
+    void ReplacePadText(const QString& text);
 
     QElapsedTimer uptimeClock;
     QString documentPath;
