@@ -1,7 +1,18 @@
 #include "pad/mainwindow.h"
 
+#include "pad/DocumentEncoding.h"
 #include "ui_mainwindow.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSignalBlocker>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -9,12 +20,69 @@
 namespace {
 // Characters per piece: a few megabytes of UTF-8 at most.
 constexpr qsizetype DocumentPieceLength = 1 << 20;
+
+QString DocumentFileFilter()
+{
+    return QStringLiteral("Text Files (*.txt);;All Files (*)");
+}
+
+QString FileNameOf(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+// The first dropped URL that names a local regular file, or an empty path.
+QString DroppedFilePath(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return QString();
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
+            return url.toLocalFile();
+    }
+    return QString();
+}
 } // namespace
 
-// Every pad is untitled until documents can be saved and opened.
+MainWindow::DocumentPrompts MainWindow::DefaultDocumentPrompts()
+{
+    DocumentPrompts prompts;
+    prompts.openFileName = [](QWidget* parent, const QString& title) {
+        return QFileDialog::getOpenFileName(parent, title, QString(), DocumentFileFilter());
+    };
+    prompts.saveFileName = [](QWidget* parent, const QString& title, const QString& start) {
+        return QFileDialog::getSaveFileName(parent, title, start, DocumentFileFilter());
+    };
+    prompts.dropChoice = [](QWidget* parent, const QString& fileName) {
+        QMessageBox box(parent);
+        box.setWindowTitle(QStringLiteral("Dropped Document"));
+        box.setIcon(QMessageBox::Question);
+        box.setText(QStringLiteral("What would you like to do with:\n\n") + fileName);
+        QPushButton* open = box.addButton(QStringLiteral("Open"), QMessageBox::AcceptRole);
+        QPushButton* insert = box.addButton(QStringLiteral("Insert at Cursor"), QMessageBox::ActionRole);
+        QPushButton* dontOpen = box.addButton(QStringLiteral("Don't Open"), QMessageBox::RejectRole);
+        box.setDefaultButton(dontOpen);
+        box.setEscapeButton(dontOpen);
+        box.exec();
+        if (box.clickedButton() == open)
+            return DropChoice::Open;
+        if (box.clickedButton() == insert)
+            return DropChoice::Insert;
+        return DropChoice::DontOpen;
+    };
+    prompts.warning = [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+    };
+    return prompts;
+}
+
 void MainWindow::UpdateDocumentWindowTitle()
 {
-    setWindowTitle(QStringLiteral("Sumvelle"));
+    if (documentPath.isEmpty())
+        setWindowTitle(QStringLiteral("Sumvelle"));
+    else
+        setWindowTitle(QStringLiteral("Sumvelle - ") + FileNameOf(documentPath));
+    ui->actionSave_Document->setEnabled(!documentPath.isEmpty());
 }
 
 bool MainWindow::ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const
@@ -53,3 +121,183 @@ QByteArray MainWindow::DocumentBytes() const
     });
     return bytes;
 }
+
+// Replaces the pad as New and Open do: the history goes, and the pad driver
+// sees the change.
+void MainWindow::ReplacePadText(const QString& text)
+{
+    undoStack.clear();
+    redoStack.clear();
+    editTransactionOpen = false;
+    UpdateUndoRedoActions();
+
+    // The editor gives new text the format of its cursor: a cursor just after
+    // a bold answer would make the whole pad bold.
+    QTextCursor plainCursor = ui->Text1->textCursor();
+    plainCursor.clearSelection();
+    plainCursor.setCharFormat(QTextCharFormat());
+    ui->Text1->setTextCursor(plainCursor);
+    ui->Text1->setPlainText(text);
+
+    QTextCursor start = ui->Text1->textCursor();
+    start.movePosition(QTextCursor::Start);
+    ui->Text1->setTextCursor(start);
+}
+
+void MainWindow::on_actionNew_Document_triggered()
+{
+    if (RefuseWhileBusy())
+        return;
+    documentPath.clear();
+    ReplacePadText(QString());
+    UpdateDocumentWindowTitle();
+    ShowStatus(QStringLiteral("New Document"));
+}
+
+bool MainWindow::ReadDocumentFile(const QString& path, QString& text)
+{
+    // Only regular files: a device or a pipe would never end or never answer.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        documentPrompts.warning(this, QStringLiteral("Cannot Open File"),
+                                QStringLiteral("Sumvelle could not open:\n\n") + path);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    text = DocumentEncoding::Decode(bytes);
+    // Lines end in "\n" in the pad, whatever the file used.
+    if (text.contains(QLatin1Char('\r'))) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
+    return true;
+}
+
+bool MainWindow::OpenDocumentFromPath(const QString& path)
+{
+    if (RefuseWhileBusy())
+        return false;
+    QString text;
+    if (!ReadDocumentFile(path, text))
+        return false;
+    ReplacePadText(text);
+    documentPath = path;
+    UpdateDocumentWindowTitle();
+    ShowStatus(QStringLiteral("Opened ") + FileNameOf(path));
+    return true;
+}
+
+void MainWindow::on_actionOpen_Document_triggered()
+{
+    if (RefuseWhileBusy())
+        return;
+    const QString path = documentPrompts.openFileName(this, QStringLiteral("Open Document"));
+    if (!path.isEmpty())
+        OpenDocumentFromPath(path);
+}
+
+bool MainWindow::InsertDocumentFromPath(const QString& path)
+{
+    if (RefuseWhileBusy())
+        return false;
+    QString text;
+    if (!ReadDocumentFile(path, text))
+        return false;
+    if (!editTransactionOpen)
+        SaveUndoState();
+    editTransactionOpen = false;
+
+    // Inserted as the program inserts everything, so the pad driver does not
+    // rework the lines it receives.
+    const QSignalBlocker blocker(ui->Text1);
+    QTextCursor cursor = ui->Text1->textCursor();
+    cursor.insertText(text, QTextCharFormat());
+    ui->Text1->setTextCursor(cursor);
+    ShowStatus(QStringLiteral("Inserted ") + FileNameOf(path));
+    return true;
+}
+
+void MainWindow::on_actionInsert_Document_At_Cursor_triggered()
+{
+    if (RefuseWhileBusy())
+        return;
+    const QString path = documentPrompts.openFileName(this, QStringLiteral("Insert Document at Cursor"));
+    if (!path.isEmpty())
+        InsertDocumentFromPath(path);
+}
+
+// Written beside the old file and renamed over it only when every byte is on
+// disk: a failed save leaves the old file as it was.
+bool MainWindow::WriteDocumentFile(const QString& path)
+{
+    const QString title = QStringLiteral("Cannot Save File");
+    const QFileInfo info(path);
+    QSaveFile file(path);
+    // Saving would replace a device or a folder by a regular file.
+    if ((info.exists() && !info.isFile()) || !file.open(QIODevice::WriteOnly)) {
+        documentPrompts.warning(this, title, QStringLiteral("Sumvelle could not save:\n\n") + path);
+        return false;
+    }
+    const bool written = ProduceDocumentBytes([&file](QByteArrayView piece) {
+        return file.write(piece.data(), piece.size()) == piece.size();
+    });
+    // The final flush can fail on a full disk, and commit() would not notice.
+    if (!written || !file.flush()) {
+        file.cancelWriting();
+        documentPrompts.warning(this, title, QStringLiteral("Sumvelle could not completely save:\n\n") + path);
+        return false;
+    }
+    if (!file.commit()) {
+        documentPrompts.warning(this, title, QStringLiteral("Sumvelle could not completely save:\n\n") + path);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::on_actionSave_Document_triggered()
+{
+    if (documentPath.isEmpty())
+        return;
+    if (WriteDocumentFile(documentPath))
+        ShowStatus(QStringLiteral("Saved ") + FileNameOf(documentPath));
+}
+
+void MainWindow::on_actionSave_Document_As_triggered()
+{
+    const QString path = documentPrompts.saveFileName(this, QStringLiteral("Save Document As"), documentPath);
+    if (path.isEmpty() || !WriteDocumentFile(path))
+        return;
+    documentPath = path;
+    UpdateDocumentWindowTitle();
+    ShowStatus(QStringLiteral("Saved ") + FileNameOf(path));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (DroppedFilePath(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedFilePath(event->mimeData());
+    if (path.isEmpty() || RefuseWhileBusy()) {
+        event->ignore();
+        return;
+    }
+    switch (documentPrompts.dropChoice(this, FileNameOf(path))) {
+    case DropChoice::Open:
+        OpenDocumentFromPath(path);
+        break;
+    case DropChoice::Insert:
+        InsertDocumentFromPath(path);
+        break;
+    case DropChoice::DontOpen:
+        break;
+    }
+    event->acceptProposedAction();
+}
+

@@ -1,6 +1,109 @@
 #include "pad/mainwindow.h"
 
-// No settings file is read yet: the form's defaults stay in force.
+#include "ui_mainwindow.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+QString SettingsFilePath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("Sumvelle.ini"));
+}
+} // namespace
+
+// Only the keys named here are written: the keys that other parts of the
+// program keep in the same file stay as they are.
+void MainWindow::SaveSettings()
+{
+    QSettings settings(SettingsFilePath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Font"), ui->Text1->font());
+    settings.setValue(QStringLiteral("Format"), numberFormat);
+    settings.setValue(QStringLiteral("UseWordOperators"), ui->actionUse_Word_Oporators->isChecked());
+    settings.setValue(QStringLiteral("IgnoreText"), ui->actionIgnore_Text_When_Cannot_Solve->isChecked());
+    settings.setValue(QStringLiteral("SaveLogOnClear"), ui->actionSave_Log_On_Clear->isChecked());
+    settings.setValue(QStringLiteral("PredictiveTextComplete"), ui->actionPredictive_Text_Complete->isChecked());
+    settings.setValue(QStringLiteral("SyntaxHelp"), ui->actionSyntax_Help->isChecked());
+
+    QString outputBase = QStringLiteral("DEC");
+    if (ui->actionOutputBaseBinary->isChecked())
+        outputBase = QStringLiteral("BIN");
+    else if (ui->actionOutputBaseOctal->isChecked())
+        outputBase = QStringLiteral("OCT");
+    else if (ui->actionOutputBaseHexadecimal->isChecked())
+        outputBase = QStringLiteral("HEX");
+    settings.setValue(QStringLiteral("OutputBase"), outputBase);
+
+    SaveCustomFunctions(settings);
+    settings.setValue(QStringLiteral("TopMost"), windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    settings.setValue(QStringLiteral("WindowGeometry"), saveGeometry());
+
+    // A file that could not be written must not read as saved.
+    settings.sync();
+    ShowStatus(settings.status() == QSettings::NoError ? QStringLiteral("Settings Saved")
+                                                        : QStringLiteral("Settings could not be saved"));
+}
+
+// Each key is applied only when the file has it; a missing or unreadable file
+// leaves the form's defaults.
 void MainWindow::LoadSettings()
 {
+    QSettings settings(SettingsFilePath(), QSettings::IniFormat);
+    if (settings.contains(QStringLiteral("Font")))
+        ui->Text1->setFont(settings.value(QStringLiteral("Font")).value<QFont>());
+    if (settings.contains(QStringLiteral("Format")))
+        numberFormat = settings.value(QStringLiteral("Format")).toString();
+
+    const std::pair<const char*, QAction*> checks[] = {
+        {"UseWordOperators", ui->actionUse_Word_Oporators},
+        {"IgnoreText", ui->actionIgnore_Text_When_Cannot_Solve},
+        {"SaveLogOnClear", ui->actionSave_Log_On_Clear},
+        {"PredictiveTextComplete", ui->actionPredictive_Text_Complete},
+        {"SyntaxHelp", ui->actionSyntax_Help},
+    };
+    for (const auto& [key, action] : checks) {
+        const QString name = QString::fromLatin1(key);
+        if (settings.contains(name))
+            action->setChecked(settings.value(name).toBool());
+    }
+
+    if (settings.contains(QStringLiteral("OutputBase"))) {
+        const QString base = settings.value(QStringLiteral("OutputBase")).toString().trimmed().toUpper();
+        QAction* const bases[] = {ui->actionOutputBaseDecimal, ui->actionOutputBaseBinary, ui->actionOutputBaseOctal,
+                                  ui->actionOutputBaseHexadecimal};
+        for (QAction* action : bases)
+            action->setChecked(false);
+        if (base == QLatin1String("BIN"))
+            ui->actionOutputBaseBinary->setChecked(true);
+        else if (base == QLatin1String("OCT"))
+            ui->actionOutputBaseOctal->setChecked(true);
+        else if (base == QLatin1String("HEX"))
+            ui->actionOutputBaseHexadecimal->setChecked(true);
+        else
+            ui->actionOutputBaseDecimal->setChecked(true);
+    }
+
+    LoadCustomFunctions(settings);
+
+    if (settings.contains(QStringLiteral("TopMost")))
+        ApplyTopMostState(settings.value(QStringLiteral("TopMost")).toBool());
+    if (settings.contains(QStringLiteral("WindowGeometry")))
+        restoreGeometry(settings.value(QStringLiteral("WindowGeometry")).toByteArray());
+}
+
+void MainWindow::ApplyTopMostState(bool on)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    show();
+    const QString platform = QGuiApplication::platformName();
+    if (on && (platform == QLatin1String("xcb") || platform == QLatin1String("wayland")))
+        raise();
+}
+
+void MainWindow::on_actionSave_Settings_triggered()
+{
+    SaveSettings();
 }

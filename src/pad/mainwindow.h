@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QList>
@@ -16,6 +17,8 @@
 
 class QCompleter;
 class QContextMenuEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QSettings;
 class QTextCursor;
@@ -213,13 +216,42 @@ public:
     void HideSyntaxHint();
     void AcceptAutoCompleteSuggestion();
 
+    // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
+    // The questions a document command asks; tests answer them without a
+    // modal dialog. An empty path means the dialog was cancelled.
+    enum class DropChoice { Open, Insert, DontOpen };
+    struct DocumentPrompts
+    {
+        std::function<QString(QWidget* parent, const QString& title)> openFileName;
+        std::function<QString(QWidget* parent, const QString& title, const QString& start)> saveFileName;
+        std::function<DropChoice(QWidget* parent, const QString& fileName)> dropChoice;
+        std::function<void(QWidget* parent, const QString& title, const QString& text)> warning;
+    };
+    static DocumentPrompts DefaultDocumentPrompts();
+    DocumentPrompts documentPrompts = DefaultDocumentPrompts();
+
+    bool ReadDocumentFile(const QString& path, QString& text);
+    bool OpenDocumentFromPath(const QString& path);
+    bool InsertDocumentFromPath(const QString& path);
+    bool WriteDocumentFile(const QString& path);
+
+    // ---- Pad: settings file (pad/Settings.cpp) -----------------------------
+    void ApplyTopMostState(bool on);
+
 public slots:
-    void WriteLog();
+    void SaveSettings();
     void LoadSettings();
+
+    // ---- Pad: calculator log and plain copy (pad/CalculatorLog.cpp) ---------
+    void WriteLog();
+    void ShowLog();
 
 protected:
     // Defined in pad/WindowClose.cpp.
     void closeEvent(QCloseEvent* event) override;
+    // Defined in pad/Documents.cpp.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 public:
@@ -404,6 +436,8 @@ private:
     void CloseOpenParentheses(QString& text, QTextCursor& cursor, int& position);
     // What the live preview shows for the line around position.
     QString BuildRealtimePreview(const QString& text, int position);
+    // New and Open: the pad gets the text, the undo history goes.
+    void ReplacePadText(const QString& text);
 
     QElapsedTimer uptimeClock;
     QString documentPath;
