@@ -3,6 +3,7 @@
 // report that shows the value of every term.
 
 #include "pad/mainwindow.h"
+#include "pad/PadReplies.h"
 
 #include "ui_mainwindow.h"
 
@@ -11,13 +12,6 @@
 #include <QTextCursor>
 
 namespace {
-
-QTextCharFormat WeightFormat(int weight)
-{
-    QTextCharFormat format;
-    format.setFontWeight(weight);
-    return format;
-}
 
 // Writes the FALSE report at the cursor as one edit, so that the pad lays
 // out and reports its change once however long the chain. Every term line

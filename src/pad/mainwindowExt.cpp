@@ -7,8 +7,6 @@
 #include "ui_mainwindow.h"
 
 #include <QSignalBlocker>
-#include <QTextCharFormat>
-#include <QTextCursor>
 
 #include <cmath>
 #include <initializer_list>
@@ -25,13 +23,6 @@ bool EqualsAny(const QString& line, std::initializer_list<const char*> words)
             return true;
     }
     return false;
-}
-
-QTextCharFormat WeightFormat(int weight)
-{
-    QTextCharFormat format;
-    format.setFontWeight(weight);
-    return format;
 }
 
 } // namespace
@@ -56,20 +47,6 @@ QString MainWindow::NormalizeSubmittedMath(QString line)
     if (ExpandCustomFunctions(line, expanded, error))
         line = expanded;
     return line;
-}
-
-void MainWindow::InsertCommandResult(QString text, bool bold)
-{
-    const QSignalBlocker blocker(ui->Text1);
-    QTextCursor cursor = ui->Text1->textCursor();
-    cursor.insertText(text, WeightFormat(bold ? QFont::Bold : QFont::Normal));
-    cursor.insertText(QStringLiteral("\n"), WeightFormat(QFont::Normal));
-    ui->Text1->setTextCursor(cursor);
-}
-
-void MainWindow::ShowStatus(const QString& text)
-{
-    ui->Label1->setText(text);
 }
 
 QString MainWindow::GetVariablesList()

@@ -3,6 +3,7 @@
 // cancelled solve the approximate-answer report, into the pad.
 
 #include "pad/mainwindow.h"
+#include "pad/PadReplies.h"
 
 #include "ui_mainwindow.h"
 
@@ -15,13 +16,6 @@
 namespace {
 
 constexpr int TidyingPasses = 13;
-
-QTextCharFormat WeightFormat(int weight)
-{
-    QTextCharFormat format;
-    format.setFontWeight(weight);
-    return format;
-}
 
 // The fewest decimals that do not make the fit measurably worse: each pass
 // rounds afresh to one more decimal, and the first whose sum of squares

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QTextCharFormat>
+
+// The character format of a reply: bold for answers, normal for the rest.
+QTextCharFormat WeightFormat(int weight);
