@@ -1,11 +1,8 @@
 #include "pad/mainwindow.h"
 #include "engine/TextScan.h"
-#include "ui_mainwindow.h"
 
 #include <QRegularExpression>
 #include <QSet>
-#include <QTextCharFormat>
-#include <QTextCursor>
 
 namespace {
 
@@ -135,13 +132,5 @@ bool MainWindow::IsInsideEquationBlock(QString text, int position)
 
 void MainWindow::InsertCannotSolveLine()
 {
-    // Blocked, so that the reply is never taken for typing.
-    const bool wasBlocked = ui->Text1->blockSignals(true);
-    QTextCursor cursor = ui->Text1->textCursor();
-    QTextCharFormat normal;
-    normal.setFontWeight(QFont::Normal);
-    cursor.insertText(QStringLiteral("-Cannot Solve-"), normal);
-    cursor.insertText(QStringLiteral("\n"), normal);
-    ui->Text1->setTextCursor(cursor);
-    ui->Text1->blockSignals(wasBlocked);
+    InsertCommandResult(QStringLiteral("-Cannot Solve-"), false);
 }

@@ -21,6 +21,7 @@ QTextCharFormat WeightFormat(int weight)
 
 void MainWindow::InsertCommandResult(QString text, bool bold)
 {
+    // Blocked, so that the reply is never taken for typing.
     const QSignalBlocker blocker(ui->Text1);
     QTextCursor cursor = ui->Text1->textCursor();
     cursor.insertText(text, WeightFormat(bold ? QFont::Bold : QFont::Normal));
