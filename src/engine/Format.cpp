@@ -1,5 +1,4 @@
 #include "pad/mainwindow.h"
-#include "ui_mainwindow.h"
 
 #include "engine/ProgrammerMath.h"
 
@@ -203,12 +202,8 @@ QString MainWindow::FormatAnswer(double value)
     if (oneTimeBase.isValid()) {
         base = oneTimeBase.toInt();
         setProperty(OneTimeOutputBaseProperty, QVariant());
-    } else if (ui->actionOutputBaseBinary->isChecked()) {
-        base = 2;
-    } else if (ui->actionOutputBaseOctal->isChecked()) {
-        base = 8;
-    } else if (ui->actionOutputBaseHexadecimal->isChecked()) {
-        base = 16;
+    } else {
+        base = MenuOutputBase();
     }
     if (base != 0) {
         QString digits;

@@ -1,7 +1,6 @@
 #include "pad/mainwindow.h"
 #include "engine/NameScan.h"
 #include "engine/TextScan.h"
-#include "ui_mainwindow.h"
 
 #include "engine/ProgrammerMath.h"
 
@@ -149,7 +148,7 @@ double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& pro
 
     // A text that the word operators leave as it is would only fail again;
     // the normaliser has usually rewritten the line already.
-    if (ui->actionUse_Word_Oporators->isChecked()) {
+    if (WordOperatorsOn()) {
         const QString rewritten = RewriteWordOperators(processedText);
         if (rewritten != processedText) {
             processedText = rewritten;
@@ -173,7 +172,7 @@ double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& pro
         return 0.0;
     }
 
-    if (ui->actionIgnore_Text_When_Cannot_Solve->isChecked()) {
+    if (IgnoreTextWhenCannotSolveOn()) {
         processedText = RemoveNonMathText(processedText);
         value = Eval(processedText, ok);
         if (ok)

@@ -5,8 +5,6 @@
 
 #include "pad/mainwindow.h"
 
-#include "ui_mainwindow.h"
-
 QString MainWindow::NormalizeSubmittedMath(QString line)
 {
     line = line.trimmed();
@@ -19,7 +17,7 @@ QString MainWindow::NormalizeSubmittedMath(QString line)
         || MatchCommand(line, QStringLiteral("FORMAT"), rest))
         return line;
 
-    if (ui->actionUse_Word_Oporators->isChecked())
+    if (WordOperatorsOn())
         line = RewriteWordOperators(line);
     line = ExpandUnitConversions(line);
     QString expanded;

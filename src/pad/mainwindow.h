@@ -238,6 +238,12 @@ public:
     // ---- Pad: settings file (pad/Settings.cpp) -----------------------------
     void ApplyTopMostState(bool on);
 
+    // ---- pad/MenuOptions.cpp: the menus' options that the engine reads -------
+    bool WordOperatorsOn() const;
+    bool IgnoreTextWhenCannotSolveOn() const;
+    // 2, 8 or 16 as the Output Base menu asks; 0 for decimal.
+    int MenuOutputBase() const;
+
 public slots:
     void SaveSettings();
     void LoadSettings();
