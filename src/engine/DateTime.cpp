@@ -20,6 +20,7 @@
 
 namespace {
 
+using TextScan::DepthGuard;
 using TextScan::IsAsciiLetter;
 using TextScan::IsDecimalDigit;
 
@@ -77,10 +78,6 @@ constexpr qint64 MaximumSeconds = std::numeric_limits<qint64>::max();
 // QDate is about 1.57e12 days); larger shifts fail before QDate's own day
 // arithmetic could overflow.
 constexpr double MaximumDayShift = 2.0e12;
-
-// Same bound as the numeric parser's: a pasted line of thousands of "(" fails
-// instead of exhausting the stack.
-constexpr int MaximumNestingDepth = 400;
 
 const QCalendar& Gregorian()
 {
@@ -862,19 +859,6 @@ DateTimeValue ParsePrimary(DateTimeParserState& state)
 
     return Fail(state);
 }
-
-class DepthGuard
-{
-public:
-    explicit DepthGuard(int& depth) : depth(depth) { ++depth; }
-    ~DepthGuard() { --depth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-    bool Exceeded() const { return depth > MaximumNestingDepth; }
-
-private:
-    int& depth;
-};
 
 DateTimeValue ParseUnary(DateTimeParserState& state)
 {

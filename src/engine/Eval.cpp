@@ -12,17 +12,14 @@
 
 namespace {
 
+// Real recursion (parenthesised groups, function arguments, exponents) passes
+// a DepthGuard; runs of unary signs are read in a loop and need no bound.
+using TextScan::DepthGuard;
 using TextScan::IsAsciiDigit;
 using TextScan::IsAsciiLetter;
 
 constexpr double Pi = 3.141592653589793;
 constexpr double Euler = 2.718281828459045;
-
-// Real recursion (parenthesised groups, function arguments, exponents) is
-// bounded so that a pasted line of thousands of "(" fails cleanly instead of
-// overflowing the stack; runs of unary signs are read in a loop and need no
-// bound.
-constexpr int MaximumNestingDepth = 400;
 
 bool IsNameStart(QChar c)
 {
@@ -72,17 +69,6 @@ QList<double> BorrowedList(const QVarLengthArray<double, BufferedArguments>& arg
     return QList<double>(
         QArrayDataPointer<double>::fromRawData(arguments.constData(), qsizetype(arguments.size())));
 }
-
-class DepthGuard
-{
-public:
-    explicit DepthGuard(int& depth) : depth(depth) { ++depth; }
-    ~DepthGuard() { --depth; }
-    bool Exceeded() const { return depth > MaximumNestingDepth; }
-
-private:
-    int& depth;
-};
 
 } // namespace
 

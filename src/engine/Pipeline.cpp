@@ -16,7 +16,7 @@ using TextScan::IsDecimalDigit;
 
 // Nested whole-line conversions, HEX(BIN(...)), are peeled one level at a
 // time; as many levels as the parser allows parentheses.
-constexpr int MaximumOutputConversionDepth = 400;
+constexpr int MaximumOutputConversionDepth = TextScan::MaximumNestingDepth;
 
 // Characters are read whole: a digit outside the Basic Multilingual Plane is
 // two UTF-16 units, and keeping one of them alone would drop the digit.

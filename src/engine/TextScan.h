@@ -3,10 +3,31 @@
 #include <QChar>
 #include <QString>
 
-// Character classes and the decimal-number reader shared by the engine's
-// scanners, so that the parser, the variable scan and the date and time
-// language agree on what a letter, a digit and a number are.
+// Character classes, the decimal-number reader and the recursion bound shared
+// by the engine's scanners, so that the parser, the variable scan and the date
+// and time language agree on what a letter, a digit and a number are, and on
+// how deep a line may nest.
 namespace TextScan {
+
+// Real recursion (parenthesised groups, function arguments, exponents) is
+// bounded, so that a pasted line of thousands of "(" fails cleanly instead of
+// overflowing the stack.
+constexpr int MaximumNestingDepth = 400;
+
+// Counts one level of recursion for as long as it lives. It cannot be copied:
+// a copy would leave the level once more than it was entered.
+class DepthGuard
+{
+public:
+    explicit DepthGuard(int& counter) : depth(counter) { ++depth; }
+    ~DepthGuard() { --depth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+    bool Exceeded() const { return depth > MaximumNestingDepth; }
+
+private:
+    int& depth;
+};
 
 inline bool IsAsciiLetter(QChar c)
 {
