@@ -15,6 +15,7 @@
 
 namespace {
 
+using TextScan::CodePointAt;
 using TextScan::IsAsciiDigit;
 using TextScan::IsAsciiLetter;
 
@@ -36,19 +37,6 @@ const QString& SettingsArrayName()
 {
     static const QString name = QStringLiteral("CustomFunctions");
     return name;
-}
-
-// The character at index, read whole: a letter outside the Basic Multilingual
-// Plane is a pair of UTF-16 units. width receives the number of units.
-char32_t CharacterAt(const QString& text, int index, int& width)
-{
-    const QChar c = text.at(index);
-    if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate()) {
-        width = 2;
-        return QChar::surrogateToUcs4(c, text.at(index + 1));
-    }
-    width = 1;
-    return c.unicode();
 }
 
 bool BeginsToken(char32_t c)
@@ -121,7 +109,7 @@ bool TokenScanner::Next(int& start, int& end)
     const int length = text.size();
     while (position < length) {
         int width = 1;
-        if (!BeginsToken(CharacterAt(text, position, width))) {
+        if (!BeginsToken(CodePointAt(text, position, width))) {
             position += width;
             continue;
         }
@@ -135,7 +123,7 @@ bool TokenScanner::Next(int& start, int& end)
         }
         start = position;
         position += width;
-        while (position < length && ContinuesToken(CharacterAt(text, position, width)))
+        while (position < length && ContinuesToken(CodePointAt(text, position, width)))
             position += width;
         if (ProgrammerMath::IsBaseLiteralIdentifier(text, start))
             continue;

@@ -6,6 +6,7 @@
 
 namespace {
 
+using TextScan::CodePointAt;
 using TextScan::IsAsciiDigit;
 using TextScan::IsAsciiLetter;
 
@@ -14,12 +15,10 @@ using TextScan::IsAsciiLetter;
 // counts as a letter.
 bool ContinuesWord(const QString& text, int index)
 {
-    const QChar c = text.at(index);
-    if (c.unicode() < 128)
-        return IsAsciiLetter(c) || IsAsciiDigit(c) || c == QLatin1Char('_');
-    if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate())
-        return QChar::isLetterOrNumber(QChar::surrogateToUcs4(c, text.at(index + 1)));
-    return c.isLetterOrNumber();
+    const char32_t c = CodePointAt(text, index);
+    if (c < 128)
+        return IsAsciiLetter(QChar(c)) || IsAsciiDigit(QChar(c)) || c == U'_';
+    return QChar::isLetterOrNumber(c);
 }
 
 // Words the engine itself gives a meaning, so they can never name a variable

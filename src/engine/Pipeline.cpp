@@ -10,6 +10,8 @@
 
 namespace {
 
+using TextScan::CodePointAt;
+using TextScan::CodePointBefore;
 using TextScan::IsAsciiDigit;
 using TextScan::IsAsciiSpace;
 using TextScan::IsDecimalDigit;
@@ -17,28 +19,6 @@ using TextScan::IsDecimalDigit;
 // Nested whole-line conversions, HEX(BIN(...)), are peeled one level at a
 // time; as many levels as the parser allows parentheses.
 constexpr int MaximumOutputConversionDepth = TextScan::MaximumNestingDepth;
-
-// Characters are read whole: a digit outside the Basic Multilingual Plane is
-// two UTF-16 units, and keeping one of them alone would drop the digit.
-char32_t CodePointAt(const QString& text, int index, int& width)
-{
-    const QChar c = text.at(index);
-    if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate()) {
-        width = 2;
-        return QChar::surrogateToUcs4(c, text.at(index + 1));
-    }
-    width = 1;
-    return c.unicode();
-}
-
-// The character that ends just before index (index > 0).
-char32_t CodePointBefore(const QString& text, int index)
-{
-    const QChar c = text.at(index - 1);
-    if (c.isLowSurrogate() && index >= 2 && text.at(index - 2).isHighSurrogate())
-        return QChar::surrogateToUcs4(text.at(index - 2), c);
-    return c.unicode();
-}
 
 // ASCII or any Unicode decimal digit (category Nd).
 bool IsDecimalDigitCharacter(char32_t c)

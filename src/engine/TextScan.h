@@ -60,6 +60,37 @@ inline bool IsAsciiSpace(QChar c)
 // line like any other stray symbol. Valid text comes back shared, uncopied.
 QString WithoutLoneSurrogates(const QString& text);
 
+// Characters are read whole: one outside the Basic Multilingual Plane takes two
+// UTF-16 units, and a letter or digit cut in half is neither.
+
+// The character that starts at index (index < text.size()); width becomes the
+// number of units it takes.
+inline char32_t CodePointAt(const QString& text, int index, int& width)
+{
+    const QChar c = text.at(index);
+    if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate()) {
+        width = 2;
+        return QChar::surrogateToUcs4(c, text.at(index + 1));
+    }
+    width = 1;
+    return c.unicode();
+}
+
+inline char32_t CodePointAt(const QString& text, int index)
+{
+    int width = 1;
+    return CodePointAt(text, index, width);
+}
+
+// The character that ends just before index (index > 0).
+inline char32_t CodePointBefore(const QString& text, int index)
+{
+    const QChar c = text.at(index - 1);
+    if (c.isLowSurrogate() && index >= 2 && text.at(index - 2).isHighSurrogate())
+        return QChar::surrogateToUcs4(text.at(index - 2), c);
+    return c.unicode();
+}
+
 // Reads an unsigned decimal number at position: digits with at most one
 // point, then an exponent when the e or E is followed by an optional sign and
 // a digit. Every Unicode decimal digit counts by its digit value. position

@@ -12,6 +12,8 @@
 
 namespace {
 
+using TextScan::CodePointAt;
+using TextScan::CodePointBefore;
 using TextScan::IsAsciiLetter;
 using TextScan::IsAsciiSpace;
 
@@ -335,22 +337,12 @@ bool IsWordCharacter(char32_t c)
 // plane (a surrogate pair) joins a word as any other letter does.
 bool StandsAloneAfter(const QString& text, int end)
 {
-    if (end >= text.size())
-        return true;
-    char32_t after = text.at(end).unicode();
-    if (QChar::isHighSurrogate(after) && end + 1 < text.size() && text.at(end + 1).isLowSurrogate())
-        after = QChar::surrogateToUcs4(text.at(end), text.at(end + 1));
-    return !IsWordCharacter(after);
+    return end >= text.size() || !IsWordCharacter(CodePointAt(text, end));
 }
 
 bool StandsAloneBefore(const QString& text, int start)
 {
-    if (start == 0)
-        return true;
-    char32_t before = text.at(start - 1).unicode();
-    if (QChar::isLowSurrogate(before) && start > 1 && text.at(start - 2).isHighSurrogate())
-        before = QChar::surrogateToUcs4(text.at(start - 2), text.at(start - 1));
-    return !IsWordCharacter(before);
+    return start == 0 || !IsWordCharacter(CodePointBefore(text, start));
 }
 
 // Every run of number words that converts, replaced by its numeral, in one

@@ -10,6 +10,7 @@
 
 namespace {
 
+using TextScan::CodePointBefore;
 using TextScan::IsAsciiDigit;
 using TextScan::IsAsciiLetter;
 using TextScan::IsAsciiSpace;
@@ -218,17 +219,6 @@ bool FindConversionAt(const QString& line, const QRegularExpressionMatch& keywor
     return ChooseBestPair(sources, targets, pair);
 }
 
-char32_t CodePointBefore(const QString& text, int end, int& start)
-{
-    start = end - 1;
-    const QChar c = text.at(start);
-    if (c.isLowSurrogate() && start > 0 && text.at(start - 1).isHighSurrogate()) {
-        --start;
-        return QChar::surrogateToUcs4(text.at(start), c);
-    }
-    return c.unicode();
-}
-
 // A sign after one of these is an operator between two operands.
 bool EndsAnOperand(char32_t c)
 {
@@ -246,8 +236,7 @@ bool IsBinarySign(const QString& line, int sign)
         --i;
     if (i == 0)
         return false;
-    int start = 0;
-    return EndsAnOperand(CodePointBefore(line, i, start));
+    return EndsAnOperand(CodePointBefore(line, i));
 }
 
 // Where the value converted by a source unit at sourceStart begins: the last
