@@ -18,7 +18,7 @@ using TextScan::DepthGuard;
 using TextScan::IsAsciiDigit;
 using TextScan::IsAsciiLetter;
 
-constexpr double Pi = 3.141592653589793;
+using TextScan::Pi;
 constexpr double Euler = 2.718281828459045;
 
 bool IsNameStart(QChar c)

@@ -1,6 +1,7 @@
 #include "pad/mainwindow.h"
 
 #include "engine/ProgrammerMath.h"
+#include "engine/TextScan.h"
 
 #include <QHash>
 #include <cmath>
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
+using TextScan::Pi;
 
 struct UnaryFunction
 {

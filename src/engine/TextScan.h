@@ -9,6 +9,9 @@
 // how deep a line may nest.
 namespace TextScan {
 
+// The parser's PI and the angle conversions agree to the last digit.
+constexpr double Pi = 3.141592653589793;
+
 // Real recursion (parenthesised groups, function arguments, exponents) is
 // bounded, so that a pasted line of thousands of "(" fails cleanly instead of
 // overflowing the stack.
