@@ -3,6 +3,7 @@
 
 #include "pad/mainwindow.h"
 
+#include "engine/TextScan.h"
 #include "ui_mainwindow.h"
 
 #include <QScrollBar>
@@ -41,7 +42,7 @@ int ReadBoldRuns(const QTextBlock& block, int blockPosition, QList<MainWindow::U
         if (!fragment.isValid())
             continue;
         const QTextCharFormat format = fragment.charFormat();
-        if (format.hasProperty(QTextFormat::FontWeight) && format.intProperty(QTextFormat::FontWeight) > 699)
+        if (format.hasProperty(QTextFormat::FontWeight) && TextScan::IsBoldWeight(format.intProperty(QTextFormat::FontWeight)))
             runs.append({fragment.position(), fragment.length()});
     }
     if (runs.size() == first)

@@ -12,6 +12,15 @@ namespace TextScan {
 // The parser's PI and the angle conversions agree to the last digit.
 constexpr double Pi = 3.141592653589793;
 
+// Answers stand in the pad in bold (QFont::Bold); text counts as bold from
+// that weight up, so the pad's readers and the tests agree on what an answer is.
+constexpr int BoldWeight = 700;
+
+inline bool IsBoldWeight(int fontWeight)
+{
+    return fontWeight >= BoldWeight;
+}
+
 // Real recursion (parenthesised groups, function arguments, exponents) is
 // bounded, so that a pasted line of thousands of "(" fails cleanly instead of
 // overflowing the stack.

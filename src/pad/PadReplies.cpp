@@ -6,11 +6,14 @@
 
 #include "pad/mainwindow.h"
 
+#include "engine/TextScan.h"
 #include "ui_mainwindow.h"
 
 #include <QSignalBlocker>
 #include <QTextCharFormat>
 #include <QTextCursor>
+
+static_assert(TextScan::BoldWeight == QFont::Bold, "answers are written in the weight that reads as bold");
 
 QTextCharFormat WeightFormat(int weight)
 {

@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "engine/TextScan.h"
 #include "support/testsupport.h"
 
 #include <QAction>
@@ -320,7 +321,7 @@ QList<QPair<int, int>> BoldRunsOfDocument(const QTextDocument* document)
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (fragment.isValid() && fragment.charFormat().fontWeight() > 699)
+            if (fragment.isValid() && TextScan::IsBoldWeight(fragment.charFormat().fontWeight()))
                 runs.append({fragment.position(), fragment.length()});
         }
     }

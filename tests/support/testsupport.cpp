@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 
+#include "engine/TextScan.h"
 #include "pad/mainwindow.h"
 
 #include <QDir>
@@ -94,7 +95,7 @@ QStringList Pad::boldRuns() const
     for (QTextBlock block = padEditor->document()->begin(); block.isValid(); block = block.next()) {
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (fragment.isValid() && fragment.charFormat().fontWeight() > 699)
+            if (fragment.isValid() && TextScan::IsBoldWeight(fragment.charFormat().fontWeight()))
                 runs.append(fragment.text());
         }
     }
