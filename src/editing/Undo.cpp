@@ -163,6 +163,7 @@ void MainWindow::RestoreUndoState(const UndoState& state)
 
 void MainWindow::SaveUndoState()
 {
+    ++undoSnapshotsTaken;
     undoStack.append(CaptureUndoState());
     TrimToLimit(undoStack);
     redoStack.clear();
@@ -175,6 +176,34 @@ void MainWindow::BeginUndoEditTransaction()
         return;
     SaveUndoState();
     editTransactionOpen = true;
+}
+
+MainWindow::UndoMark MainWindow::MarkUndoHistory() const
+{
+    return {undoStack, redoStack, undoSnapshotsTaken};
+}
+
+void MainWindow::RollBackUndoHistory(const UndoMark& mark)
+{
+    undoStack = mark.undoStack;
+    redoStack = mark.redoStack;
+    editTransactionOpen = false;
+    UpdateUndoRedoActions();
+}
+
+void MainWindow::DropFirstSnapshotSince(const UndoMark& mark)
+{
+    // At the limit every snapshot shifts the stack, so the snapshots since
+    // the mark are found by count from the top, not by index.
+    const qint64 taken = undoSnapshotsTaken - mark.snapshotsTaken;
+    if (taken < 1)
+        return;
+    const qsizetype later = qsizetype(std::min<qint64>(taken - 1, undoStack.size()));
+    QList<UndoState> kept = mark.undoStack;
+    kept.append(undoStack.mid(undoStack.size() - later));
+    TrimToLimit(kept);
+    undoStack = std::move(kept);
+    UpdateUndoRedoActions();
 }
 
 void MainWindow::UndoPadState()

@@ -163,25 +163,18 @@ void MainWindow::ShowPadContextMenu(QContextMenuEvent* event)
     if (editTransactionOpen || solveRunning || busy || (!cursor.hasSelection() && !ui->Text1->canPaste())) {
         menu->exec(event->globalPos());
     } else {
-        const qsizetype notedSize = undoStack.size();
         const QString notedText = PadText();
-        // Kept whole: taking the menu's snapshot empties the redo history and,
-        // with a full history, drops the oldest state.
-        const QList<UndoState> notedUndoStack = undoStack;
-        const QList<UndoState> notedRedoStack = redoStack;
+        // Taking the menu's snapshot empties the redo history and, with a
+        // full history, drops the oldest state: the mark keeps both.
+        const UndoMark mark = MarkUndoHistory();
         BeginUndoEditTransaction();
         menu->exec(event->globalPos());
         if (PadText() == notedText) {
             // Nothing changed: the menu leaves the history as it found it.
-            undoStack = notedUndoStack;
-            redoStack = notedRedoStack;
-            editTransactionOpen = false;
-            UpdateUndoRedoActions();
+            RollBackUndoHistory(mark);
         } else if (!editTransactionOpen) {
             // The chosen entry took its own snapshot.
-            if (undoStack.size() > notedSize)
-                undoStack.removeAt(notedSize);
-            UpdateUndoRedoActions();
+            DropFirstSnapshotSince(mark);
         }
     }
     delete menu;

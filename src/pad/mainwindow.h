@@ -306,6 +306,21 @@ public:
     // of the pad touched is read again by the next one.
     void ForgetBoldRunsOfChangedBlocks(int position, int added);
 
+    // A point in the history to come back to: the pad's context menu opens an
+    // edit step before it knows whether the chosen entry edits at all.
+    struct UndoMark
+    {
+        QList<UndoState> undoStack;
+        QList<UndoState> redoStack;
+        qint64 snapshotsTaken = 0;
+    };
+    UndoMark MarkUndoHistory() const;
+    // Both stacks as they were at the mark, and no edit step open.
+    void RollBackUndoHistory(const UndoMark& mark);
+    // Drops the first snapshot taken since the mark and keeps those taken
+    // after it, on top of the history as it was at the mark.
+    void DropFirstSnapshotSince(const UndoMark& mark);
+
     // ---- Calculator syntax catalogue --------------------------------------
     struct CalculatorSyntaxItem
     {
@@ -476,6 +491,7 @@ private:
     QList<UndoState> undoStack;  // oldest first
     QList<UndoState> redoStack;
     bool editTransactionOpen = false;
+    qint64 undoSnapshotsTaken = 0;  // counts SaveUndoState calls, so that marks survive the trim
 
     // ---- Pipeline and formatting state --------------------------------------
     QString numberFormat;             // empty: no number format

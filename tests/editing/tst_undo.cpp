@@ -54,6 +54,10 @@ private slots:
     void restoresScrollPosition();
     void historyRewriting();
     void actionsFollowTheStacks();
+    void rollBackToMark_data();
+    void rollBackToMark();
+    void dropFirstSnapshotSinceMark_data();
+    void dropFirstSnapshotSinceMark();
 
 private:
     QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
@@ -529,6 +533,78 @@ void UndoTest::actionsFollowTheStacks()
     window->UndoPadState();
     QVERIFY(!action("actionUndo")->isEnabled());
     QVERIFY(action("actionRedo")->isEnabled());
+}
+
+namespace {
+
+QStringList StackTexts(const QList<MainWindow::UndoState>& stack)
+{
+    QStringList texts;
+    for (const MainWindow::UndoState& state : stack)
+        texts.append(state.text);
+    return texts;
+}
+
+void AddHistorySizes()
+{
+    QTest::addColumn<int>("lines");
+    QTest::newRow("below the limit") << 3;
+    QTest::newRow("at the limit") << MainWindow::MaximumUndoStates + 1;
+}
+
+} // namespace
+
+void UndoTest::rollBackToMark_data()
+{
+    AddHistorySizes();
+}
+
+void UndoTest::rollBackToMark()
+{
+    QFETCH(int, lines);
+    for (int i = 0; i < lines; ++i)
+        pad->submit(QStringLiteral("%1+1").arg(i));
+    pad->key(Qt::Key_Z, Qt::ControlModifier);
+    const QStringList undoTexts = StackTexts(Access::undoStack(*window));
+    const QStringList redoTexts = StackTexts(Access::redoStack(*window));
+
+    const MainWindow::UndoMark mark = window->MarkUndoHistory();
+    window->BeginUndoEditTransaction();
+    window->RollBackUndoHistory(mark);
+
+    QCOMPARE(StackTexts(Access::undoStack(*window)), undoTexts);
+    QCOMPARE(StackTexts(Access::redoStack(*window)), redoTexts);
+    QVERIFY(action("actionRedo")->isEnabled());
+    // No edit step stays open: the next typing takes its own snapshot.
+    pad->type(QStringLiteral("7"));
+    QCOMPARE(Access::undoStack(*window).size(), std::min<qsizetype>(undoTexts.size() + 1, MainWindow::MaximumUndoStates));
+}
+
+void UndoTest::dropFirstSnapshotSinceMark_data()
+{
+    AddHistorySizes();
+}
+
+void UndoTest::dropFirstSnapshotSinceMark()
+{
+    QFETCH(int, lines);
+    for (int i = 0; i < lines; ++i)
+        pad->submit(QStringLiteral("%1+1").arg(i));
+    const QStringList undoTexts = StackTexts(Access::undoStack(*window));
+
+    // The menu's own snapshot, then an entry that edits and takes its own.
+    const MainWindow::UndoMark mark = window->MarkUndoHistory();
+    window->BeginUndoEditTransaction();
+    pad->type(QStringLiteral("9"));
+    const QString edited = pad->text();
+    window->SaveUndoState();
+    window->DropFirstSnapshotSince(mark);
+
+    QStringList expected = undoTexts;
+    expected.append(edited);
+    if (expected.size() > MainWindow::MaximumUndoStates)
+        expected.removeFirst();
+    QCOMPARE(StackTexts(Access::undoStack(*window)), expected);
 }
 
 SUMVELLE_TEST_MAIN(UndoTest)
