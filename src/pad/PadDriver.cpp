@@ -209,7 +209,7 @@ void MainWindow::on_Text1_textChanged()
     QTextCursor cursor = ui->Text1->textCursor();
     int position = cursor.position();
 
-    if (!HandleEquationBlockState(text, position) && !ContinuePreviousAnswer(text, cursor, position)) {
+    if (!HandleEquationBlockState(text, position, TextSource::Pad) && !ContinuePreviousAnswer(text, cursor, position)) {
         // An Enter counts only when its newline stands before the cursor.
         const bool enterPending = enterSeen && position > 0 && text.at(position - 1) == QLatin1Char('\n');
         if (!enterPending) {
@@ -236,24 +236,21 @@ void MainWindow::on_Text1_cursorPositionChanged()
         return;
     }
     const int position = ui->Text1->textCursor().position();
-    if (!HandleEquationBlockState(text, position))
+    if (!HandleEquationBlockState(text, position, TextSource::Pad))
         UpdateRealtimePreview(text, position);
     UpdatePredictiveText();
 }
 
-bool MainWindow::IsPositionInsideEquationBlock(const QString& text, int position) const
+bool MainWindow::IsPositionInsideEquationBlock(const QString& text, int position, TextSource source) const
 {
-    // The pad's own text is answered from the brace index, anything else by
-    // reading the text.
-    const QString& pad = PadText();
-    if (text.constData() == pad.constData() && text.size() == pad.size())
+    if (source == TextSource::Pad)
         return padIndex.IsInsideOpenBlock(position);
     return IsInsideEquationBlock(text, position);
 }
 
-bool MainWindow::HandleEquationBlockState(const QString& text, int position)
+bool MainWindow::HandleEquationBlockState(const QString& text, int position, TextSource source)
 {
-    if (IsPositionInsideEquationBlock(text, position)) {
+    if (IsPositionInsideEquationBlock(text, position, source)) {
         ui->Label1->setText(QStringLiteral("Equation block open"));
         return true;
     }

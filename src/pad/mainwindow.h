@@ -160,7 +160,10 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     void ClearPadFeedback();
-    bool HandleEquationBlockState(const QString& text, int position);
+    // Whether a text is the pad's own, which the brace index answers for, or
+    // any other text, which is read.
+    enum class TextSource { Pad, Other };
+    bool HandleEquationBlockState(const QString& text, int position, TextSource source);
     bool ContinuePreviousAnswer(const QString& text, QTextCursor& cursor, int position);
     void MoveEnterToEndOfLine(QString& text, QTextCursor& cursor, int& position);
     QString GetCompletedLine(const QString& text, int position);
@@ -453,7 +456,7 @@ private:
                                   const TravokMonetization::ReleaseMetadata& metadata,
                                   TravokMonetization::ReleaseComparison comparison);
     void ShowPadContextMenu(QContextMenuEvent* event);
-    bool IsPositionInsideEquationBlock(const QString& text, int position) const;
+    bool IsPositionInsideEquationBlock(const QString& text, int position, TextSource source) const;
     void CloseOpenParentheses(QString& text, QTextCursor& cursor, int& position);
     // What the live preview shows for the line around position.
     QString BuildRealtimePreview(const QString& text, int position);
