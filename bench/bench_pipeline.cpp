@@ -1,21 +1,10 @@
 #include "benchsupport.h"
 
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 
 #include <QAction>
 #include "corpus.h"
-
-struct MainWindowTestAccess
-{
-    static void prepare(MainWindow& window)
-    {
-        window.variables.insert(QStringLiteral("X"), 3.0);
-        window.variables.insert(QStringLiteral("RATE"), 0.05);
-        window.variables.insert(QStringLiteral("PRICE"), 19.99);
-        window.variables.insert(QStringLiteral("E3"), 7.0);
-        window.ans = 42.0;
-    }
-};
 
 // The typical pad lines, then lines with variables, ANS, word operators and
 // number words. One iteration handles one line, so times are per line.

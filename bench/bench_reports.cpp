@@ -1,6 +1,7 @@
 #include "benchsupport.h"
 
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -8,11 +9,6 @@
 // FRACTION's worst cases, values with no simpler fraction below one million
 // and a table of six rows, and the INFO report over a 50 MB document,
 // whose file is compared with what a save would write.
-
-struct MainWindowTestAccess
-{
-    static void setDocumentPath(MainWindow& window, const QString& path) { window.documentPath = path; }
-};
 
 namespace {
 

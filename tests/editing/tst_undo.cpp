@@ -1,5 +1,6 @@
 #include "pad/mainwindow.h"
 #include "engine/TextScan.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAction>
@@ -8,18 +9,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-
-struct MainWindowTestAccess
-{
-    static QList<MainWindow::UndoState>& undoStack(MainWindow& window) { return window.undoStack; }
-    static QList<MainWindow::UndoState>& redoStack(MainWindow& window) { return window.redoStack; }
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-    static double ans(const MainWindow& window) { return window.ans; }
-    static QString numberFormat(const MainWindow& window) { return window.numberFormat; }
-    static void setNumberFormat(MainWindow& window, const QString& format) { window.numberFormat = format; }
-    static bool& busy(MainWindow& window) { return window.busy; }
-    static bool& solveRunning(MainWindow& window) { return window.solveRunning; }
-};
 
 using Access = MainWindowTestAccess;
 

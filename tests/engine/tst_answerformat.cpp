@@ -1,3 +1,4 @@
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
@@ -5,11 +6,6 @@
 #include <QAction>
 
 #include <cmath>
-
-struct MainWindowTestAccess
-{
-    static void setNumberFormat(MainWindow& window, const QString& format) { window.numberFormat = format; }
-};
 
 class AnswerFormatTest : public QObject
 {

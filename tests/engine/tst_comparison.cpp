@@ -1,16 +1,8 @@
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include "engine/Comparison.h"
 #include "pad/mainwindow.h"
-
-struct MainWindowTestAccess
-{
-    static void setVariable(MainWindow& window, const QString& name, double value)
-    {
-        window.variables.insert(name, value);
-    }
-    static void setAns(MainWindow& window, double value) { window.ans = value; }
-};
 
 class ComparisonTest : public QObject
 {

@@ -1,23 +1,11 @@
 #include "engine/CustomFunctions.h"
 #include "pad/mainwindow.h"
 #include "support/numbers.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
-
-struct MainWindowTestAccess
-{
-    static void define(MainWindow& window, const QString& name, const QStringList& parameters,
-                       const QString& expression)
-    {
-        window.customFunctions.insert(name, {name, parameters, expression});
-    }
-    static QMap<QString, MainWindow::CustomFunctionDefinition>& functions(MainWindow& window)
-    {
-        return window.customFunctions;
-    }
-};
 
 using Access = MainWindowTestAccess;
 using Replacements = QMap<QString, QString>;
@@ -171,14 +159,14 @@ void CustomFunctionsTest::expansion()
     QFETCH(QString, output);
     QFETCH(QString, error);
 
-    const auto before = Access::functions(*window);
+    const auto before = Access::customFunctions(*window);
     QString expanded = QStringLiteral("stale");
     QString message = QStringLiteral("stale");
     QCOMPARE(window->ExpandCustomFunctions(input, expanded, message), ok);
     QCOMPARE(message, error);
     if (!output.isNull())
         QCOMPARE(expanded, output);
-    QVERIFY(Access::functions(*window).keys() == before.keys());
+    QVERIFY(Access::customFunctions(*window).keys() == before.keys());
 }
 
 void CustomFunctionsTest::noFunctionsLeavesAnyTextAlone_data()
@@ -192,7 +180,7 @@ void CustomFunctionsTest::noFunctionsLeavesAnyTextAlone_data()
 void CustomFunctionsTest::noFunctionsLeavesAnyTextAlone()
 {
     QFETCH(QString, input);
-    Access::functions(*window).clear();
+    Access::customFunctions(*window).clear();
     QString output;
     QString error = QStringLiteral("stale");
     QVERIFY(window->ExpandCustomFunctions(input, output, error));
@@ -307,7 +295,7 @@ void CustomFunctionsTest::saveAndLoadRoundTrip()
     const std::unique_ptr<MainWindow> loaded = TestSupport::createWindow();
     loaded->LoadCustomFunctions(reread);
     QCOMPARE(loaded->GetCustomFunctionsList(), window->GetCustomFunctionsList());
-    const auto& functions = Access::functions(*loaded);
+    const auto& functions = Access::customFunctions(*loaded);
     QCOMPARE(functions.value("TWOPI").parameters, QStringList());
     QCOMPARE(functions.value("SQ").parameters, QStringList{"X"});
     QCOMPARE(functions.value("AREA").parameters, (QStringList{"W", "H"}));
@@ -321,7 +309,7 @@ void CustomFunctionsTest::saveRemovesAnEarlierLongerArray()
     QCOMPARE(settings->beginReadArray(QStringLiteral("CustomFunctions")), 10);
     settings->endArray();
 
-    Access::functions(*window).clear();
+    Access::customFunctions(*window).clear();
     Access::define(*window, "C", {}, "3");
     Access::define(*window, "A", {}, "1");
     Access::define(*window, "B", {}, "2");
@@ -406,7 +394,7 @@ void CustomFunctionsTest::loadReplacesWhatWasDefined()
 
 void CustomFunctionsTest::syntaxItemsInCodeUnitOrder()
 {
-    Access::functions(*window).clear();
+    Access::customFunctions(*window).clear();
     Access::define(*window, "A_B", {}, "1");
     Access::define(*window, "AB", {"X", "Y"}, "X+Y");
     Access::define(*window, "A1", {"X"}, "X");

@@ -1,3 +1,4 @@
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include "engine/DateTime.h"
@@ -13,21 +14,6 @@
 // answers the names the language hands on, and a fixed clock stands in for
 // today. Every table runs in UTC and in America/New_York; the daylight-saving
 // rows run in the zones they are about.
-
-// The window's ANS members, which only the pad changes otherwise.
-struct MainWindowTestAccess
-{
-    static void setAns(MainWindow& window, double ans, const QString& ansText, bool ansIsDateTime)
-    {
-        window.ans = ans;
-        window.ansText = ansText;
-        window.ansIsDateTime = ansIsDateTime;
-    }
-    static void setVariable(MainWindow& window, const QString& name, double value)
-    {
-        window.variables.insert(name, value);
-    }
-};
 
 namespace {
 

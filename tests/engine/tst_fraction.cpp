@@ -1,3 +1,4 @@
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
@@ -6,13 +7,6 @@
 #include <QPlainTextEdit>
 
 #include <cmath>
-
-struct MainWindowTestAccess
-{
-    static double ans(const MainWindow& window) { return window.ans; }
-    static QString ansText(const MainWindow& window) { return window.ansText; }
-    static bool ansIsDateTime(const MainWindow& window) { return window.ansIsDateTime; }
-};
 
 class FractionTest : public QObject
 {

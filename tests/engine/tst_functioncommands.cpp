@@ -1,13 +1,9 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
-
-struct MainWindowTestAccess
-{
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-};
 
 using Access = MainWindowTestAccess;
 

@@ -1,3 +1,4 @@
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
@@ -6,14 +7,6 @@
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextCursor>
-
-struct MainWindowTestAccess
-{
-    static void addCustomFunction(MainWindow& window, const QString& name)
-    {
-        window.customFunctions.insert(name, {name, {QStringLiteral("A")}, QStringLiteral("A*2")});
-    }
-};
 
 class NamesTest : public QObject
 {
@@ -85,7 +78,7 @@ void NamesTest::reservedVariableName()
     QFETCH(QString, name);
     QFETCH(bool, reserved);
     auto window = TestSupport::createWindow();
-    MainWindowTestAccess::addCustomFunction(*window, QStringLiteral("TOTAL"));
+    MainWindowTestAccess::addCustomFunction(*window, QStringLiteral("TOTAL"), QStringLiteral("A"));
     QCOMPARE(window->IsReservedVariableName(name), reserved);
 }
 

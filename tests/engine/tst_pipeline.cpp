@@ -1,18 +1,10 @@
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
 
 #include <QAction>
 #include <QLocale>
-
-struct MainWindowTestAccess
-{
-    static void setVariable(MainWindow& window, const QString& name, double value)
-    {
-        window.variables.insert(name, value);
-    }
-    static void setAns(MainWindow& window, double value) { window.ans = value; }
-};
 
 namespace {
 

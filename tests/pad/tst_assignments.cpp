@@ -1,13 +1,8 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QPlainTextEdit>
-
-struct MainWindowTestAccess
-{
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-    static double ans(const MainWindow& window) { return window.ans; }
-};
 
 namespace {
 

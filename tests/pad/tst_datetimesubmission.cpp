@@ -1,18 +1,12 @@
 #include "engine/DateTime.h"
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <ctime>
 
 // Date and time lines typed into the pad: the answer, the status line and
 // what becomes of ANS and the date/time ANS text.
-
-struct MainWindowTestAccess
-{
-    static double ans(const MainWindow& window) { return window.ans; }
-    static QString ansText(const MainWindow& window) { return window.ansText; }
-    static bool ansIsDateTime(const MainWindow& window) { return window.ansIsDateTime; }
-};
 
 class DateTimeSubmissionTest : public QObject
 {

@@ -1,17 +1,11 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
-
-struct MainWindowTestAccess
-{
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-    static double ans(const MainWindow& window) { return window.ans; }
-    static QString numberFormat(const MainWindow& window) { return window.numberFormat; }
-};
 
 class DispatcherTest : public QObject
 {

@@ -1,5 +1,6 @@
 #include "pad/DocumentEncoding.h"
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAction>
@@ -15,12 +16,6 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
-
-struct MainWindowTestAccess
-{
-    static bool& solveRunning(MainWindow& window) { return window.solveRunning; }
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-};
 
 namespace {
 QByteArray readBytes(const QString& path)

@@ -1,15 +1,10 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QTextCursor>
-
-struct MainWindowTestAccess
-{
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-    static double ans(const MainWindow& window) { return window.ans; }
-};
 
 class LivePreviewTest : public QObject
 {

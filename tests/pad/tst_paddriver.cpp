@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAbstractItemView>
@@ -10,38 +11,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
-
-struct MainWindowTestAccess
-{
-    static qsizetype undoSteps(const MainWindow& window) { return window.undoStack.size(); }
-    // Stand-ins for the completer and the hold-back timer that predictive
-    // text makes, wired to the window as it wires its own.
-    static QCompleter* installCompleter(MainWindow& window, QPlainTextEdit* editor)
-    {
-        auto* completer = new QCompleter(QStringList{"SIN", "SQRT", "SUM"}, &window);
-        completer->setWidget(editor);
-        completer->popup()->installEventFilter(&window);
-        window.autoCompleter = completer;
-        return completer;
-    }
-    static QTimer* installHoldBackTimer(MainWindow& window)
-    {
-        auto* timer = new QTimer(&window);
-        timer->setSingleShot(true);
-        timer->setInterval(1000);
-        window.suggestionSuppressTimer = timer;
-        return timer;
-    }
-    static bool focusNextPrevChild(MainWindow& window) { return window.focusNextPrevChild(true); }
-    static qsizetype redoSteps(const MainWindow& window) { return window.redoStack.size(); }
-    static QString oldestUndoText(const MainWindow& window)
-    {
-        return window.undoStack.isEmpty() ? QString() : window.undoStack.first().text;
-    }
-    static double ans(const MainWindow& window) { return window.ans; }
-    static void setSolveRunning(MainWindow& window, bool running) { window.solveRunning = running; }
-    static bool solveCancelRequested(const MainWindow& window) { return window.solveCancelRequested; }
-};
 
 // One step of typing: text to type, or a key with its modifiers.
 struct Keystroke

@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAction>
@@ -11,21 +12,6 @@
 #include <QTemporaryDir>
 
 #include <functional>
-
-struct MainWindowTestAccess
-{
-    static void setDocumentPath(MainWindow& window, const QString& path) { window.documentPath = path; }
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-    static void addCustomFunction(MainWindow& window, const QString& name)
-    {
-        window.customFunctions.insert(name, {name, {QStringLiteral("X")}, QStringLiteral("X*2")});
-    }
-    static void setDateTimeAns(MainWindow& window, const QString& text)
-    {
-        window.ansText = text;
-        window.ansIsDateTime = true;
-    }
-};
 
 namespace {
 
@@ -223,7 +209,7 @@ void ReportsTest::rows_data()
         << QStringList{"ANS: FF", "Output Base: Hexadecimal"};
     QTest::newRow("a date or time ANS") << submit({"7", "9:30 AM"}) << QStringList{"ANS: 9:30 AM"};
     QTest::newRow("a date or time ANS without text")
-        << Setup([](MainWindow& window, TestSupport::Pad&) { Access::setDateTimeAns(window, QString()); })
+        << Setup([](MainWindow& window, TestSupport::Pad&) { Access::setDateTimeAnswer(window, QString()); })
         << QStringList{"ANS: (Date/Time)"};
     QTest::newRow("undo and redo states")
         << Setup([](MainWindow& window, TestSupport::Pad& pad) {

@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAction>
@@ -7,15 +8,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSettings>
-
-struct MainWindowTestAccess
-{
-    static QString& numberFormat(MainWindow& window) { return window.numberFormat; }
-    static const QMap<QString, MainWindow::CustomFunctionDefinition>& customFunctions(MainWindow& window)
-    {
-        return window.customFunctions;
-    }
-};
 
 namespace {
 QString settingsPath()

@@ -1,4 +1,5 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 #include "tools/TravokMonetization.h"
 
@@ -12,16 +13,6 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextDocument>
-
-struct MainWindowTestAccess
-{
-    static bool releaseCheckDone(const MainWindow& window) { return window.releaseCheckDone; }
-    static bool releaseAvailable(const MainWindow& window) { return window.releaseAvailable; }
-    static void reportRelease(MainWindow& window, TravokMonetization::ReleaseCheckResult result)
-    {
-        window.HandleReleaseCheckResult(result, TravokMonetization::ReleaseMetadata(), TravokMonetization::Unknown);
-    }
-};
 
 namespace {
 

@@ -1,19 +1,8 @@
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QPlainTextEdit>
-
-struct MainWindowTestAccess
-{
-    static double ans(const MainWindow& window) { return window.ans; }
-    static void setDateTimeAnswer(MainWindow& window, const QString& text)
-    {
-        window.ansText = text;
-        window.ansIsDateTime = true;
-    }
-    static QString ansText(const MainWindow& window) { return window.ansText; }
-    static bool ansIsDateTime(const MainWindow& window) { return window.ansIsDateTime; }
-};
 
 class SubmissionTest : public QObject
 {

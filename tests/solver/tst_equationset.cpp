@@ -1,5 +1,6 @@
 #include "pad/mainwindow.h"
 #include "support/numbers.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAction>
@@ -12,18 +13,6 @@
 #include <functional>
 #include <limits>
 
-struct MainWindowTestAccess
-{
-    static double& ans(MainWindow& window) { return window.ans; }
-    static QString& ansText(MainWindow& window) { return window.ansText; }
-    static bool& ansIsDateTime(MainWindow& window) { return window.ansIsDateTime; }
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-    static bool solveRunning(const MainWindow& window) { return window.solveRunning; }
-    static bool solveCancelRequested(const MainWindow& window) { return window.solveCancelRequested; }
-    static bool solveCancelled(const MainWindow& window) { return window.solveCancelled; }
-    static bool solveApproximate(const MainWindow& window) { return window.solveApproximate; }
-    static qsizetype undoSteps(const MainWindow& window) { return window.undoStack.size(); }
-};
 using Access = MainWindowTestAccess;
 
 namespace {

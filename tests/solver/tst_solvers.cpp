@@ -1,13 +1,9 @@
 #include "pad/mainwindow.h"
 #include "support/numbers.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
 #include <QAction>
-
-struct MainWindowTestAccess
-{
-    static QMap<QString, double>& variables(MainWindow& window) { return window.variables; }
-};
 
 // The solvers' own operations, for what the pad cannot show: which names are
 // unknowns, the text a trial value makes, the linear tolerances, the root
