@@ -3,7 +3,11 @@
 #include "engine/TextScan.h"
 #include "pad/mainwindow.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -37,6 +41,36 @@ void prepareEnvironment()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
+}
+
+void startModalDialogWatchdog(int timeLimitMs)
+{
+    // Lives as long as the application, which deletes it.
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(100);
+    auto watched = std::make_shared<QPointer<QWidget>>();
+    auto openFor = std::make_shared<QElapsedTimer>();
+    QObject::connect(timer, &QTimer::timeout, timer, [watched, openFor, timeLimitMs]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != watched->data()) {
+            *watched = modal;
+            openFor->start();
+            return;
+        }
+        if (!modal || openFor->elapsed() < timeLimitMs)
+            return;
+        const QString message = QStringLiteral("A modal %1 (\"%2\") stayed open for %3 ms with no one to answer it; "
+                                               "the watchdog closed it")
+                                    .arg(QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle())
+                                    .arg(openFor->elapsed());
+        *watched = nullptr;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+    });
+    timer->start();
 }
 
 QString temporaryHome()

@@ -19,6 +19,11 @@ void prepareEnvironment();
 // The temporary home made by prepareEnvironment().
 QString temporaryHome();
 
+// Watches for a modal dialog that stays open longer than timeLimitMs: no one
+// answers it in a test, which would hang until CTest's timeout. The dialog is
+// closed and the running test fails, naming it. The test main starts one.
+void startModalDialogWatchdog(int timeLimitMs = 10000);
+
 // A main window as the program builds it, for tests that drive the pad or
 // call the engine's member functions; it starts without the release check,
 // so no test reaches the network.
@@ -58,6 +63,7 @@ private:
         TestSupport::prepareEnvironment();             \
         QApplication app(argc, argv);                  \
         QStandardPaths::setTestModeEnabled(true);      \
+        TestSupport::startModalDialogWatchdog();       \
         TestObject tc;                                 \
         QTEST_SET_MAIN_SOURCE_PATH                     \
         return QTest::qExec(&tc, argc, argv);          \
