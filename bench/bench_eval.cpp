@@ -21,7 +21,7 @@ constexpr double Euler = 2.718281828459045;
 class FloorEvaluator
 {
 public:
-    FloorEvaluator(const QChar* begin, const QChar* end) : p(begin), end(end) {}
+    FloorEvaluator(const QChar* begin, const QChar* finish) : p(begin), end(finish) {}
 
     double Evaluate(bool& ok)
     {

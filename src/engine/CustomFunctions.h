@@ -17,7 +17,7 @@ namespace CustomFunctionText {
 class TokenScanner
 {
 public:
-    explicit TokenScanner(const QString& text) : text(text) {}
+    explicit TokenScanner(const QString& scanned) : text(scanned) {}
 
     // The next token, as [start, end); false at the end of the text.
     bool Next(int& start, int& end);

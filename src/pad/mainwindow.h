@@ -130,9 +130,9 @@ public:
     // Evaluates a line of the date and time language; false when the line is
     // not one. Numbers come back in value (isNumeric set, resultText already
     // formatted); dates, times and durations as resultText with the text that
-    // the date/time ANS keeps in ansText.
+    // the date/time ANS keeps in newAnsText.
     bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
-                                    bool& isNumeric, QString& ansText);
+                                    bool& isNumeric, QString& newAnsText);
     // The same, also giving the exact moment of a date-and-time answer, which
     // the date/time ANS keeps beside its text (invalid for other answers).
     bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,

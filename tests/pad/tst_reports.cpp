@@ -181,41 +181,41 @@ void ReportsTest::rows_data()
     QTest::addColumn<QStringList>("expected");
 
     const auto submit = [](const QStringList& lines) {
-        return Setup([lines](MainWindow&, TestSupport::Pad& pad) {
+        return Setup([lines](MainWindow&, TestSupport::Pad& typing) {
             for (const QString& line : lines)
-                pad.submit(line);
+                typing.submit(line);
         });
     };
     const auto switchOff = [](const char* actionName) {
-        return Setup([actionName](MainWindow& window, TestSupport::Pad&) { check(window, actionName, false); });
+        return Setup([actionName](MainWindow& target, TestSupport::Pad&) { check(target, actionName, false); });
     };
     const auto choose = [](const char* actionName) {
-        return Setup([actionName](MainWindow& window, TestSupport::Pad&) { check(window, actionName, true); });
+        return Setup([actionName](MainWindow& target, TestSupport::Pad&) { check(target, actionName, true); });
     };
 
     QTest::newRow("variables") << submit({"x = 5", "y = 2"}) << QStringList{"Variables: 2"};
     QTest::newRow("a custom function")
-        << Setup([](MainWindow& window, TestSupport::Pad&) { Access::addCustomFunction(window, "DOUBLE"); })
+        << Setup([](MainWindow& target, TestSupport::Pad&) { Access::addCustomFunction(target, "DOUBLE"); })
         << QStringList{"Custom Functions: 1"};
     QTest::newRow("ANS of an answer") << submit({"1.5*3"}) << QStringList{"ANS: 4.5"};
     QTest::newRow("ANS in the number format")
         << submit({"1234.5", "FORMAT = $#,###,##0.00"})
         << QStringList{"ANS: $1,234.50", "Number Format: $#,###,##0.00"};
     QTest::newRow("ANS in the output base")
-        << Setup([](MainWindow& window, TestSupport::Pad& pad) {
-               pad.submit(QStringLiteral("255"));
-               check(window, "actionOutputBaseHexadecimal", true);
+        << Setup([](MainWindow& target, TestSupport::Pad& typing) {
+               typing.submit(QStringLiteral("255"));
+               check(target, "actionOutputBaseHexadecimal", true);
            })
         << QStringList{"ANS: FF", "Output Base: Hexadecimal"};
     QTest::newRow("a date or time ANS") << submit({"7", "9:30 AM"}) << QStringList{"ANS: 9:30 AM"};
     QTest::newRow("a date or time ANS without text")
-        << Setup([](MainWindow& window, TestSupport::Pad&) { Access::setDateTimeAnswer(window, QString()); })
+        << Setup([](MainWindow& target, TestSupport::Pad&) { Access::setDateTimeAnswer(target, QString()); })
         << QStringList{"ANS: (Date/Time)"};
     QTest::newRow("undo and redo states")
-        << Setup([](MainWindow& window, TestSupport::Pad& pad) {
-               pad.submit(QStringLiteral("1+1"));
-               pad.submit(QStringLiteral("2+2"));
-               window.UndoPadState();
+        << Setup([](MainWindow& target, TestSupport::Pad& typing) {
+               typing.submit(QStringLiteral("1+1"));
+               typing.submit(QStringLiteral("2+2"));
+               target.UndoPadState();
            })
         << QStringList{"Undo States: 1", "Redo States: 1"};
     QTest::newRow("binary") << choose("actionOutputBaseBinary") << QStringList{"Output Base: Binary"};
@@ -232,25 +232,25 @@ void ReportsTest::rows_data()
     QTest::newRow("off top again") << submit({"ON TOP", "NOT ON TOP"}) << QStringList{"TopMost: OFF"};
     QTest::newRow("a fractional font size") << submit({"FONT 10.5"}) << QStringList{"Font Size: 10.5"};
     QTest::newRow("a pixel font has no point size")
-        << Setup([](MainWindow&, TestSupport::Pad& pad) {
-               QFont font = pad.editor()->font();
+        << Setup([](MainWindow&, TestSupport::Pad& typing) {
+               QFont font = typing.editor()->font();
                font.setPixelSize(14);
-               pad.editor()->setFont(font);
+               typing.editor()->setFont(font);
            })
         << QStringList{"Font Size: -1"};
     QTest::newRow("an untitled pad with text")
-        << Setup([](MainWindow&, TestSupport::Pad& pad) { pad.editor()->setPlainText(QStringLiteral("1+1\n")); })
+        << Setup([](MainWindow&, TestSupport::Pad& typing) { typing.editor()->setPlainText(QStringLiteral("1+1\n")); })
         << QStringList{"Name: (Untitled)", "Path: (Not saved)", "Lines: 2", "Characters: 4", "Modified: YES"};
     QTest::newRow("a line broken with Shift+Enter")
-        << Setup([](MainWindow&, TestSupport::Pad& pad) {
-               pad.type(QStringLiteral("ab"));
-               pad.enter(Qt::ShiftModifier);
-               pad.type(QStringLiteral("c"));
+        << Setup([](MainWindow&, TestSupport::Pad& typing) {
+               typing.type(QStringLiteral("ab"));
+               typing.enter(Qt::ShiftModifier);
+               typing.type(QStringLiteral("c"));
            })
         << QStringList{"Lines: 2", "Characters: 4"};
     QTest::newRow("characters count UTF-16 code units")
-        << Setup([](MainWindow&, TestSupport::Pad& pad) {
-               pad.editor()->setPlainText(QString::fromUtf8("\xF0\x9D\x9C\x8B"));  // one character, two code units
+        << Setup([](MainWindow&, TestSupport::Pad& typing) {
+               typing.editor()->setPlainText(QString::fromUtf8("\xF0\x9D\x9C\x8B"));  // one character, two code units
            })
         << QStringList{"Lines: 1", "Characters: 2"};
 }
