@@ -6,6 +6,7 @@ using Item = MainWindow::CalculatorSyntaxItem;
 
 // Usage texts of the callable functions, in the order they are offered. The
 // name and the parameter labels are read off each text.
+// clang-format off
 const char* const functionSyntaxes[] = {
     // trigonometry
     "SIN(angle)", "COS(angle)", "TAN(angle)", "ASIN(value)", "ACOS(value)", "ATAN(value)", "ATAN2(y, x)",
@@ -39,12 +40,16 @@ const char* const functionSyntaxes[] = {
     "BITXOR(integer1, integer2)", "NOT(integer)", "BITNOT(integer)", "SHL(integer, shiftCount)",
     "SHR(integer, shiftCount)", "LSHIFT(integer, shiftCount)", "RSHIFT(integer, shiftCount)",
 };
+// clang-format on
 
+// clang-format off
 const char* const dateSyntaxes[] = {
     "DATE(\"M/D/YYYY [H:MM AM/PM]\")", "DAYS(date1, date2)", "AGE(birthDate)", "WEEKDAY(date)", "DAY(date)",
     "MONTH(date)", "YEAR(date)", "HOUR(time)", "MINUTE(time)", "SECOND(time)",
 };
+// clang-format on
 
+// clang-format off
 const char* const financialSyntaxes[] = {
     "FV(rate, periods, presentValue [, payment])", "PV(rate, periods, futureValue [, payment])",
     "PMT(rate, periods, presentValue [, futureValue])", "NPER(rate, payment, presentValue [, futureValue])",
@@ -56,6 +61,7 @@ const char* const financialSyntaxes[] = {
     "CAGR(initialValue, finalValue, years)", "PERCENTCHANGE(oldValue, newValue)", "MARKUP(cost, markupRate)",
     "MARGIN(revenue, cost)", "DISCOUNT(price, discountRate)", "TAX(price, taxRate)",
 };
+// clang-format on
 
 struct CommandEntry
 {
@@ -118,6 +124,7 @@ const CommandEntry commands[] = {
 
 const char* const constants[] = {"PI", "EULER", "ANS", "TODAY", "NOW"};
 
+// clang-format off
 const char* const wordOperators[] = {
     "RAISED TO THE POWER OF", "TO THE POWER OF", "RAISED TO", "MULTIPLIED BY", "DIVIDED BY", "ADDED TO", "PLUS",
     "ADD", "ADDED", "MINUS", "SUBTRACT", "SUBTRACTED", "MULTIPLY", "MULTIPLIED", "TIMES", "OF", "DIVIDE", "DIVIDED",
@@ -128,6 +135,7 @@ const char* const wordOperators[] = {
     "FIFTY", "SIXTY", "SEVENTY", "EIGHTY", "NINETY", "HUNDRED", "THOUSAND", "MILLION", "BILLION", "TRILLION",
     "POINT",
 };
+// clang-format on
 
 // NAME(a, b [, c]) gives NAME and the labels a, b, c; a trailing "..." stays
 // with the label before it, as in "value2, ...".

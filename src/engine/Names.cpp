@@ -25,6 +25,7 @@ bool ContinuesWord(const QString& text, int index)
 // or a user-defined function.
 const QSet<QString>& ReservedWords()
 {
+    // clang-format off
     static const QSet<QString> words = {
         // constants and the current date and time
         "PI", "EULER", "ANS", "TODAY", "NOW",
@@ -56,6 +57,7 @@ const QSet<QString>& ReservedWords()
         "FORTY", "FIFTY", "SIXTY", "SEVENTY", "EIGHTY", "NINETY", "HUNDRED", "THOUSAND", "MILLION", "BILLION",
         "TRILLION", "POINT", "NEGATIVE",
     };
+    // clang-format on
     return words;
 }
 
@@ -71,12 +73,14 @@ bool MainWindow::IsValidVariableName(QString name)
 
 bool MainWindow::IsCommandName(QString name)
 {
+    // clang-format off
     static const QStringList commandNames = {
         "CLEAR", "CLR", "CLS", "VARS", "VARIABLES", "EXIT", "END", "CLOSE", "QUIT", "MIN", "MAX", "RESTORE",
         "TOPMOST", "ONTOP", "NOTONTOP", "FONT", "FORMAT", "MENU", "HELP", "INFO", "UPTIME", "CREATE", "FUNCTION",
         "FUNCTIONS", "DELETE", "SIMPLIFY", "ISOLATE", "HANDLE", "SETTOPMOST", "SETNOTTOPMOST", "SHOW", "HIDE",
         "ENABLE", "DISABLE",
     };
+    // clang-format on
     return commandNames.contains(name.trimmed(), Qt::CaseInsensitive);
 }
 

@@ -88,6 +88,7 @@ struct FunctionEntry {
 
 const QHash<QString, FunctionEntry>& FunctionTable()
 {
+    // clang-format off
     static const QHash<QString, FunctionEntry> table = {
         {QStringLiteral("BIN"), {Operation::Identity, 1}},
         {QStringLiteral("OCT"), {Operation::Identity, 1}},
@@ -106,6 +107,7 @@ const QHash<QString, FunctionEntry>& FunctionTable()
         {QStringLiteral("SHR"), {Operation::ShiftRight, 2}},
         {QStringLiteral("RSHIFT"), {Operation::ShiftRight, 2}},
     };
+    // clang-format on
     return table;
 }
 
