@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/TextScan.h"
+
 #include <QList>
 #include <QString>
 
@@ -113,7 +115,7 @@ public:
     // run fails as too large.
     static constexpr qint64 MaximumWork = 20'000'000;
     // Nesting that the parser accepts, as the expression engine does.
-    static constexpr int MaximumNesting = 400;
+    static constexpr int MaximumNesting = TextScan::MaximumNestingDepth;
     // Parsed trees and every tree a pass leaves behind.
     static constexpr qint64 MaximumNodes = 20'000;
     // Recursion of the rules; long sums and products are walked in loops, so
