@@ -395,6 +395,9 @@ public:
     void FindNext();
     void FindPrevious();
 
+    // ---- Log viewer command (tools/LogViewerCommand.cpp) --------------------
+    void ShowLogViewer();
+
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
     QStringList GetUnitConversionVocabulary();
