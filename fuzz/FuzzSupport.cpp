@@ -1,0 +1,139 @@
+#include "FuzzSupport.h"
+
+#include "pad/mainwindow.h"
+#include "support/testsupport.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QDir>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace FuzzSupport {
+
+namespace {
+
+// Takes every URL the program asks the desktop to open, so no browser or
+// editor starts while fuzzing.
+class UrlSink : public QObject
+{
+    Q_OBJECT
+public slots:
+    void open(const QUrl&) {}
+};
+
+// Every input has one second for all its solves together.
+QElapsedTimer inputClock;
+constexpr qint64 InputBudgetMs = 1000;
+
+QPlainTextEdit* PadOf(MainWindow& window)
+{
+    return window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+}
+
+void EmptyDirectory(const QString& path)
+{
+    QDir dir(path);
+    if (!path.isEmpty() && dir.exists())
+        dir.removeRecursively();
+}
+
+} // namespace
+
+void Initialize(int* argc, char*** argv)
+{
+    // Never destroyed: the process ends by exit(), after the statics that
+    // the application's destructor would still reach.
+    static QApplication* application = nullptr;
+    if (application)
+        return;
+    TestSupport::prepareEnvironment();
+    application = new QApplication(*argc, *argv);
+    QStandardPaths::setTestModeEnabled(true);
+    MainWindow::SetReleaseCheckEnabled(false);
+    // A modal box that no one answers would stop the fuzzer: any that opens
+    // is closed at once.
+    auto* closer = new QTimer(application);
+    QObject::connect(closer, &QTimer::timeout, closer, []() {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        }
+    });
+    closer->start(20);
+    static UrlSink sink;
+    for (const char* scheme : {"file", "http", "https", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &sink, "open");
+}
+
+std::unique_ptr<MainWindow> NewWindow()
+{
+    inputClock.start();
+    auto window = std::make_unique<MainWindow>();
+    // File dialogs are answered "cancel" and warnings are dropped.
+    window->documentPrompts.openFileName = [](QWidget*, const QString&) { return QString(); };
+    window->documentPrompts.saveFileName = [](QWidget*, const QString&, const QString&) { return QString(); };
+    window->documentPrompts.dropChoice = [](QWidget*, const QString&) { return MainWindow::DropChoice::DontOpen; };
+    window->documentPrompts.warning = [](QWidget*, const QString&, const QString&) {};
+    return window;
+}
+
+void WipeUserFiles()
+{
+    EmptyDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    EmptyDirectory(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QStringList Lines(const uint8_t* data, size_t size, int maxLines, int maxLength)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > maxLines)
+        lines.resize(maxLines);
+    for (QString& line : lines)
+        line.truncate(maxLength);
+    return lines;
+}
+
+bool IsKeptOut(const QString& line)
+{
+    const QString word = line.trimmed().toUpper();
+    return word.contains(QLatin1String("TRAVOKDEBUGSTORAGE")) || word == QLatin1String("EXIT")
+        || word == QLatin1String("END") || word == QLatin1String("CLOSE") || word == QLatin1String("QUIT");
+}
+
+void TypeWithoutEnter(MainWindow& window, const QString& text)
+{
+    QPlainTextEdit* pad = PadOf(window);
+    pad->moveCursor(QTextCursor::End);
+    pad->insertPlainText(text);
+}
+
+void SubmitLine(MainWindow& window, const QString& line)
+{
+    QPlainTextEdit* pad = PadOf(window);
+    TypeWithoutEnter(window, line);
+    // A key typed while a solve runs cancels it; a blank is what a user
+    // would type.
+    QTimer cancel;
+    cancel.setSingleShot(true);
+    QObject::connect(&cancel, &QTimer::timeout, pad, [pad]() { pad->textCursor().insertText(QStringLiteral(" ")); });
+    cancel.start(static_cast<int>(std::max<qint64>(0, InputBudgetMs - inputClock.elapsed())));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(pad, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(pad, &release);
+}
+
+} // namespace FuzzSupport
+
+#include "FuzzSupport.moc"

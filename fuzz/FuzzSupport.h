@@ -1,0 +1,44 @@
+#pragma once
+// What every fuzz target shares: one offscreen application per process in a
+// temporary home, windows that start as the program starts them, and a data
+// directory emptied after every input so nothing carries over between inputs.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+class MainWindow;
+
+namespace FuzzSupport {
+
+// Sets up the environment and the application once; call from
+// LLVMFuzzerInitialize.
+void Initialize(int* argc, char*** argv);
+
+// A window as the program builds it, without the release check; file
+// dialogs answer "cancel". Starts the input's one-second solving budget.
+std::unique_ptr<MainWindow> NewWindow();
+
+// Removes every file the program wrote under the data and config directories.
+void WipeUserFiles();
+
+// The input as text (invalid UTF-8 becomes replacement characters), cut into
+// at most maxLines lines of at most maxLength characters each.
+QStringList Lines(const uint8_t* data, size_t size, int maxLines = 24, int maxLength = 400);
+
+// Lines that would block or act outside the process: the storage diagnostics
+// (a modal box, files, a browser) and the words that close the window.
+bool IsKeptOut(const QString& line);
+
+// Types the line at the end of the pad and presses Enter, as a user does. A
+// solve still running when the input's second is spent is cancelled, as
+// typing would.
+void SubmitLine(MainWindow& window, const QString& line);
+
+// Types the text at the end of the pad without pressing Enter.
+void TypeWithoutEnter(MainWindow& window, const QString& text);
+
+} // namespace FuzzSupport
