@@ -5,11 +5,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardItemModel>
+#include <QTimer>
 #include <QTreeView>
 
 // The help window on a small made-up catalogue, so that the tree's order,
@@ -303,6 +305,39 @@ private slots:
 
         help->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
         QVERIFY(!help->isVisible());
+    }
+
+    void contextMenuExpandsAndCollapses_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<bool>("expanded");
+        QTest::newRow("expand") << "Expand All" << true;
+        QTest::newRow("collapse") << "Collapse All" << false;
+    }
+    void contextMenuExpandsAndCollapses()
+    {
+        QFETCH(QString, choice);
+        QFETCH(bool, expanded);
+        help->show();
+        QVERIFY(QTest::qWaitForWindowExposed(help.get()));
+        if (!expanded)
+            tree()->expandAll();
+        QStringList offered;
+        QTimer::singleShot(0, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions()) {
+                offered << action->text();
+                if (action->text() == choice)
+                    menu->setActiveAction(action);
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        emit tree()->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(offered, (QStringList{"Expand All", "Collapse All"}));
+        QCOMPARE(tree()->isExpanded(category(QStringLiteral("FINANCIAL"))->index()), expanded);
+        QCOMPARE(tree()->isExpanded(root()->index()), expanded);
     }
 
     // Banner lines: which lines are fitted, and that a fitted line fits
