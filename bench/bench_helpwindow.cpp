@@ -16,16 +16,21 @@ namespace {
 
 using Access = MainWindowTestAccess;
 
-// The help window of a main window, shown on the complete manual with a
-// text view about 1,920 px wide.
+// The help window of a main window, shown on the complete manual with
+// 1,920 px of the text view's width available to the text, plus `extra`.
 HelpWindow* ShowManual(MainWindow& window)
 {
     QString text;
     window.HandleHelpCommand(QStringLiteral("HELP /ALL"), text);
     window.InsertFormattedHelpText(text);
     HelpWindow* help = Access::helpWindow(window);
-    help->resize(2100, 900);
-    help->findChild<QSplitter*>(QStringLiteral("helpSplitter"))->setSizes({170, 1928});
+    help->resize(2200, 900);
+    QApplication::processEvents();
+    auto* splitter = help->findChild<QSplitter*>(QStringLiteral("helpSplitter"));
+    auto* view = help->findChild<QWidget*>(QStringLiteral("helpText"));
+    const int total = splitter->sizes().value(0) + splitter->sizes().value(1);
+    const int viewWidth = 1920 + view->width() - Access::availableTextWidth(*help);
+    splitter->setSizes({total - viewWidth, viewWidth});
     QApplication::processEvents();
     return help;
 }
@@ -35,11 +40,12 @@ void BM_RefitCompleteManual(benchmark::State& state)
     auto window = TestSupport::createWindow();
     HelpWindow* help = ShowManual(*window);
     auto* splitter = help->findChild<QSplitter*>(QStringLiteral("helpSplitter"));
+    const QList<int> sizes = splitter->sizes();
     // Alternate the view's width by one pixel, so that every move refits.
     int step = 0;
     for (auto _ : state) {
         ++step;
-        splitter->setSizes({170 + step % 2, 1928 - step % 2});
+        splitter->setSizes({sizes[0] + step % 2, sizes[1] - step % 2});
         QApplication::sendPostedEvents();
         Access::refreshHelpText(*help);
     }
