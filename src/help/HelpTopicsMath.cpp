@@ -438,7 +438,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "A fractional value, or one beyond 2^53 - 1 in size, given to any of\n"
         "the functions above makes the line answer -Cannot Solve-.\n"
         "\n"
-        "See also: HELP BIN, HELP HEX, HELP AND, HELP SHL, HELP MENU"_s);
+        "See also: HELP BIN, HELP HEX, HELP DEC, HELP AND, HELP SHL"_s);
 
     AddStandardFunctionHelpEntry(
         entries, u"MIN"_s, {u"MINIMUM"_s, u"LOWEST"_s}, u"STATISTICS"_s,
