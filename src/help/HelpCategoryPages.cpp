@@ -313,7 +313,7 @@ const CategoryPage categoryPages[] = {
      "      Linear equations are solved exactly, others numerically.\n"
      "\n"
      "  HELP APPROXIMATE\n"
-     "      When no exact solution exists, the closest fit is reported.\n"
+     "      Typing during a long solve stops it and shows the best values found.\n"
      "\n"
      "  HELP SIMPLIFY\n"
      "      SIMPLIFY expression\n"
