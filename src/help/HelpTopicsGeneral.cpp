@@ -14,13 +14,15 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "bar as \"Value = ...\". A line it cannot work out answers\n"
                                 "-Cannot Solve-.\n"
                                 "\n"
-                                "Operators, from the strongest binding:\n"
+                                "Operators:\n"
                                 "  ( )     parentheses\n"
                                 "  !       factorial, written after a value\n"
                                 "  %       percent, written after a value\n"
                                 "  ^       power\n"
                                 "  * / \u00F7   multiply and divide\n"
                                 "  + -     add and subtract\n"
+                                "Powers are worked out before multiplication and division, and those\n"
+                                "before addition and subtraction.\n"
                                 "\n"
                                 "A number next to a parenthesis or a name is multiplied by it, and\n"
                                 "numbers may use an exponent (3.5e2) and thousands commas (1,000).\n"
@@ -36,6 +38,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "  2(3+4)         -> 14\n"
                                 "  3.5e2          -> 350\n"
                                 "  1,000 + 1      -> 1001\n"
+                                "  2PI            -> 6.28318530717959\n"
                                 "  PI*5^2         -> 78.539816339745\n"
                                 "\n"
                                 "The operators are also on Tools > Math > Operators, which types them\n"
@@ -207,11 +210,11 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "  Date and time: TODAY, NOW, DATE, DAYS, AGE, WEEKDAY, DAY, MONTH,\n"
                                 "    YEAR, HOUR, MINUTE, SECOND\n"
                                 "\n"
-                                "Tools > Math lists them by group and types the name and its opening\n"
-                                "parenthesis at the cursor. Type HELP and a function's name for its\n"
-                                "own page. You can also define functions of your own.\n"
+                                "Tools > Math and Tools > Date & Time list them by group and type the\n"
+                                "chosen name into the pad at the cursor. Type HELP and a function's\n"
+                                "name for its own page. You can also define functions of your own.\n"
                                 "\n"
-                                "See also: HELP MATH FUNCTIONS, HELP STATISTICS, HELP FINANCIAL, HELP CUSTOM FUNCTIONS"));
+                                "See also: HELP STATISTICS, HELP FINANCIAL, HELP CUSTOM FUNCTIONS"));
 
     AddHelpEntry(entries, QStringLiteral("CUSTOM FUNCTIONS"),
                  {QStringLiteral("CUSTOM FUNCTIONS"), QStringLiteral("USER FUNCTIONS"),
@@ -260,7 +263,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "Examples:\n"
                                 "  CREATE FUNCTION DOUBLE(x) = x*2   -> DOUBLE(X) = x*2\n"
                                 "  DOUBLE(21)                        -> 42\n"
-                                "  CREATE FUNCTION HYP(a, b) = SQRT(a^2 + b^2) -> HYP(A, B) = SQRT(a^2 + b^2)\n"
+                                "  CREATE FUNCTION HYP(a, b) = SQRT(a^2+b^2) -> HYP(A, B) = SQRT(a^2+b^2)\n"
                                 "  HYP(3, 4)                         -> 5\n"
                                 "\n"
                                 "Refusals are shown in the status bar and leave your line as typed:\n"
@@ -494,7 +497,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "                       approximate values\n"
                                 "  FRACTION(PI)         lists 22/7, 311/99, 355/113 and closer ones\n"
                                 "\n"
-                                "See also: HELP MATH FUNCTIONS"));
+                                "See also: HELP GCD, HELP FUNCTIONS"));
 
     AddHelpEntry(entries, QStringLiteral("DATE & TIME"),
                  {QStringLiteral("DATE TIME"), QStringLiteral("DATE AND TIME"), QStringLiteral("DATE TIME OVERVIEW"),
@@ -506,7 +509,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "\n"
                                 "Dates are written M/D/YYYY inside DATE(\"...\"), optionally with a time\n"
                                 "as H:MM AM/PM or H:MM:SS AM/PM. TODAY gives the current date and NOW\n"
-                                "the current date and time. A date answer becomes ANS like a number.\n"
+                                "the current date and time. A date answer becomes the new ANS.\n"
                                 "\n"
                                 "Examples:\n"
                                 "  DATE(\"1/15/2024\")                      -> 1/15/2024\n"
@@ -570,7 +573,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "\n"
                                 "Tools > Math > Statistics types each function into the pad.\n"
                                 "\n"
-                                "See also: HELP STATISTICS SUMMARY, HELP STATISTICS SPREAD, HELP STATISTICS MEANS, HELP STATISTICS POSITION, HELP STATISTICS RANDOM"));
+                                "See also: HELP STATISTICS SUMMARY, HELP STATISTICS SPREAD, HELP RANDOM"));
 
     AddHelpEntry(entries, QStringLiteral("STATISTICS - SUMMARY"),
                  {QStringLiteral("STATISTICS SUMMARY"), QStringLiteral("SUM"), QStringLiteral("AVG"),
@@ -594,7 +597,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "  COUNT(5, 6, 7)       -> 3\n"
                                 "  RANGE(3, 9, 4)       -> 6\n"
                                 "\n"
-                                "See also: HELP STATISTICS, HELP MIN / MAX FUNCTIONS"));
+                                "See also: HELP STATISTICS, HELP MINMAX"));
 
     AddHelpEntry(entries, QStringLiteral("STATISTICS - SPREAD"),
                  {QStringLiteral("STATISTICS SPREAD"), QStringLiteral("STDEV"), QStringLiteral("STANDARD DEVIATION"),
@@ -689,7 +692,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "\n"
                                 "Rates are written as decimals per period: 5% a year is 0.05, and 5%\n"
                                 "a year paid monthly is 0.05/12. The % sign works too, so 5%/12 is\n"
-                                "the same rate. Amounts are written as positive numbers.\n"
+                                "the same rate. Loan amounts and payments are positive numbers.\n"
                                 "\n"
                                 "Examples:\n"
                                 "  PMT(0.05/12, 360, 200000)      -> 1073.64324602428\n"
@@ -710,7 +713,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "Math > Financial types each function into the pad. A FORMAT such as\n"
                                 "money format shows answers as currency.\n"
                                 "\n"
-                                "See also: HELP TVM, HELP COMPOUND INTEREST, HELP CASH FLOW, HELP RETURNS"));
+                                "See also: HELP TVM, HELP COMPOUND, HELP NPV, HELP RETURNS"));
 
     AddHelpEntry(entries, QStringLiteral("TVM / LOAN FUNCTIONS"),
                  {QStringLiteral("FV"), QStringLiteral("PV"), QStringLiteral("PMT"), QStringLiteral("NPER"),
@@ -751,19 +754,19 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "  amount borrowed.\n"
                                 "\n"
                                 "For PMT, NPER, RATE, IPMT, PPMT, BALANCE and INTEREST the loan and\n"
-                                "the payment are positive amounts. The number of periods must be\n"
-                                "above zero and the rate above -1 (minus 100%); a rate of 0 is\n"
-                                "allowed. Anything else answers -Cannot Solve-.\n"
+                                "the payment may not be negative. The number of periods must be\n"
+                                "above zero (FV and PV also accept 0) and the rate above -1 (minus\n"
+                                "100%); a rate of 0 is allowed. Anything else answers -Cannot Solve-.\n"
                                 "\n"
                                 "Examples, a loan of 200,000 at 5% a year over 30 years, monthly:\n"
                                 "  PMT(0.05/12, 360, 200000)      -> 1073.64324602428\n"
                                 "A loan of 1,000 at 1% a month over 12 months:\n"
-                                "  PMT(0.01, 12, 1000)            -> 88.8487886783417\n"
+                                "  PMT(0.01, 12, 1000)            -> 88.848788678342\n"
                                 "  IPMT(0.01, 1, 12, 1000)        -> 10\n"
                                 "  PPMT(0.01, 1, 12, 1000)        -> 78.848788678342\n"
                                 "  BALANCE(0.01, 12, 1000, 6)     -> 514.9210645802\n"
                                 "  INTEREST(0.01, 12, 1000)       -> 66.1854641401\n"
-                                "  NPER(0.01, 88.8487886783417, 1000) -> 12\n"
+                                "  NPER(0.01, 88.848788678342, 1000) -> 12\n"
                                 "Savings:\n"
                                 "  FV(0.05, 10, 1000)             -> 1628.89462677744\n"
                                 "  PV(0.05, 10, 1000)             -> 613.91325354076\n"
@@ -903,8 +906,8 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "  ANS+1            -> 21\n"
                                 "  ANS/3            -> 7\n"
                                 "\n"
-                                "Starting a new line with an operator (+ - * / ^) continues from the\n"
-                                "answer above without typing ANS.\n"
+                                "Starting a new line with an operator (+ - * / ^ \u00F7) continues from\n"
+                                "the answer above without typing ANS.\n"
                                 "\n"
                                 "See also: HELP CONTINUE PREVIOUS ANSWER, HELP VARIABLES"));
 
@@ -926,11 +929,13 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "  X+Y              -> 15\n"
                                 "  X = X + 1        -> X = 6\n"
                                 "\n"
-                                "A name starts with a letter. Names of functions, constants and\n"
-                                "commands are refused with Cannot use NAME as a variable name (for\n"
-                                "example PI or RATE). An equation with an unknown name is solved\n"
-                                "instead of stored. VARS lists the variables, CLEAR VARIABLES\n"
-                                "removes them, and CLEAR also empties the pad.\n"
+                                "A name is made of letters, digits and underscores and does not\n"
+                                "start with a digit. Names of functions, constants and commands are\n"
+                                "refused with Cannot use NAME as a variable name (for example PI or\n"
+                                "RATE). When the expression cannot be worked out, for instance\n"
+                                "because it uses a name with no value, the status bar says Cannot\n"
+                                "Solve Variable and nothing is stored. VARS lists the variables,\n"
+                                "CLEAR VARIABLES removes them, and CLEAR also empties the pad.\n"
                                 "\n"
                                 "See also: HELP VARS, HELP CLEAR VARIABLES, HELP EQUATIONS"));
 
@@ -969,7 +974,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                  QStringLiteral("Type an equation with an unknown and press Enter to solve it."),
                  QStringLiteral("EQUATIONS\n"
                                 "\n"
-                                "A line with one = sign and a name that is not a stored variable is\n"
+                                "A line with one = sign that is not an assignment (NAME = value) is\n"
                                 "an equation. Sumvelle solves it for the unknown and writes the\n"
                                 "answer as NAME = value in bold; the status bar says Equation\n"
                                 "solved, and the answer becomes ANS. Names already stored as\n"
@@ -979,6 +984,8 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "  2x+3=7           -> X = 2\n"
                                 "  3*a = 12         -> A = 4\n"
                                 "  x^2=16           -> X = 4\n"
+                                "  X = 3            -> X = 3\n"
+                                "  X + b = 10       -> B = 7\n"
                                 "\n"
                                 "An equation with more than one solution answers one of them. A line\n"
                                 "with two or more = signs answers -Cannot Solve-. Several equations\n"
@@ -1136,7 +1143,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                  QStringLiteral("TOPMOST / ON TOP\n"
                                 "\n"
                                 "TOPMOST, TOP MOST, ONTOP or ON TOP keeps the Sumvelle window above\n"
-                                "other windows, like Options > Always On Top."));
+                                "other windows."));
 
     AddHelpEntry(entries, QStringLiteral("NOT TOPMOST / NOT ON TOP"),
                  {QStringLiteral("NOT TOPMOST"), QStringLiteral("NOT TOP MOST"), QStringLiteral("NOTONTOP"),
@@ -1197,7 +1204,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                  QStringLiteral("EXIT / END / CLOSE\n"
                                 "\n"
                                 "EXIT, END, CLOSE or QUIT, typed alone on a line, closes Sumvelle as\n"
-                                "File > Exit does, offering to save a changed document first.\n"
+                                "File > Exit does.\n"
                                 "\n"
                                 "See also: HELP CLEAR"));
 
@@ -1294,7 +1301,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "text list is open, Enter still calculates the line; Tab takes the\n"
                                 "suggestion.\n"
                                 "\n"
-                                "See also: HELP EXECUTE SELECTED LINES, HELP SYSTEMS, HELP PREDICTIVE TEXT"));
+                                "See also: HELP EXECUTE SELECTED LINES, HELP SYSTEMS, HELP CONTINUE ANSWER"));
 
     AddHelpEntry(entries, QStringLiteral("CONTINUE PREVIOUS ANSWER"),
                  {QStringLiteral("CONTINUE ANSWER"), QStringLiteral("CONTINUE PREVIOUS ANSWER"),
@@ -1327,8 +1334,11 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "Select some lines of the pad and choose File > Execute Selected\n"
                                 "Lines, or right-click the pad and choose Execute Selected Lines.\n"
                                 "Each selected line is calculated in turn, as if you had pressed\n"
-                                "Enter on it, so a changed value near the top carries through the\n"
-                                "lines below.\n"
+                                "Enter at its end, and its answer goes below it; so a changed value\n"
+                                "near the top carries through the lines below. Blank lines are\n"
+                                "skipped, and an equation block in braces is solved as one. While\n"
+                                "the lines run, the status bar shows the progress, such as\n"
+                                "[Bulk: 3/10, 7 left]. With nothing selected nothing happens.\n"
                                 "\n"
                                 "See also: HELP ENTER, HELP VARIABLES"));
 
@@ -1360,10 +1370,13 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                  QStringLiteral("Suggests function names, commands and units as you type."),
                  QStringLiteral("PREDICTIVE TEXT COMPLETE\n"
                                 "\n"
-                                "While you type a word, Sumvelle lists the function names, commands,\n"
-                                "constants, unit names and custom functions that start with it. Use\n"
-                                "Up and Down to choose, Tab to take the suggestion and Escape to\n"
-                                "close the list; Enter still calculates the line.\n"
+                                "While you type, a list under the cursor offers the words that begin\n"
+                                "with what you just typed: function and command names, your\n"
+                                "variables and the unit conversion words. Up and Down choose, Tab\n"
+                                "takes the highlighted word (a function name comes with its opening\n"
+                                "parenthesis) and Escape closes the list; Enter still calculates the\n"
+                                "line. No list is offered while text is selected or while a solve\n"
+                                "is running.\n"
                                 "\n"
                                 "Options > Predictive Text Complete switches the list on and off, as\n"
                                 "do MENU PREDICTIVE TEXT ON and MENU PREDICTIVE TEXT OFF.\n"
@@ -1377,10 +1390,10 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                  QStringLiteral("Shows a function's arguments while you type its call."),
                  QStringLiteral("SYNTAX HELP\n"
                                 "\n"
-                                "When the cursor is inside the parentheses of a function call,\n"
-                                "Sumvelle shows the function's form, such as\n"
-                                "PMT(rate, periods, presentValue [, futureValue]), next to the\n"
-                                "line, so you can see which argument comes next.\n"
+                                "While you type a function call or a command, a small label just\n"
+                                "under the cursor shows how it is written, with the argument you are\n"
+                                "typing in bold: inside SIN( it shows SIN(angle) with angle bold,\n"
+                                "and after the first comma of MIN( the second value is bold.\n"
                                 "\n"
                                 "Options > Syntax Help switches it on and off, as do MENU SYNTAX\n"
                                 "HELP ON and MENU SYNTAX HELP OFF.\n"
