@@ -530,7 +530,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "YEAR, HOUR, MINUTE and SECOND take a date value such as DATE(...),\n"
                                 "TODAY or NOW. Tools > Date & Time types each of them into the pad.\n"
                                 "\n"
-                                "See also: HELP TODAY, HELP NOW, HELP DATE, HELP DAYS, HELP AGE"));
+                                "See also: HELP FUNCTIONS, HELP ANS"));
 
     AddHelpEntry(entries, QStringLiteral("NUMBER THEORY"),
                  {QStringLiteral("GCD"), QStringLiteral("LCM"), QStringLiteral("GREATEST COMMON DIVISOR"),
