@@ -208,8 +208,6 @@ public:
 
     // Services of later subsystems that the pad calls. Until those arrive
     // they decline every line, so the dispatcher goes on down its table.
-    bool HandleHelpCommand(QString line, QString& helpText);
-    void InsertFormattedHelpText(const QString& helpText);
     bool HandleWindowsCommand(QString line, QString& result);
     void InitializeMenus();
     void RefreshMenus();
@@ -401,6 +399,17 @@ public:
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
     QStringList GetUnitConversionVocabulary();
+
+    // ---- Help: the HELP command (help/Help.cpp) -----------------------------
+    // Recognises a help line; on true helpText holds the page to show and
+    // pendingHelpKey names the help window's item for it.
+    bool HandleHelpCommand(QString line, QString& helpText);
+
+    // ---- Help: opening the help window (help/HelpWindowOpening.cpp) ---------
+    void EnsureHelpWindow();
+    // Hands the text and the pending key to the help window; inserts nothing
+    // into the pad.
+    void InsertFormattedHelpText(const QString& helpText);
 
     // ---- Tools: update notice and update window (tools/UpdateNotice.cpp) ---
     void ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata& metadata,

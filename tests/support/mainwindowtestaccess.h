@@ -3,6 +3,7 @@
 // The window's private state as tests and benchmarks reach it: one friend of
 // MainWindow for all of them.
 
+#include "help/HelpWindow.h"
 #include "pad/mainwindow.h"
 
 #include <QAbstractItemView>
@@ -115,4 +116,32 @@ struct MainWindowTestAccess
     {
         window.HandleReleaseCheckResult(result, TravokMonetization::ReleaseMetadata(), TravokMonetization::Unknown);
     }
+
+    // Help command and window
+    static QString pendingHelpKey(const MainWindow& window) { return window.pendingHelpKey; }
+    static void setPendingHelpKey(MainWindow& window, const QString& key) { window.pendingHelpKey = key; }
+    static HelpWindow* helpWindow(const MainWindow& window) { return window.helpWindow; }
+    static HelpWindow* ensureHelpWindow(MainWindow& window)
+    {
+        window.EnsureHelpWindow();
+        return window.helpWindow;
+    }
+    // The text on show before its banners were fitted to the view.
+    static QString currentHelpText(const HelpWindow& help) { return help.currentText; }
+    static QStandardItem* findNavigationItem(const HelpWindow& help, const QString& key)
+    {
+        return help.FindNavigationItem(key);
+    }
+    static void showStandaloneText(HelpWindow& help, const QString& text) { help.ShowStandaloneText(text); }
+    static int availableTextWidth(const HelpWindow& help) { return help.AvailableTextWidth(); }
+    static void refreshHelpText(HelpWindow& help) { help.RefreshDisplayedHelpText(); }
+    static QString formatForCurrentWidth(const HelpWindow& help, const QString& text)
+    {
+        return help.FormatHelpTextForCurrentWidth(text);
+    }
+    static QString buildTitleLine(const HelpWindow& help, const QString& title, int width)
+    {
+        return help.BuildTitleLine(title, width);
+    }
+    static QString buildFullWidthEquals(const HelpWindow& help, int width) { return help.BuildFullWidthEquals(width); }
 };
