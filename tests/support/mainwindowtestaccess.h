@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -115,4 +116,11 @@ struct MainWindowTestAccess
     {
         window.HandleReleaseCheckResult(result, TravokMonetization::ReleaseMetadata(), TravokMonetization::Unknown);
     }
+
+    // Predictive text
+    static QCompleter* completer(const MainWindow& window) { return window.autoCompleter; }
+    static QLabel* syntaxHint(const MainWindow& window) { return window.syntaxHintLabel; }
+    static QTimer* suggestionHoldBack(const MainWindow& window) { return window.suggestionSuppressTimer; }
+    static int autoCompletePrefixStart(const MainWindow& window) { return window.autoCompletePrefixStart; }
+    static int autoCompletePrefixEnd(const MainWindow& window) { return window.autoCompletePrefixEnd; }
 };
