@@ -215,10 +215,10 @@ void PredictiveTextTest::acceptance_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("Tab adds the bracket of a function") << "2*sq" << int(Qt::Key_Tab) << "2*SQRT(";
-    QTest::newRow("Backtab too") << "2*sq" << int(Qt::Key_Backtab) << "2*SQRT(";
+    QTest::newRow("Tab adds the bracket of a function") << "2*sqr" << int(Qt::Key_Tab) << "2*SQRT(";
+    QTest::newRow("Backtab too") << "2*sqr" << int(Qt::Key_Backtab) << "2*SQRT(";
     QTest::newRow("a command takes no bracket") << "clear va" << int(Qt::Key_Tab) << "CLEAR VARIABLES";
-    QTest::newRow("a unit phrase") << "12 inch to c" << int(Qt::Key_Tab) << "12 INCH TO CM";
+    QTest::newRow("a unit phrase") << "12 inch to ch" << int(Qt::Key_Tab) << "12 INCH TO CHAIN";
 }
 
 void PredictiveTextTest::acceptance()
@@ -242,7 +242,7 @@ void PredictiveTextTest::acceptance()
 
 void PredictiveTextTest::acceptanceByClick()
 {
-    pad->type(QStringLiteral("1+sq"));
+    pad->type(QStringLiteral("1+sqr"));
     QVERIFY(popup()->isVisible());
     const QModelIndex first = popup()->model()->index(0, 0);
     QTest::mouseClick(popup()->viewport(), Qt::LeftButton, {}, popup()->visualRect(first).center());
@@ -255,8 +255,11 @@ void PredictiveTextTest::wordReplacedFromInside()
     typeOnScreen(QStringLiteral("SIN"));
     keyOnScreen(Qt::Key_Left);
     QVERIFY(popup()->isVisible());
-    QCOMPARE(offered().constFirst(), QStringLiteral("SIGN"));
     QCOMPARE(MainWindowTestAccess::autoCompletePrefixEnd(*window), 3);
+    const qsizetype sign = offered().indexOf(QStringLiteral("SIGN"));
+    QVERIFY(sign > 0);
+    for (qsizetype i = 0; i < sign; ++i)
+        keyOnScreen(Qt::Key_Down);
     keyOnScreen(Qt::Key_Tab);
     QCOMPARE(pad->text(), QStringLiteral("SIGN("));
 }
