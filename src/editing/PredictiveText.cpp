@@ -8,7 +8,9 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QListView>
 #include <QPalette>
 #include <QStringListModel>
 #include <QTimer>
@@ -37,6 +39,27 @@ std::shared_ptr<const CompletionWordList> FixedWords(const QList<MainWindow::Cal
     return list;
 }
 
+// The popup's size hint for its column. Asking the view measures every row,
+// hundreds for a short prefix, on each keystroke; the rows differ only in
+// their text, so the widest text tells the widest row.
+int PopupColumnWidth(const QAbstractItemView* popup, const QStringList& rows)
+{
+    const QAbstractItemModel* model = popup->model();
+    if (!model || model->rowCount() != rows.size())
+        return popup->sizeHintForColumn(0);
+    const QFontMetrics metrics(popup->font());
+    int widestRow = -1;
+    int widest = -1;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const int width = metrics.horizontalAdvance(rows.at(row));
+        if (width > widest) {
+            widest = width;
+            widestRow = int(row);
+        }
+    }
+    return widestRow < 0 ? 0 : popup->sizeHintForIndex(model->index(widestRow, 0)).width();
+}
+
 } // namespace
 
 void MainWindow::InitializePredictiveText()
@@ -56,6 +79,10 @@ void MainWindow::InitializePredictiveText()
     autoCompleter->setCompletionMode(QCompleter::PopupCompletion);
     QAbstractItemView* popup = autoCompleter->popup();
     popup->setFocusPolicy(Qt::NoFocus);
+    // Every row is one line of text: the list lays hundreds out without
+    // measuring each.
+    if (auto* list = qobject_cast<QListView*>(popup))
+        list->setUniformItemSizes(true);
     // While the popup shows, the keys go to it and the completer would hand
     // them to the pad past the pad's filter; the window's filter, installed
     // after the completer's, gives them to the pad as typed keys instead.
@@ -207,7 +234,7 @@ void MainWindow::UpdateAutoCompleteSuggestions()
     QAbstractItemView* popup = autoCompleter->popup();
     popup->setCurrentIndex(popup->model()->index(0, 0));
     QRect rectangle = ui->Text1->cursorRect();
-    rectangle.setWidth(std::max(190, popup->sizeHintForColumn(0) + 24));
+    rectangle.setWidth(std::max(190, PopupColumnWidth(popup, matches) + 24));
     autoCompleter->complete(rectangle);
 }
 
