@@ -76,7 +76,7 @@ void BM_Refresh(benchmark::State& state)
     PreparePad(window, 10);
     QPlainTextEdit* pad = PadOf(window);
     pad->insertPlainText(QString::fromLatin1(RefreshLines[state.range(0)]));
-    window.UpdatePredictiveText();  // the vocabulary is made once, before the timing
+    window.UpdatePredictiveText(); // the vocabulary is made once, before the timing
 
     std::vector<double> samples;
     for (auto _ : state) {

@@ -105,8 +105,7 @@ void CompletionWordList::CollectWordsStartingWith(QStringView foldedPrefix, std:
 CompletionVocabulary::CompletionVocabulary(std::shared_ptr<const CompletionWordList> base, const QStringList& userWords)
     : baseWords(std::move(base))
     , ownWords(userWords, baseWords.get())
-{
-}
+{}
 
 qsizetype CompletionVocabulary::size() const
 {
@@ -142,10 +141,9 @@ QStringList CompletionVocabulary::Matches(QStringView prefix) const
     const auto ownStart = found.size();
     ownWords.CollectWordsStartingWith(folded, found);
     // Two runs, each in folded order: merged, the base's word first on a tie.
-    std::inplace_merge(found.begin(), found.begin() + std::ptrdiff_t(ownStart), found.end(),
-                       [](const CompletionWordList::Entry* a, const CompletionWordList::Entry* b) {
-                           return a->folded < b->folded;
-                       });
+    std::inplace_merge(
+        found.begin(), found.begin() + std::ptrdiff_t(ownStart), found.end(),
+        [](const CompletionWordList::Entry* a, const CompletionWordList::Entry* b) { return a->folded < b->folded; });
     QStringList matches;
     matches.reserve(qsizetype(found.size()));
     for (const CompletionWordList::Entry* entry : found)

@@ -36,7 +36,7 @@ public:
 private:
     std::vector<Entry>::const_iterator LowerBound(QStringView folded) const;
 
-    std::vector<Entry> entries;  // by folded text, then in the order given
+    std::vector<Entry> entries; // by folded text, then in the order given
     int longest = 0;
 };
 

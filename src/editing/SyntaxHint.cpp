@@ -67,8 +67,8 @@ bool FindOpenCall(QStringView line, QString& name, int& argumentIndex)
 
 // Of the typed commands, the one with the longest name that the line starts
 // with, followed by a blank or nothing; none when no command fits.
-std::optional<MainWindow::CalculatorSyntaxItem> LongestCommandAtStart(const QList<MainWindow::CalculatorSyntaxItem>& commands,
-                                                                      QStringView trimmedLine)
+std::optional<MainWindow::CalculatorSyntaxItem> LongestCommandAtStart(
+    const QList<MainWindow::CalculatorSyntaxItem>& commands, QStringView trimmedLine)
 {
     std::optional<MainWindow::CalculatorSyntaxItem> found;
     for (const MainWindow::CalculatorSyntaxItem& item : commands) {
@@ -97,8 +97,8 @@ QString MainWindow::BuildSyntaxHintText(const CalculatorSyntaxItem& item, int ar
     if (argumentIndex < 0 || item.parameters.isEmpty())
         return hint;
     // Arguments past the last parameter stay with the last one ("value2, ...").
-    const QString label = item.parameters.at(std::min(qsizetype(argumentIndex), item.parameters.size() - 1))
-                              .toHtmlEscaped();
+    const QString label =
+        item.parameters.at(std::min(qsizetype(argumentIndex), item.parameters.size() - 1)).toHtmlEscaped();
     if (!label.isEmpty())
         hint.replace(label, QStringLiteral("<b>") + label + QStringLiteral("</b>"), Qt::CaseSensitive);
     return hint;
