@@ -1,17 +1,241 @@
+// Autocomplete: the popup under the pad's cursor that offers the catalogue's
+// words, the user's variables and functions and the conversion phrases that
+// begin with what was just typed.
+
 #include "pad/mainwindow.h"
+
+#include "ui_mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QListView>
+#include <QPalette>
+#include <QStringListModel>
+#include <QTimer>
 
-// Predictive text is not offered yet: there is no completer and no hint,
-// and the pad's calls find nothing to refresh.
+#include <algorithm>
+
+namespace {
+
+// The catalogue's own names and the conversion phrases never change while
+// the program runs: one list with the word operators and one without.
+std::shared_ptr<const CompletionWordList> FixedWords(const QList<MainWindow::CalculatorSyntaxItem>& builtIn,
+                                                     const QStringList& conversions, bool wordOperators)
+{
+    static std::shared_ptr<const CompletionWordList> lists[2];
+    std::shared_ptr<const CompletionWordList>& list = lists[wordOperators ? 1 : 0];
+    if (!list) {
+        QStringList words;
+        words.reserve(builtIn.size() + conversions.size());
+        for (const MainWindow::CalculatorSyntaxItem& item : builtIn) {
+            if (wordOperators || !item.isWordOperator)
+                words.append(item.name);
+        }
+        words.append(conversions);
+        list = std::make_shared<const CompletionWordList>(words);
+    }
+    return list;
+}
+
+// The popup's size hint for its column. Asking the view measures every row,
+// hundreds for a short prefix, on each keystroke; the rows differ only in
+// their text, so the widest text tells the widest row.
+int PopupColumnWidth(const QAbstractItemView* popup, const QStringList& rows)
+{
+    const QAbstractItemModel* model = popup->model();
+    if (!model || model->rowCount() != rows.size())
+        return popup->sizeHintForColumn(0);
+    const QFontMetrics metrics(popup->font());
+    int widestRow = -1;
+    int widest = -1;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const int width = metrics.horizontalAdvance(rows.at(row));
+        if (width > widest) {
+            widest = width;
+            widestRow = int(row);
+        }
+    }
+    return widestRow < 0 ? 0 : popup->sizeHintForIndex(model->index(widestRow, 0)).width();
+}
+
+} // namespace
+
 void MainWindow::InitializePredictiveText()
 {
+    autoCompleter = new QCompleter(this);
+    autoCompleter->setModel(new QStringListModel(autoCompleter));
+    autoCompleter->setWidget(ui->Text1);
+
+    // Tab takes a suggestion; it never types a tab character. The window's
+    // filter goes on again after the completer's, so it sees the pad's keys first.
+    ui->Text1->setTabChangesFocus(true);
+    ui->Text1->removeEventFilter(this);
+    ui->Text1->installEventFilter(this);
+
+    autoCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    autoCompleter->setFilterMode(Qt::MatchStartsWith);
+    autoCompleter->setCompletionMode(QCompleter::PopupCompletion);
+    QAbstractItemView* popup = autoCompleter->popup();
+    popup->setFocusPolicy(Qt::NoFocus);
+    // Every row is one line of text: the list lays hundreds out without
+    // measuring each.
+    if (auto* list = qobject_cast<QListView*>(popup))
+        list->setUniformItemSizes(true);
+    // While the popup shows, the keys go to it and the completer would hand
+    // them to the pad past the pad's filter; the window's filter, installed
+    // after the completer's, gives them to the pad as typed keys instead.
+    popup->installEventFilter(this);
+
+    suggestionSuppressTimer = new QTimer(this);
+    suggestionSuppressTimer->setSingleShot(true);
+    suggestionSuppressTimer->setInterval(1000);
+    connect(suggestionSuppressTimer, &QTimer::timeout, this, &MainWindow::UpdateAutoCompleteSuggestions);
+
+    connect(autoCompleter, QOverload<const QString&>::of(&QCompleter::activated), this,
+            [this](const QString& text) { AcceptAutoCompleteSuggestion(text); });
+
+    syntaxHintLabel = new QLabel(ui->Text1->viewport());
+    syntaxHintLabel->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    syntaxHintLabel->setMargin(4);
+    syntaxHintLabel->setTextFormat(Qt::RichText);
+    syntaxHintLabel->setFocusPolicy(Qt::NoFocus);
+    syntaxHintLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette palette = syntaxHintLabel->palette();
+    const QBrush background(palette.color(QPalette::ToolTipBase));
+    const QBrush foreground(palette.color(QPalette::ToolTipText));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setBrush(group, QPalette::Window, background);
+        palette.setBrush(group, QPalette::WindowText, foreground);
+    }
+    syntaxHintLabel->setPalette(palette);
+    syntaxHintLabel->setAutoFillBackground(true);
+
+    HideAutoCompletePopup();
+    HideSyntaxHint();
+
+    // Toggled, not triggered: the MENU command and the settings switch them too.
+    connect(ui->actionPredictive_Text_Complete, &QAction::toggled, this, [this](bool on) {
+        if (on) {
+            UpdateAutoCompleteSuggestions();
+        } else {
+            suggestionSuppressTimer->stop();
+            HideAutoCompletePopup();
+        }
+    });
+    connect(ui->actionSyntax_Help, &QAction::toggled, this, [this](bool on) {
+        if (on)
+            UpdateSyntaxHint();
+        else
+            HideSyntaxHint();
+    });
+
+    ui->Text1->setFocus(Qt::OtherFocusReason);
+    ui->Text1->ensureCursorVisible();
+}
+
+void MainWindow::ReleasePredictiveText()
+{
+    if (autoCompleter) {
+        autoCompleter->popup()->removeEventFilter(this);
+        autoCompleter->disconnect(this);
+    }
+    if (suggestionSuppressTimer) {
+        suggestionSuppressTimer->stop();
+        suggestionSuppressTimer->disconnect(this);
+    }
+    disconnect(ui->actionPredictive_Text_Complete, &QAction::toggled, this, nullptr);
+    disconnect(ui->actionSyntax_Help, &QAction::toggled, this, nullptr);
 }
 
 void MainWindow::UpdatePredictiveText()
 {
+    UpdateAutoCompleteSuggestions();
+    UpdateSyntaxHint();
+}
+
+const CompletionVocabulary& MainWindow::GetCompletionVocabulary()
+{
+    CompletionVocabularyCache& cache = completionVocabulary;
+    const bool wordOperators = WordOperatorsOn();
+    if (cache.made && cache.wordOperators == wordOperators && cache.variables.isSharedWith(variables)
+        && cache.customFunctions.isSharedWith(customFunctions))
+        return cache.vocabulary;
+
+    const QList<CalculatorSyntaxItem> catalog = GetCalculatorSyntaxCatalog();
+    // The user's functions stand last in the catalogue, one entry each.
+    const qsizetype builtInCount = catalog.size() - customFunctions.size();
+    QStringList ownWords;
+    ownWords.reserve(customFunctions.size() + variables.size());
+    for (qsizetype i = builtInCount; i < catalog.size(); ++i)
+        ownWords.append(catalog.at(i).name);
+    ownWords.append(variables.keys());
+
+    cache.vocabulary = CompletionVocabulary(
+        FixedWords(catalog.mid(0, builtInCount), GetUnitConversionVocabulary(), wordOperators), ownWords);
+    cache.wordOperators = wordOperators;
+    cache.variables = variables;
+    cache.customFunctions = customFunctions;
+    cache.made = true;
+    return cache.vocabulary;
+}
+
+void MainWindow::UpdateAutoCompleteSuggestions()
+{
+    const QTextCursor cursor = ui->Text1->textCursor();
+    if (!autoCompleter || !ui->actionPredictive_Text_Complete->isChecked() || solveRunning || busy
+        || (suggestionSuppressTimer && suggestionSuppressTimer->isActive()) || cursor.hasSelection()) {
+        HideAutoCompletePopup();
+        return;
+    }
+    auto* model = qobject_cast<QStringListModel*>(autoCompleter->model());
+    const CompletionVocabulary& vocabulary = GetCompletionVocabulary();
+
+    const QString& text = PadText();
+    const int position = std::clamp(cursor.position(), 0, int(text.size()));
+    const int lineStart = position > 0 ? int(text.lastIndexOf(QLatin1Char('\n'), position - 1)) + 1 : 0;
+    const QStringView line = QStringView(text).mid(lineStart, position - lineStart);
+
+    const int prefixLength = vocabulary.FindPrefixLength(line);
+    if (prefixLength < 2 || !model) {
+        HideAutoCompletePopup();
+        return;
+    }
+    const QString prefix = line.right(prefixLength).toString();
+    const int start = position - prefixLength;
+    int end = position;
+    if (!prefix.contains(QLatin1Char(' '))) {
+        // From inside a word, the suggestion takes the whole word.
+        int wordStart = 0;
+        int wordEnd = 0;
+        if (!GetIdentifierAtCursor(wordStart, wordEnd).isEmpty() && wordStart == start)
+            end = wordEnd;
+    }
+
+    const QStringList matches = vocabulary.Matches(prefix);
+    if (matches.isEmpty()) {
+        HideAutoCompletePopup();
+        return;
+    }
+    // Nothing to offer for a word typed out, unless accepting adds its "(".
+    if (matches.size() == 1 && matches.constFirst().compare(prefix, Qt::CaseInsensitive) == 0) {
+        const std::optional<CalculatorSyntaxItem> item = FindCalculatorSyntaxItem(matches.constFirst());
+        if (!item || !item->isFunction) {
+            HideAutoCompletePopup();
+            return;
+        }
+    }
+
+    model->setStringList(matches);
+    autoCompleter->setCompletionPrefix(prefix);
+    autoCompletePrefixStart = start;
+    autoCompletePrefixEnd = end;
+    QAbstractItemView* popup = autoCompleter->popup();
+    popup->setCurrentIndex(popup->model()->index(0, 0));
+    QRect rectangle = ui->Text1->cursorRect();
+    rectangle.setWidth(std::max(190, PopupColumnWidth(popup, matches) + 24));
+    autoCompleter->complete(rectangle);
 }
 
 void MainWindow::HideAutoCompletePopup()
@@ -22,12 +246,54 @@ void MainWindow::HideAutoCompletePopup()
     autoCompletePrefixEnd = -1;
 }
 
-void MainWindow::HideSyntaxHint()
+QString MainWindow::GetIdentifierAtCursor(int& start, int& end) const
 {
-    if (syntaxHintLabel)
-        syntaxHintLabel->hide();
+    const QString& text = PadText();
+    const int position = std::clamp(ui->Text1->textCursor().position(), 0, int(text.size()));
+    start = int(WordStartBefore(text, position));
+    end = int(WordEndAfter(text, position));
+    return text.mid(start, end - start);
+}
+
+void MainWindow::InsertAutoCompleteSuggestion(const QString& suggestion)
+{
+    const int start = autoCompletePrefixStart;
+    const int end = autoCompletePrefixEnd;
+    HideAutoCompletePopup();
+    // A range the pad has outgrown is no range to replace.
+    if (start < 0 || start > end || end > PadText().size())
+        return;
+
+    QString insertion = suggestion;
+    const std::optional<CalculatorSyntaxItem> item = FindCalculatorSyntaxItem(suggestion);
+    if (item && item->isFunction)
+        insertion += QLatin1Char('(');
+
+    // The completion is undone together with the typing around it.
+    BeginUndoEditTransaction();
+    QTextCursor cursor = ui->Text1->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.insertText(insertion);
+    ui->Text1->setTextCursor(cursor);
+    ui->Text1->setFocus(Qt::OtherFocusReason);
+    ui->Text1->ensureCursorVisible();
+}
+
+void MainWindow::AcceptAutoCompleteSuggestion(const QString& suggestion)
+{
+    if (!suggestion.isEmpty())
+        InsertAutoCompleteSuggestion(suggestion);
 }
 
 void MainWindow::AcceptAutoCompleteSuggestion()
 {
+    if (!autoCompleter)
+        return;
+    const QAbstractItemView* popup = autoCompleter->popup();
+    if (!popup->isVisible())
+        return;
+    const QModelIndex current = popup->currentIndex();
+    if (current.isValid())
+        AcceptAutoCompleteSuggestion(current.data(Qt::DisplayRole).toString());
 }

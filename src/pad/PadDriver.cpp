@@ -45,17 +45,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     QAbstractItemView* popup = autoCompleter ? autoCompleter->popup() : nullptr;
     const bool popupVisible = popup && popup->isVisible();
 
-    // The popup hands Return back to the pad, so that Enter submits the line
-    // instead of taking the suggestion.
-    if (event->type() == QEvent::KeyPress && popupVisible
-        && (watched == popup || watched == popup->viewport() || watched == static_cast<QObject*>(popup->windowHandle()))) {
+    // While the popup shows, the keys reach it instead of the pad, and the
+    // completer would hand them on to the pad past the pad's filter. Each one
+    // goes to the pad as if typed there, so that it opens the edit step, Tab
+    // takes the suggestion and Up and Down move in the list; Return, after
+    // the popup has closed, submits the line instead of accepting.
+    if (event->type() == QEvent::KeyPress && popupVisible && (watched == popup || watched == popup->viewport())) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
-        if (!IsReturnKey(keyEvent->key()))
-            return false;
         QKeyEvent resent(QEvent::KeyPress, keyEvent->key(), keyEvent->modifiers(), keyEvent->text(),
                          keyEvent->isAutoRepeat(), ushort(keyEvent->count()));
-        HideAutoCompletePopup();
-        ui->Text1->setFocus();
+        if (IsReturnKey(keyEvent->key())) {
+            HideAutoCompletePopup();
+            ui->Text1->setFocus();
+        }
         QCoreApplication::sendEvent(ui->Text1, &resent);
         return true;
     }

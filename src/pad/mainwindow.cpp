@@ -96,6 +96,7 @@ MainWindow::~MainWindow()
     // children down; by then they must no longer reach this window.
     ui->Text1->removeEventFilter(this);
     ui->Text1->viewport()->removeEventFilter(this);
+    ReleasePredictiveText();
     ui->Text1->document()->disconnect(this);
     ui->Text1->disconnect(this);
     delete ui;

@@ -12,10 +12,14 @@
 #include <functional>
 #include <optional>
 
+#include "editing/CompletionVocabulary.h"
 #include "pad/PadTextIndex.h"
 #include "tools/TravokMonetization.h"
 
 class QCompleter;
+class QPoint;
+class QRect;
+class QSize;
 class QContextMenuEvent;
 class QDragEnterEvent;
 class QDropEvent;
@@ -211,11 +215,6 @@ public:
     bool HandleWindowsCommand(QString line, QString& result);
     void InitializeMenus();
     void RefreshMenus();
-    void InitializePredictiveText();
-    void UpdatePredictiveText();
-    void HideAutoCompletePopup();
-    void HideSyntaxHint();
-    void AcceptAutoCompleteSuggestion();
 
     // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
     // The questions a document command asks; tests answer them without a
@@ -336,6 +335,25 @@ public:
     // for next, also while user-defined functions come and go.
     QList<CalculatorSyntaxItem> GetCalculatorSyntaxCatalog() const;
     std::optional<CalculatorSyntaxItem> FindCalculatorSyntaxItem(const QString& name) const;
+
+    // ---- Predictive text: autocomplete (editing/PredictiveText.cpp) ---------
+    void InitializePredictiveText();
+    void UpdatePredictiveText();
+    void UpdateAutoCompleteSuggestions();
+    void HideAutoCompletePopup();
+    QString GetIdentifierAtCursor(int& start, int& end) const;
+    void InsertAutoCompleteSuggestion(const QString& suggestion);
+    void AcceptAutoCompleteSuggestion(const QString& suggestion);
+    void AcceptAutoCompleteSuggestion();
+
+    // ---- Predictive text: syntax hint (editing/SyntaxHint.cpp) --------------
+    void UpdateSyntaxHint();
+    void HideSyntaxHint();
+    bool FindActiveFunctionCall(QString& name, int& argumentIndex) const;
+    QString BuildSyntaxHintText(const CalculatorSyntaxItem& item, int argumentIndex) const;
+    // Where the hint stands: under the cursor, moved left and above it where
+    // the viewport ends.
+    static QPoint SyntaxHintPosition(const QRect& cursor, const QSize& label, const QSize& viewport);
 
     // ---- Equation solving: blocks (solver/EquationBlock.cpp) ---------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
@@ -501,6 +519,24 @@ private:
     bool closeRequested = false;
     bool submitPending = false;  // the next text change is the newline of an Enter
     PadTextIndex padIndex;
+
+    // ---- Predictive text state ----------------------------------------------
+    // The words autocomplete offers, made again only when the word-operator
+    // switch, the variables or the user functions changed: the cache keeps
+    // the maps it was made from, and any change to them unshares the two.
+    struct CompletionVocabularyCache
+    {
+        bool made = false;
+        bool wordOperators = false;
+        QMap<QString, double> variables;
+        QMap<QString, CustomFunctionDefinition> customFunctions;
+        CompletionVocabulary vocabulary;
+    };
+    const CompletionVocabulary& GetCompletionVocabulary();
+    // Lets go of the completer's popup and the switches before the window's
+    // parts are torn down.
+    void ReleasePredictiveText();
+    CompletionVocabularyCache completionVocabulary;
 
     // ---- Undo state ---------------------------------------------------------
     QList<UndoState> undoStack;  // oldest first

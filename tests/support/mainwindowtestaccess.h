@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -144,4 +145,11 @@ struct MainWindowTestAccess
         return help.BuildTitleLine(title, width);
     }
     static QString buildFullWidthEquals(const HelpWindow& help, int width) { return help.BuildFullWidthEquals(width); }
+
+    // Predictive text
+    static QCompleter* completer(const MainWindow& window) { return window.autoCompleter; }
+    static QLabel* syntaxHint(const MainWindow& window) { return window.syntaxHintLabel; }
+    static QTimer* suggestionHoldBack(const MainWindow& window) { return window.suggestionSuppressTimer; }
+    static int autoCompletePrefixStart(const MainWindow& window) { return window.autoCompletePrefixStart; }
+    static int autoCompletePrefixEnd(const MainWindow& window) { return window.autoCompletePrefixEnd; }
 };
