@@ -31,6 +31,8 @@ void ReportBulkProgress(QLabel* status, int done, int total)
 {
     status->setText(WithoutBulkProgress(status->text()) + BulkProgressPrefix
                     + QStringLiteral("%1/%2, %3 left]").arg(done).arg(total).arg(total - done));
+    // Shown now, not whenever the window's next update comes round.
+    status->repaint();
 }
 
 } // namespace
