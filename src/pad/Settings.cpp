@@ -98,8 +98,9 @@ void MainWindow::ApplyTopMostState(bool on)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
     show();
-    const QString platform = QGuiApplication::platformName();
-    if (on && (platform == QLatin1String("xcb") || platform == QLatin1String("wayland")))
+    // Platform plugins come in variants ("wayland-egl"): the family counts.
+    const QString platform = QGuiApplication::platformName().toLower();
+    if (on && (platform.contains(QLatin1String("xcb")) || platform.contains(QLatin1String("wayland"))))
         raise();
 }
 

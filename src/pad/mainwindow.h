@@ -16,6 +16,7 @@
 #include "pad/PadTextIndex.h"
 #include "tools/TravokMonetization.h"
 
+class QAction;
 class QCompleter;
 class QPoint;
 class QRect;
@@ -213,8 +214,6 @@ public:
     // Services of later subsystems that the pad calls. Until those arrive
     // they decline every line, so the dispatcher goes on down its table.
     bool HandleWindowsCommand(QString line, QString& result);
-    void InitializeMenus();
-    void RefreshMenus();
 
     // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
     // The questions a document command asks; tests answer them without a
@@ -405,6 +404,26 @@ public:
     // Neither reads the window's state: every name stays a symbol.
     static bool SimplifyText(QString expression, QString& output);
     static bool IsolateText(QString text, QString& output);
+
+    // ---- Menus: wiring (editing/Menus.cpp) ----------------------------------
+    void InitializeMenus();
+    // The enabled and checked states of the menus, read again from the pad
+    // and the window.
+    void RefreshMenus();
+    void ConnectMenuCommand(QAction* action, const QString& command, bool execute);
+
+    // ---- Menus: insertions (editing/MenuInsertions.cpp) ----------------------
+    // Drops a fragment at the cursor as if typed.
+    void InsertMenuText(const QString& text);
+    // Writes a command line at the end of the pad and runs it, or leaves it
+    // for the user to complete.
+    void InsertMenuCommand(const QString& command, bool execute);
+
+    // ---- Menus: running selected lines (editing/SelectedLines.cpp) -----------
+    void ExecuteSelectedLines();
+    // Where each unit of the text ends: a line, or a block in braces up to
+    // its closing line; blank lines make none.
+    static QList<int> SelectedLineUnitEnds(const QString& text);
 
     // ---- Find commands (editing/FindCommands.cpp) ---------------------------
     void ShowSearchDialog();

@@ -1,0 +1,146 @@
+// Running selected lines again: each line of the selection, or each block in
+// braces as a whole, is submitted in turn as if Enter had been pressed at its
+// end, with the progress in the status line.
+
+#include "pad/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+const QString BulkProgressPrefix = QStringLiteral("  [Bulk: ");
+
+// The events of the run's own repaints come through every 100 ms at most.
+constexpr qint64 ProgressPeriodMs = 100;
+
+QString WithoutBulkProgress(const QString& status)
+{
+    if (!status.contains(BulkProgressPrefix) || !status.endsWith(QLatin1Char(']')))
+        return status;
+    return status.left(status.lastIndexOf(BulkProgressPrefix));
+}
+
+void ReportBulkProgress(QLabel* status, int done, int total)
+{
+    status->setText(WithoutBulkProgress(status->text()) + BulkProgressPrefix
+                    + QStringLiteral("%1/%2, %3 left]").arg(done).arg(total).arg(total - done));
+    // Shown now, not whenever the window's next update comes round.
+    status->repaint();
+}
+
+} // namespace
+
+QList<int> MainWindow::SelectedLineUnitEnds(const QString& text)
+{
+    QList<int> ends;
+    int depth = 0;
+    const int length = int(text.size());
+    for (int lineStart = 0;;) {
+        int lineEnd = int(text.indexOf(QLatin1Char('\n'), lineStart));
+        if (lineEnd < 0)
+            lineEnd = length;
+        bool blank = true;
+        for (int i = lineStart; i < lineEnd; ++i) {
+            const QChar c = text.at(i);
+            if (c == QLatin1Char('{'))
+                ++depth;
+            else if (c == QLatin1Char('}') && depth > 0)
+                --depth;
+            if (!c.isSpace())
+                blank = false;
+        }
+        if (depth == 0 && !blank)
+            ends.append(lineEnd);
+        if (lineEnd >= length)
+            break;
+        lineStart = lineEnd + 1;
+    }
+    return ends;
+}
+
+void MainWindow::ExecuteSelectedLines()
+{
+    if (RefuseWhileBusy())
+        return;
+    const QTextCursor selection = ui->Text1->textCursor();
+    if (!selection.hasSelection())
+        return;
+
+    // The whole run is one undo step.
+    SaveUndoState();
+    editTransactionOpen = false;
+    const bool wasBusy = busy;
+    busy = true;
+    const auto restoreBusy = qScopeGuard([this, wasBusy]() { busy = wasBusy; });
+    // Only a close asked for during this run ends it.
+    closeRequested = false;
+
+    QString selected = selection.selectedText();
+    for (QChar& c : selected) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    }
+    const int selectionStart = selection.selectionStart();
+    const QList<int> unitEnds = SelectedLineUnitEnds(selected);
+    if (unitEnds.isEmpty())
+        return;
+
+    // Each unit's end is held by a cursor of the pad, so that it follows
+    // every change: the answers of the units before it, and whatever the
+    // user cuts, pastes or types while a solve lets input in. Before them
+    // stands the selection's start, the end of "no unit yet".
+    QTextDocument* document = ui->Text1->document();
+    QList<QTextCursor> ends;
+    ends.reserve(unitEnds.size() + 1);
+    for (int offset : QList<int>{0} + unitEnds) {
+        QTextCursor end(document);
+        end.setPosition(selectionStart + offset);
+        ends.append(end);
+    }
+
+    const int total = int(unitEnds.size());
+    QElapsedTimer sincePump;
+    sincePump.start();
+    ReportBulkProgress(ui->Label1, 0, total);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    sincePump.restart();
+
+    for (int i = 0; i < total && !closeRequested; ++i) {
+        const int length = int(PadText().size());
+        const int position = ends.at(i + 1).position();
+        // A unit whose text is gone ends the run: a CLEAR among the lines,
+        // or an edit during a solve, left its end on the previous one's.
+        if (position < 0 || position > length || position <= ends.at(i).position())
+            break;
+        // A cursor left behind costs every later edit of the pad a step.
+        ends[i] = QTextCursor();
+
+        QTextCursor enter = ui->Text1->textCursor();
+        enter.setPosition(position);
+        {
+            // Placing the cursor is no edit: the newline below is.
+            const QSignalBlocker blocker(ui->Text1);
+            ui->Text1->setTextCursor(enter);
+        }
+        submitPending = true;
+        ui->Text1->insertPlainText(QStringLiteral("\n"));
+        submitPending = false;
+
+        if (sincePump.elapsed() >= ProgressPeriodMs) {
+            ReportBulkProgress(ui->Label1, i + 1, total);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sincePump.restart();
+        }
+    }
+
+    ui->Label1->setText(WithoutBulkProgress(ui->Label1->text()));
+    ui->Text1->setFocus(Qt::OtherFocusReason);
+    ui->Text1->ensureCursorVisible();
+}
