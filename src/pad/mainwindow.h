@@ -210,7 +210,6 @@ public:
     // they decline every line, so the dispatcher goes on down its table.
     bool HandleHelpCommand(QString line, QString& helpText);
     void InsertFormattedHelpText(const QString& helpText);
-    bool HandleWindowsCommand(QString line, QString& result);
     void InitializeMenus();
     void RefreshMenus();
     void InitializePredictiveText();
@@ -397,6 +396,16 @@ public:
 
     // ---- Log viewer command (tools/LogViewerCommand.cpp) --------------------
     void ShowLogViewer();
+
+    // ---- Window-handle commands (tools/WindowsTools.cpp) ---------------------
+    // Recognised and answered; no operation ever touches a window.
+    bool HandleWindowsCommand(QString command, QString& result);
+    QString WindowsHandleList(QString title);
+    bool WindowsSetTopMost(quint64 handle, bool topMost);
+    bool WindowsShowWindow(quint64 handle);
+    bool WindowsHideWindow(quint64 handle);
+    bool WindowsEnableWindow(quint64 handle);
+    bool WindowsDisableWindow(quint64 handle);
 
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
