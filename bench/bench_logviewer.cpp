@@ -99,16 +99,23 @@ void RunKeystroke(benchmark::State& state, const QString& search, bool regularEx
         field->setText(search);
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
     }
-    state.SetLabel("goal < 0.5 s: " + viewer.findChild<QLabel*>(QStringLiteral("LabelLogStatus"))->text().toStdString());
+    state.SetLabel("goal < 0.5 s: "
+                   + viewer.findChild<QLabel*>(QStringLiteral("LabelLogStatus"))->text().toStdString());
 }
 
 // The word occurs nowhere, so every day is searched to its end.
-void BM_KeystrokeAbsentWord(benchmark::State& state) { RunKeystroke(state, QStringLiteral("mortgage"), false); }
+void BM_KeystrokeAbsentWord(benchmark::State& state)
+{
+    RunKeystroke(state, QStringLiteral("mortgage"), false);
+}
 void BM_KeystrokeWordAndExclusion(benchmark::State& state)
 {
     RunKeystroke(state, QStringLiteral("sqrt -mortgage"), false);
 }
-void BM_KeystrokeWildcard(benchmark::State& state) { RunKeystroke(state, QStringLiteral("rate*##99"), false); }
+void BM_KeystrokeWildcard(benchmark::State& state)
+{
+    RunKeystroke(state, QStringLiteral("rate*##99"), false);
+}
 void BM_KeystrokeRegularExpression(benchmark::State& state)
 {
     RunKeystroke(state, QStringLiteral("\\d{7}"), true);

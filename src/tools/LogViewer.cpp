@@ -57,17 +57,18 @@ void LogViewer::RebuildDayList(bool keepSelection)
     const QString signature = searchText + QLatin1Char('\n')
         + (ui->CheckCaseSensitive->isChecked() ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\n')
         + (regularExpression ? QLatin1Char('1') : QLatin1Char('0'));
-    const QString keyToKeep =
-        keepSelection && (signature == lastSearchSignature || !ui->RadioStartTop->isChecked()) ? selectedDayKey
-                                                                                               : QString();
+    const QString keyToKeep = keepSelection && (signature == lastSearchSignature || !ui->RadioStartTop->isChecked())
+        ? selectedDayKey
+        : QString();
 
     QList<SearchTerm> terms;
     QRegularExpression expression;
     QString error;
     if (regularExpression) {
-        expression = QRegularExpression(searchText, ui->CheckCaseSensitive->isChecked()
-                                                        ? QRegularExpression::NoPatternOption
-                                                        : QRegularExpression::CaseInsensitiveOption);
+        expression =
+            QRegularExpression(searchText,
+                               ui->CheckCaseSensitive->isChecked() ? QRegularExpression::NoPatternOption
+                                                                   : QRegularExpression::CaseInsensitiveOption);
         if (!expression.isValid())
             error = QStringLiteral("Regular expression error: ") + expression.errorString();
     } else {

@@ -22,8 +22,8 @@ const QByteArray HeaderRule = QByteArrayLiteral("--------------------");
 
 struct Header
 {
-    qint64 offset = 0;  // in the text read from the file, its byte-order mark skipped
-    QDate date;         // invalid when the header's date does not parse
+    qint64 offset = 0; // in the text read from the file, its byte-order mark skipped
+    QDate date;        // invalid when the header's date does not parse
 };
 
 // Decoding that keeps a U+FEFF at the start of a piece: only the file's own
@@ -98,7 +98,7 @@ void FindHeaders(QByteArrayView piece, qint64 pieceOffset, QList<Header>& header
             return;
         const qsizetype lineEnd = piece.indexOf('\n', hit);
         if (lineEnd < 0)
-            return;  // the last line, without a line feed, is never a header
+            return; // the last line, without a line feed, is never a header
         if (hit == 0 || piece.at(hit - 1) == '\n') {
             Header header;
             header.offset = pieceOffset + hit;
@@ -166,7 +166,8 @@ bool ReadLogDays(QIODevice& device, QList<LogViewer::LogDay>& days)
                 QString& text = days[recordDay.at(record)].text;
                 const qsizetype kept = text.size();
                 text.resize(kept + qsizetype(to - from));
-                const QChar* written = decoder.appendToBuffer(text.data() + kept, piece.sliced(from - offset, to - from));
+                const QChar* written =
+                    decoder.appendToBuffer(text.data() + kept, piece.sliced(from - offset, to - from));
                 text.truncate(written - text.constData());
             }
             if (end > pieceEnd)

@@ -191,8 +191,8 @@ bool LogViewer::LogDayMatchesSearch(const LogDay& day, const QList<SearchTerm>& 
 // The days are shared out among a few threads; the rebuild stays synchronous,
 // but a search that takes too long is given up as too complex instead of
 // freezing the window.
-bool LogViewer::FilterDays(const QList<SearchTerm>& terms, const QRegularExpression& expression,
-                           QList<int>& indexes, QString& error) const
+bool LogViewer::FilterDays(const QList<SearchTerm>& terms, const QRegularExpression& expression, QList<int>& indexes,
+                           QString& error) const
 {
     indexes.clear();
     const bool regularExpression = ui->CheckRegularExpression->isChecked();
@@ -210,14 +210,13 @@ bool LogViewer::FilterDays(const QList<SearchTerm>& terms, const QRegularExpress
     job->expressionPattern = expression.pattern();
     job->expressionOptions = expression.patternOptions();
     job->regularExpression = regularExpression;
-    job->partCount =
-        std::clamp(int(logDays.size() / DaysPerPart), 1, std::min(MaximumParts, std::max(1, QThread::idealThreadCount())));
+    job->partCount = std::clamp(int(logDays.size() / DaysPerPart), 1,
+                                std::min(MaximumParts, std::max(1, QThread::idealThreadCount())));
     job->passes.assign(size_t(logDays.size()), 0);
 
-    const bool finished = RunWithinTimeBudget(searchTimeBudgetMs, job->partCount,
-                                              [job](int part, const std::atomic<bool>& abandoned) {
-                                                  job->Run(part, abandoned);
-                                              });
+    const bool finished =
+        RunWithinTimeBudget(searchTimeBudgetMs, job->partCount,
+                            [job](int part, const std::atomic<bool>& abandoned) { job->Run(part, abandoned); });
     if (!finished || job->engineGaveUp.load()) {
         error = (regularExpression ? QStringLiteral("Regular expression error: ") : QStringLiteral("Search error: "))
             + tooComplexText;

@@ -45,8 +45,8 @@ void RunTravokStorageDiagnostics(QWidget* parent)
     const QString storage = StoragePaths::DataDirectory();
     const QString settingsPath = StoragePaths::SettingsFilePath(storage);
     const QString logPath = StoragePaths::LogFilePath(storage);
-    const QString probePath =
-        QDir(storage).filePath(QStringLiteral(".travok-storage-probe-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    const QString probePath = QDir(storage).filePath(QStringLiteral(".travok-storage-probe-")
+                                                     + QUuid::createUuid().toString(QUuid::WithoutBraces));
     const QString webHost = QLatin1String(TravokMonetization::MakerWebHost);
 
     QStringList lines;
@@ -54,11 +54,8 @@ void RunTravokStorageDiagnostics(QWidget* parent)
           << QStringLiteral("Time: ") + QDateTime::currentDateTime().toString(Qt::ISODate)
           << QStringLiteral("Qt: ") + QLatin1String(qVersion())
           << QStringLiteral("Executable: ") + QCoreApplication::applicationFilePath()
-          << QStringLiteral("Storage mode: Per-user / platform default")
-          << QStringLiteral("Storage: ") + storage
-          << QStringLiteral("INI: ") + settingsPath
-          << QStringLiteral("Log: ") + logPath
-          << QString();
+          << QStringLiteral("Storage mode: Per-user / platform default") << QStringLiteral("Storage: ") + storage
+          << QStringLiteral("INI: ") + settingsPath << QStringLiteral("Log: ") + logPath << QString();
 
     const bool directoryOk = !storage.isEmpty() && QDir().mkpath(storage);
     lines << QStringLiteral("Storage directory create/access: ") + PassFail(directoryOk);
@@ -73,7 +70,7 @@ void RunTravokStorageDiagnostics(QWidget* parent)
             probeError = probe.errorString();
     }
     lines << QStringLiteral("Independent file write: ")
-                 + (probeWritten ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + probeError);
+            + (probeWritten ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + probeError);
 
     QFile probeReader(probePath);
     bool probeRead = false;
@@ -82,24 +79,23 @@ void RunTravokStorageDiagnostics(QWidget* parent)
         probeReader.close();
     }
     lines << QStringLiteral("Independent file readback: ")
-                 + (probeRead ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + probeReader.errorString());
+            + (probeRead ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + probeReader.errorString());
 
     lines << QStringLiteral("Probe cleanup: ") + PassFail(QFile::remove(probePath));
 
     QSettings settings(settingsPath, QSettings::IniFormat);
     const QString previousToken = settings.value(QLatin1String(RestartTokenKey)).toString();
     lines << QStringLiteral("Persistence from previous run: ")
-                 + (previousToken.isEmpty() ? QStringLiteral("NOT YET TESTED")
-                                            : QStringLiteral("PASS: token found (") + previousToken + QLatin1Char(')'));
+            + (previousToken.isEmpty() ? QStringLiteral("NOT YET TESTED")
+                                       : QStringLiteral("PASS: token found (") + previousToken + QLatin1Char(')'));
 
     const QString token = QUuid::createUuid().toString(QUuid::WithoutBraces);
     settings.setValue(QLatin1String(RestartTokenKey), token);
     settings.sync();
     const QSettings::Status syncStatus = settings.status();
     lines << QStringLiteral("INI sync: ")
-                 + (syncStatus == QSettings::NoError
-                        ? QStringLiteral("PASS")
-                        : QStringLiteral("FAIL (QSettings status %1)").arg(int(syncStatus)));
+            + (syncStatus == QSettings::NoError ? QStringLiteral("PASS")
+                                                : QStringLiteral("FAIL (QSettings status %1)").arg(int(syncStatus)));
 
     QSettings readback(settingsPath, QSettings::IniFormat);
     readback.sync();
@@ -118,7 +114,7 @@ void RunTravokStorageDiagnostics(QWidget* parent)
     else
         logError = log.errorString();
     lines << QStringLiteral("Log append: ")
-                 + (logAppended ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + logError);
+            + (logAppended ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + logError);
 
     QFile logReader(logPath);
     bool logRead = false;
@@ -131,15 +127,15 @@ void RunTravokStorageDiagnostics(QWidget* parent)
     const bool browserAccepted =
         QDesktopServices::openUrl(QUrl(QStringLiteral("https://") + webHost, QUrl::TolerantMode));
     lines << QStringLiteral("Browser launch request (") + webHost + QStringLiteral("): ")
-                 + (browserAccepted ? QStringLiteral("ACCEPTED (browser display not guaranteed)")
-                                    : QStringLiteral("FAILED"));
+            + (browserAccepted ? QStringLiteral("ACCEPTED (browser display not guaranteed)")
+                               : QStringLiteral("FAILED"));
 
-    const bool allPassed = directoryOk && probeWritten && probeRead && syncStatus == QSettings::NoError
-        && settingsRead && logAppended && logRead && browserAccepted;
+    const bool allPassed = directoryOk && probeWritten && probeRead && syncStatus == QSettings::NoError && settingsRead
+        && logAppended && logRead && browserAccepted;
     lines << QString()
           << QStringLiteral("INSTALLATION CHECK: ")
-                 + (allPassed ? QStringLiteral("PASS (tested operations)")
-                              : QStringLiteral("WARN / FAIL (review results above)"))
+            + (allPassed ? QStringLiteral("PASS (tested operations)")
+                         : QStringLiteral("WARN / FAIL (review results above)"))
           << QStringLiteral("Restart Sumvelle and rerun TRAVOKDEBUGSTORAGE to verify persistence.");
     const QString report = lines.join(QLatin1Char('\n'));
 

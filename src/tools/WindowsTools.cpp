@@ -59,12 +59,24 @@ bool MainWindow::HandleWindowsCommand(QString command, QString& result)
         }
         bool done = false;
         switch (entry.operation) {
-        case Operation::SetNotTopMost: done = WindowsSetTopMost(handle, false); break;
-        case Operation::SetTopMost: done = WindowsSetTopMost(handle, true); break;
-        case Operation::Disable: done = WindowsDisableWindow(handle); break;
-        case Operation::Enable: done = WindowsEnableWindow(handle); break;
-        case Operation::Show: done = WindowsShowWindow(handle); break;
-        case Operation::Hide: done = WindowsHideWindow(handle); break;
+        case Operation::SetNotTopMost:
+            done = WindowsSetTopMost(handle, false);
+            break;
+        case Operation::SetTopMost:
+            done = WindowsSetTopMost(handle, true);
+            break;
+        case Operation::Disable:
+            done = WindowsDisableWindow(handle);
+            break;
+        case Operation::Enable:
+            done = WindowsEnableWindow(handle);
+            break;
+        case Operation::Show:
+            done = WindowsShowWindow(handle);
+            break;
+        case Operation::Hide:
+            done = WindowsHideWindow(handle);
+            break;
         }
         result = done ? QStringLiteral("1") : QStringLiteral("0");
         return true;
