@@ -1,29 +1,20 @@
 #include "pad/mainwindow.h"
 
+#include "pad/StoragePaths.h"
 #include "ui_mainwindow.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QStandardPaths>
 #include <QTextStream>
 #include <QUrl>
-
-namespace {
-QString LogFilePath()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("Sumvelle.log"));
-}
-} // namespace
 
 // Appends only, and never reads the log: its size costs nothing. A log that
 // cannot be written is skipped without a word, so closing never waits on it.
 void MainWindow::WriteLog()
 {
-    QFile file(LogFilePath());
+    QFile file(StoragePaths::LogFilePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return;
     QTextStream stream(&file);
@@ -37,7 +28,7 @@ void MainWindow::WriteLog()
 
 void MainWindow::ShowLog()
 {
-    const QString path = LogFilePath();
+    const QString path = StoragePaths::LogFilePath();
     if (!QFile::exists(path)) {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::Text))

@@ -1,25 +1,16 @@
 #include "pad/mainwindow.h"
 
+#include "pad/StoragePaths.h"
 #include "ui_mainwindow.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QSettings>
-#include <QStandardPaths>
-
-namespace {
-QString SettingsFilePath()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("Sumvelle.ini"));
-}
-} // namespace
 
 // Only the keys named here are written: the keys that other parts of the
 // program keep in the same file stay as they are.
 void MainWindow::SaveSettings()
 {
-    QSettings settings(SettingsFilePath(), QSettings::IniFormat);
+    QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Font"), ui->Text1->font());
     settings.setValue(QStringLiteral("Format"), numberFormat);
     settings.setValue(QStringLiteral("UseWordOperators"), ui->actionUse_Word_Oporators->isChecked());
@@ -51,7 +42,7 @@ void MainWindow::SaveSettings()
 // leaves the form's defaults.
 void MainWindow::LoadSettings()
 {
-    QSettings settings(SettingsFilePath(), QSettings::IniFormat);
+    QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
     if (settings.contains(QStringLiteral("Font")))
         ui->Text1->setFont(settings.value(QStringLiteral("Font")).value<QFont>());
     if (settings.contains(QStringLiteral("Format")))

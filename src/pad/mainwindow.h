@@ -211,10 +211,6 @@ public:
     bool ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const;
     QByteArray DocumentBytes() const;
 
-    // Services of later subsystems that the pad calls. Until those arrive
-    // they decline every line, so the dispatcher goes on down its table.
-    bool HandleWindowsCommand(QString line, QString& result);
-
     // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
     // The questions a document command asks; tests answer them without a
     // modal dialog. An empty path means the dialog was cancelled.
@@ -432,6 +428,16 @@ public:
 
     // ---- Log viewer command (tools/LogViewerCommand.cpp) --------------------
     void ShowLogViewer();
+
+    // ---- Window-handle commands (tools/WindowsTools.cpp) ---------------------
+    // Recognised and answered; no operation ever touches a window.
+    bool HandleWindowsCommand(QString command, QString& result);
+    QString WindowsHandleList(QString title);
+    bool WindowsSetTopMost(quint64 handle, bool topMost);
+    bool WindowsShowWindow(quint64 handle);
+    bool WindowsHideWindow(quint64 handle);
+    bool WindowsEnableWindow(quint64 handle);
+    bool WindowsDisableWindow(quint64 handle);
 
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);

@@ -39,9 +39,10 @@ QString MainWindow::GetVariablesList()
 
 void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosition, const QString& line)
 {
-    if (line.trimmed().compare(QLatin1String("TRAVOKDEBUGSTORAGE"), Qt::CaseInsensitive) == 0
-        && RunTravokStorageDiagnostics(this))
+    if (line.trimmed().compare(QLatin1String("TRAVOKDEBUGSTORAGE"), Qt::CaseInsensitive) == 0) {
+        RunTravokStorageDiagnostics(this);
         return;
+    }
 
     if (line.endsWith(QLatin1Char('}'))) {
         QList<QString> equations;

@@ -1,8 +1,12 @@
 #include "pad/mainwindow.h"
 
-// Until the log viewer window exists, the command shows the log the way
-// Show Log does, so the menu item never does nothing.
+#include "pad/StoragePaths.h"
+#include "tools/LogViewer.h"
+
+// One viewer for the window's lifetime; every call reads the log again.
 void MainWindow::ShowLogViewer()
 {
-    ShowLog();
+    if (!logViewer)
+        logViewer = new LogViewer(this);
+    logViewer->OpenLogFile(StoragePaths::LogFilePath());
 }

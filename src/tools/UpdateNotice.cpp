@@ -1,20 +1,13 @@
 #include "pad/mainwindow.h"
 
+#include "pad/StoragePaths.h"
 #include "tools/UpdateWindow.h"
 #include "ui_mainwindow.h"
 
-#include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
 const char DismissedReleaseKey[] = "Updates/DismissedRelease";
-
-QString SettingsFilePath()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("Sumvelle.ini"));
-}
 
 // One published release: product, version and signature.
 QString DismissalKey(const TravokMonetization::ReleaseMetadata& release)
@@ -54,14 +47,14 @@ bool MainWindow::IsCurrentReleaseNoticeDismissed() const
 {
     if (!releaseAvailable || availableRelease.currentVersion.trimmed().isEmpty())
         return false;
-    const QSettings settings(SettingsFilePath(), QSettings::IniFormat);
+    const QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
     return settings.value(QLatin1String(DismissedReleaseKey)).toString() == DismissalKey(availableRelease);
 }
 
 void MainWindow::DismissCurrentReleaseNotice()
 {
     if (releaseAvailable) {
-        QSettings settings(SettingsFilePath(), QSettings::IniFormat);
+        QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
         settings.setValue(QLatin1String(DismissedReleaseKey), DismissalKey(availableRelease));
     }
     ui->updateNoticeFrame->hide();

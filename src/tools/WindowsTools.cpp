@@ -1,8 +1,115 @@
+// The window-handle commands. This program has no way to reach another
+// program's windows, and must never try: the words are recognised, the
+// handle is checked, and every operation reports that it did nothing.
+
 #include "pad/mainwindow.h"
 
-// The window-handle commands are not recognised yet.
-bool MainWindow::HandleWindowsCommand(QString, QString& result)
+namespace {
+
+// The first run of decimal digits in the text, any script's digits included;
+// whatever stands before it (a sign, a word) is skipped, and the first
+// character after it ends the run.
+quint64 GetHandleFromText(const QString& text, bool& ok)
 {
-    result.clear();
+    ok = false;
+    qsizetype start = 0;
+    while (start < text.size() && !text.at(start).isDigit())
+        ++start;
+    qsizetype end = start;
+    while (end < text.size() && text.at(end).isDigit())
+        ++end;
+    if (end == start)
+        return 0;
+    const quint64 handle = text.mid(start, end - start).toULongLong(&ok, 10);
+    return ok ? handle : 0;
+}
+
+} // namespace
+
+bool MainWindow::HandleWindowsCommand(QString command, QString& result)
+{
+    command = command.trimmed();
+    QString rest;
+    if (MatchCommand(command, QStringLiteral("HANDLE"), rest)) {
+        result = WindowsHandleList(rest);
+        return true;
+    }
+
+    enum class Operation { SetNotTopMost, SetTopMost, Disable, Enable, Show, Hide };
+    static const struct
+    {
+        const char* word;
+        Operation operation;
+    } handleWords[] = {
+        {"SETNOTTOPMOST", Operation::SetNotTopMost},
+        {"SETTOPMOST", Operation::SetTopMost},
+        {"DISABLE", Operation::Disable},
+        {"ENABLE", Operation::Enable},
+        {"SHOW", Operation::Show},
+        {"HIDE", Operation::Hide},
+    };
+    for (const auto& entry : handleWords) {
+        if (!MatchCommand(command, QLatin1String(entry.word), rest))
+            continue;
+        bool ok = false;
+        const quint64 handle = GetHandleFromText(rest, ok);
+        if (!ok) {
+            result = QStringLiteral("Invalid Handle");
+            return true;
+        }
+        bool done = false;
+        switch (entry.operation) {
+        case Operation::SetNotTopMost:
+            done = WindowsSetTopMost(handle, false);
+            break;
+        case Operation::SetTopMost:
+            done = WindowsSetTopMost(handle, true);
+            break;
+        case Operation::Disable:
+            done = WindowsDisableWindow(handle);
+            break;
+        case Operation::Enable:
+            done = WindowsEnableWindow(handle);
+            break;
+        case Operation::Show:
+            done = WindowsShowWindow(handle);
+            break;
+        case Operation::Hide:
+            done = WindowsHideWindow(handle);
+            break;
+        }
+        result = done ? QStringLiteral("1") : QStringLiteral("0");
+        return true;
+    }
+    return false;
+}
+
+QString MainWindow::WindowsHandleList(QString)
+{
+    return QStringLiteral("Windows handle tools are only available on Windows.");
+}
+
+bool MainWindow::WindowsSetTopMost(quint64, bool)
+{
+    return false;
+}
+
+bool MainWindow::WindowsShowWindow(quint64)
+{
+    return false;
+}
+
+bool MainWindow::WindowsHideWindow(quint64)
+{
+    return false;
+}
+
+bool MainWindow::WindowsEnableWindow(quint64)
+{
+    return false;
+}
+
+bool MainWindow::WindowsDisableWindow(quint64)
+{
     return false;
 }

@@ -1,14 +1,11 @@
 #include "tools/searchdialog.h"
 
 #include "engine/TextScan.h"
+#include "tools/TimeBudget.h"
 #include "ui_searchdialog.h"
 
-#include <QDeadlineTimer>
-#include <QMutex>
 #include <QPlainTextEdit>
 #include <QSet>
-#include <QThreadPool>
-#include <QWaitCondition>
 
 #include <algorithm>
 #include <atomic>
@@ -29,12 +26,7 @@ struct MatchJob
     QString findWhat;
     bool caseSensitive = false;
     bool regularExpression = false;
-    // Set by the GUI once it stops waiting: the worker ends at its next step.
-    std::atomic<bool> abandoned{false};
 
-    QMutex mutex;
-    QWaitCondition finishedCondition;
-    bool finished = false;
     QList<SearchMatch> matches;
     bool ok = true;
     QString error;
@@ -161,7 +153,8 @@ void Fail(MatchJob& job, const QString& error)
     job.matches.clear();
 }
 
-void RunMatchJob(MatchJob& job)
+// abandoned is raised once the GUI stops waiting: the build ends at its next step.
+void RunMatchJob(MatchJob& job, const std::atomic<bool>& abandoned)
 {
     if (job.regularExpression) {
         QRegularExpression expression(job.findWhat, job.caseSensitive ? QRegularExpression::NoPatternOption
@@ -169,7 +162,7 @@ void RunMatchJob(MatchJob& job)
         if (!expression.isValid())
             return Fail(job, QStringLiteral("Invalid regular expression"));
         bool complete = true;
-        job.matches = EnumerateMatches(job.text, expression, complete, &job.abandoned);
+        job.matches = EnumerateMatches(job.text, expression, complete, &abandoned);
         if (!complete)
             Fail(job, tooComplexText);
         return;
@@ -191,7 +184,7 @@ void RunMatchJob(MatchJob& job)
             return Fail(job, tooComplexText);
         if (first.hasMatch())
             return;
-        if (job.abandoned.load())
+        if (abandoned.load())
             return Fail(job, tooComplexText);
     }
 
@@ -202,7 +195,7 @@ void RunMatchJob(MatchJob& job)
         if (!expression.isValid())
             return Fail(job, QStringLiteral("Invalid wildcard expression"));
         bool complete = true;
-        const QList<SearchMatch> found = EnumerateMatches(job.text, expression, complete, &job.abandoned);
+        const QList<SearchMatch> found = EnumerateMatches(job.text, expression, complete, &abandoned);
         if (!complete)
             return Fail(job, tooComplexText);
         if (found.isEmpty())
@@ -274,25 +267,9 @@ QList<SearchDialog::SearchMatch> SearchDialog::BuildSearchMatches(bool& ok, QStr
     job->caseSensitive = ui->CheckCaseSensitive->isChecked();
     job->regularExpression = ui->CheckRegularExpression->isChecked();
 
-    const QDeadlineTimer deadline(searchTimeBudgetMs);
-    QThreadPool* pool = QThreadPool::globalInstance();
-    // A reserved thread starts at once, even while abandoned builds still
-    // occupy the pool.
-    pool->reserveThread();
-    pool->startOnReservedThread([job]() {
-        RunMatchJob(*job);
-        QMutexLocker locker(&job->mutex);
-        job->finished = true;
-        job->finishedCondition.wakeAll();
-    });
-
-    QMutexLocker locker(&job->mutex);
-    while (!job->finished) {
-        if (!job->finishedCondition.wait(&job->mutex, deadline))
-            break;
-    }
-    if (!job->finished) {
-        job->abandoned = true;
+    const bool finished = RunWithinTimeBudget(
+        searchTimeBudgetMs, 1, [job](int, const std::atomic<bool>& abandoned) { RunMatchJob(*job, abandoned); });
+    if (!finished) {
         ok = false;
         error = tooComplexText;
         return {};

@@ -1,0 +1,23 @@
+#include "pad/StoragePaths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace StoragePaths {
+
+QString DataDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString SettingsFilePath(const QString& directory)
+{
+    return QDir(directory).filePath(QStringLiteral("Sumvelle.ini"));
+}
+
+QString LogFilePath(const QString& directory)
+{
+    return QDir(directory).filePath(QStringLiteral("Sumvelle.log"));
+}
+
+} // namespace StoragePaths

@@ -1,0 +1,197 @@
+#include "tools/LogViewer.h"
+
+#include "ui_LogViewer.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+LogViewer::LogViewer(QWidget* parent) : QDialog(parent), ui(new Ui_LogViewer)
+{
+    ui->setupUi(this);
+    setMinimumSize(320, 233);
+
+    connect(ui->TextSearch, &QLineEdit::textChanged, this, [this]() { RebuildDayList(true); });
+    connect(ui->CheckCaseSensitive, &QCheckBox::toggled, this, [this]() { RebuildDayList(true); });
+    connect(ui->CheckRegularExpression, &QCheckBox::toggled, this, [this]() { RebuildDayList(true); });
+    connect(ui->CheckReverseSearch, &QCheckBox::toggled, this, [this]() { RebuildDayList(true); });
+    connect(ui->ListLogDays, &QListWidget::currentRowChanged, this, [this]() { LoadSelectedDay(); });
+    connect(ui->ButtonFindNext, &QPushButton::clicked, this, [this]() { MoveToMatchingDay(1); });
+    connect(ui->ButtonFindPrevious, &QPushButton::clicked, this, [this]() { MoveToMatchingDay(-1); });
+    connect(ui->ButtonCopyPreview, &QPushButton::clicked, this, &LogViewer::CopyPreview);
+    connect(ui->ButtonClearSearch, &QPushButton::clicked, ui->TextSearch, &QLineEdit::clear);
+    connect(ui->ButtonSearchHelp, &QPushButton::clicked, this, &LogViewer::ShowSearchHelp);
+    connect(ui->ButtonClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+LogViewer::~LogViewer()
+{
+    delete ui;
+}
+
+void LogViewer::OpenLogFile(const QString& path)
+{
+    logFilePath = path;
+    ReadLogFile();
+    RebuildDayList(false);
+    if (logUnreadable)
+        ui->LabelLogStatus->setText(QStringLiteral("Could not open the calculator log"));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString LogViewer::BuildDateKey(const QDate& date) const
+{
+    return date.toString(Qt::ISODate);
+}
+
+void LogViewer::RebuildDayList(bool keepSelection)
+{
+    const QString searchText = ui->TextSearch->text();
+    const bool regularExpression = ui->CheckRegularExpression->isChecked();
+    const QString signature = searchText + QLatin1Char('\n')
+        + (ui->CheckCaseSensitive->isChecked() ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char('\n')
+        + (regularExpression ? QLatin1Char('1') : QLatin1Char('0'));
+    const QString keyToKeep = keepSelection && (signature == lastSearchSignature || !ui->RadioStartTop->isChecked())
+        ? selectedDayKey
+        : QString();
+
+    QList<SearchTerm> terms;
+    QRegularExpression expression;
+    QString error;
+    if (regularExpression) {
+        expression =
+            QRegularExpression(searchText,
+                               ui->CheckCaseSensitive->isChecked() ? QRegularExpression::NoPatternOption
+                                                                   : QRegularExpression::CaseInsensitiveOption);
+        if (!expression.isValid())
+            error = QStringLiteral("Regular expression error: ") + expression.errorString();
+    } else {
+        BuildFriendlySearchTerms(terms, error);
+    }
+    QList<int> indexes;
+    if (error.isEmpty())
+        FilterDays(terms, expression, indexes, error);
+    if (!error.isEmpty()) {
+        matchingDays.clear();
+        ui->ListLogDays->clear();
+        // The list's reset may not report the lost row: the day goes in any case.
+        LoadSelectedDay();
+        ui->LabelLogStatus->setText(error);
+        return;
+    }
+
+    matchingDays = indexes;
+    if (ui->CheckReverseSearch->isChecked())
+        std::reverse(matchingDays.begin(), matchingDays.end());
+
+    int rowToSelect = -1;
+    {
+        const QSignalBlocker blocker(ui->ListLogDays);
+        ui->ListLogDays->clear();
+        QStringList rows;
+        rows.reserve(matchingDays.size());
+        for (int index : matchingDays) {
+            const QDate date = logDays.at(index).date;
+            // QDate's own names are English whatever the desktop's locale.
+            rows.append(date.toString(QStringLiteral("dddd, MMMM d, yyyy")));
+            if (rowToSelect < 0 && !keyToKeep.isEmpty() && BuildDateKey(date) == keyToKeep)
+                rowToSelect = int(rows.size()) - 1;
+        }
+        ui->ListLogDays->addItems(rows);
+        if (rowToSelect < 0 && !rows.isEmpty())
+            rowToSelect = 0;
+        ui->ListLogDays->setCurrentRow(rowToSelect);
+    }
+    lastSearchSignature = signature;
+    LoadSelectedDay();
+    UpdateStatus();
+}
+
+void LogViewer::LoadSelectedDay()
+{
+    const int row = ui->ListLogDays->currentRow();
+    if (row >= 0 && row < matchingDays.size()) {
+        const LogDay& day = logDays.at(matchingDays.at(row));
+        selectedDayKey = BuildDateKey(day.date);
+        ui->TextLogPreview->setPlainText(day.text);
+        HighlightSearchMatches();
+    } else {
+        selectedDayKey.clear();
+        ui->TextLogPreview->clear();
+    }
+    UpdateStatus();
+}
+
+void LogViewer::MoveToMatchingDay(int step)
+{
+    const int rows = ui->ListLogDays->count();
+    if (rows == 0)
+        return;
+    const int current = ui->ListLogDays->currentRow();
+    if (current < 0) {
+        ui->ListLogDays->setCurrentRow(0);
+        return;
+    }
+    const int target = current + step;
+    if (target >= 0 && target < rows) {
+        ui->ListLogDays->setCurrentRow(target);
+        return;
+    }
+    ui->LabelLogStatus->setText(step >= 1 ? QStringLiteral("End of matching log days")
+                                          : QStringLiteral("Beginning of matching log days"));
+}
+
+void LogViewer::UpdateStatus()
+{
+    QString status;
+    if (logDays.isEmpty()) {
+        status = QStringLiteral("No saved calculator sessions were found");
+    } else if (matchingDays.isEmpty()) {
+        status = QStringLiteral("No log days match the search");
+    } else if (!selectedDayKey.isEmpty()) {
+        const QListWidgetItem* item = ui->ListLogDays->currentItem();
+        status = QString::number(matchingDays.size()) + QStringLiteral(" of ") + QString::number(logDays.size())
+            + QStringLiteral(" log day(s) match \u2014 ") + (item ? item->text() : QString())
+            + QStringLiteral(" selected");
+    } else {
+        status = QString::number(matchingDays.size()) + QStringLiteral(" log day(s) match");
+    }
+    ui->LabelLogStatus->setText(status);
+}
+
+void LogViewer::CopyPreview()
+{
+    QGuiApplication::clipboard()->setText(ui->TextLogPreview->document()->toPlainText(), QClipboard::Clipboard);
+    ui->LabelLogStatus->setText(QStringLiteral("Preview copied to the clipboard"));
+}
+
+void LogViewer::ShowSearchHelp()
+{
+    QMessageBox::information(this, QStringLiteral("Log Viewer Search Help"),
+                             QStringLiteral("Searches are evaluated against each complete day of saved calculator "
+                                            "sessions.\n"
+                                            "\n"
+                                            "Words are AND conditions:  MORTGAGE PAYMENT\n"
+                                            "Excluded words use a minus:  MORTGAGE -CAR\n"
+                                            "Quoted text keeps a phrase together:  \"MORTGAGE PAYMENT\"\n"
+                                            "Wildcards: * = any text, ? = one character, # = one digit.\n"
+                                            "\n"
+                                            "Regular Expression uses the search text directly."));
+}
+
+void LogViewer::resizeEvent(QResizeEvent* event)
+{
+    const int width = event->size().width();
+    const int height = event->size().height();
+    ui->TextLogPreview->setGeometry(270, 10, width - 277, height - 50);
+    ui->ListLogDays->setGeometry(0, 170, 256, height - 209);
+    ui->ButtonClose->setGeometry(width - 108, height - 33, 95, 26);
+    ui->LabelLogStatus->setGeometry(0, height - 31, width - 117, 24);
+    QDialog::resizeEvent(event);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QList>
+#include <QRegularExpression>
+#include <QString>
+
+class QResizeEvent;
+class Ui_LogViewer;
+
+// The calculator log, read day by day: a list of the days found in the log,
+// newest first, filtered by a search over each whole day, and a read-only
+// preview of the selected day with the search's matches highlighted. Every
+// opening reads the whole log again; nothing is ever written to it.
+class LogViewer : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Every record of one calendar day, header lines included, in file order.
+    struct LogDay
+    {
+        QDate date;
+        QString text;
+    };
+
+    // One word or phrase of a friendly search.
+    struct SearchTerm
+    {
+        bool excluded = false;
+        QRegularExpression expression;
+    };
+
+    explicit LogViewer(QWidget* parent = nullptr);
+    ~LogViewer() override;
+
+    void OpenLogFile(const QString& path);
+
+    QString BuildDateKey(const QDate& date) const;
+    bool BuildFriendlySearchTerms(QList<SearchTerm>& terms, QString& error) const;
+    bool LogDayMatchesSearch(const LogDay& day, const QList<SearchTerm>& terms,
+                             const QRegularExpression& expression) const;
+
+    // How long one rebuild of the day list may search before it is given up
+    // as too complex, and how many matches one day's preview highlights.
+    static constexpr int searchTimeBudgetMs = 3000;
+    static constexpr int maximumHighlights = 10000;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ReadLogFile();
+    void RebuildDayList(bool keepSelection);
+    void LoadSelectedDay();
+    void MoveToMatchingDay(int step);
+    void HighlightSearchMatches();
+    void UpdateStatus();
+    void ShowSearchHelp();
+    void CopyPreview();
+    // The indexes of the days that pass the search, in ascending order; false
+    // with error set when the engine gave up or the time ran out.
+    bool FilterDays(const QList<SearchTerm>& terms, const QRegularExpression& expression, QList<int>& indexes,
+                    QString& error) const;
+
+    Ui_LogViewer* ui = nullptr;
+    QString logFilePath;
+    QList<LogDay> logDays;
+    QList<int> matchingDays;
+    QString selectedDayKey;
+    QString lastSearchSignature;
+    // The last read found the log but could not read it.
+    bool logUnreadable = false;
+};
