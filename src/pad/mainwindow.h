@@ -65,8 +65,8 @@ public:
     struct CustomFunctionDefinition
     {
         QString name;
-        QStringList parameters;  // upper case, in order
-        QString expression;      // as typed, trimmed
+        QStringList parameters; // upper case, in order
+        QString expression;     // as typed, trimmed
     };
     struct CalculatorSyntaxItem;
 
@@ -136,12 +136,12 @@ public:
     // not one. Numbers come back in value (isNumeric set, resultText already
     // formatted); dates, times and durations as resultText with the text that
     // the date/time ANS keeps in newAnsText.
-    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
-                                    bool& isNumeric, QString& newAnsText);
+    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value, bool& isNumeric,
+                                    QString& newAnsText);
     // The same, also giving the exact moment of a date-and-time answer, which
     // the date/time ANS keeps beside its text (invalid for other answers).
-    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value,
-                                    bool& isNumeric, QString& newAnsText, QDateTime& newAnsInstant);
+    bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value, bool& isNumeric,
+                                    QString& newAnsText, QDateTime& newAnsInstant);
 
     // ---- Expression engine: chained comparisons (engine/Comparison.cpp) ---
     // True when the line is a comparison; ok says whether every operand
@@ -182,8 +182,8 @@ public:
     void HandleExpressionSubmission(QString expression);
 
     // ---- Pad: assignments and comparison replies (pad/Assignments.cpp) ----
-    bool EvaluateVariableAssignment(QString line, QString& name, QString& expression,
-                                    bool& reservedName, bool& ok, double& value);
+    bool EvaluateVariableAssignment(QString line, QString& name, QString& expression, bool& reservedName, bool& ok,
+                                    double& value);
     bool HandleComparisonSubmission(QString line);
 
     // ---- Pad: live preview (pad/LivePreview.cpp) ----------------------------
@@ -239,25 +239,58 @@ public:
     // 2, 8 or 16 as the Output Base menu asks; 0 for decimal.
     int MenuOutputBase() const;
 
-public slots:
-    void SaveSettings();
-    void LoadSettings();
+    // ---- Equation solving: blocks (solver/EquationBlock.cpp) ---------------
+    bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
 
-    // ---- Pad: calculator log and plain copy (pad/CalculatorLog.cpp) ---------
-    void WriteLog();
-    void ShowLog();
+    // ---- Equation solving: residuals (solver/Residuals.cpp) -----------------
+    // Unknowns, equations and their values travel as lists paired by index.
+    bool PrepareEquationExpressions(QString& lhs, QString& rhs, const QList<QString>& names,
+                                    const QList<double>& values);
+    double EvaluateSystemEquation(const QString& equation, const QList<QString>& names, const QList<double>& values,
+                                  bool& ok);
+    double EvaluateSystemEquationSides(const QString& equation, const QList<QString>& names,
+                                       const QList<double>& values, double& left, double& right, bool& ok);
+    double EvaluateEquationAt(const QString& lhs, const QString& rhs, const QString& name, double value, bool& ok);
+    bool EvaluateNonlinearSystem(const QList<QString>& equations, const QList<QString>& names,
+                                 const QList<double>& values, QList<double>& residuals, double& sumSquares);
+    // Splits at the one '=' into trimmed sides; false without exactly one '='
+    // or with an empty side, the shapes that can never evaluate.
+    static bool SplitEquationSides(const QString& equation, QString& lhs, QString& rhs);
 
-protected:
-    // Defined in pad/WindowClose.cpp.
-    void closeEvent(QCloseEvent* event) override;
-    // Defined in pad/Documents.cpp.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    // ---- Equation solving: unknowns (solver/Unknowns.cpp) -------------------
+    bool ParseSingleVariableEquation(const QString& equation, QString& lhs, QString& rhs, QString& variable) const;
+    bool FindEquationSystemVariables(const QList<QString>& equations, QList<QString>& names) const;
 
-public:
+    // ---- Equation solving: exact linear solver (solver/LinearSolver.cpp) ----
+    bool SolveLinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values,
+                                   bool& underdetermined);
+    bool GetLinearEquationRow(const QString& equation, const QList<QString>& names, QList<double>& coefficients,
+                              double& constant);
+    static bool SolveNumericLinearSystem(QList<QList<double>> matrix, QList<double> rhs, QList<double>& solution);
 
-    // ---- Undo snapshots ---------------------------------------------------
+    // ---- Equation solving: root search (solver/RootSearch.cpp) --------------
+    bool SolveSingleVariableEquation(const QString& equation, QString& variable, double& value);
+    bool SolveSingleVariableEquationBlock(const QList<QString>& equations, QList<QString>& names,
+                                          QList<double>& values);
+
+    // ---- Equation solving: nonlinear solver (solver/NonlinearSolver.cpp) ----
+    // Runs until a start converges or the user cancels; events run meanwhile.
+    bool SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values);
+
+    // ---- Equation solving: handler and report (solver/EquationSet.cpp) ------
+    void HandleEquationSet(QList<QString> equations);
+
+    // ---- Equation solving: run flags (solver/RunFlags.cpp) ------------------
+    // True, with a status saying so, while a solve or a menu command runs:
+    // entry points that would change the pad under it refuse.
+    bool RefuseWhileBusy();
+
+    // ---- Symbolic commands (solver/Simplify.cpp) ----------------------------
+    // Neither reads the window's state: every name stays a symbol.
+    static bool SimplifyText(QString expression, QString& output);
+    static bool IsolateText(QString text, QString& output);
+
+    // ---- Undo snapshots (editing/Undo.cpp) ---------------------------------
     struct UndoBoldRange
     {
         int start = 0;
@@ -316,7 +349,7 @@ public:
     // after it, on top of the history as it was at the mark.
     void DropFirstSnapshotSince(const UndoMark& mark);
 
-    // ---- Calculator syntax catalogue --------------------------------------
+    // ---- Calculator syntax catalogue (editing/SyntaxCatalog.cpp) ------------
     struct CalculatorSyntaxItem
     {
         QString name;
@@ -350,57 +383,6 @@ public:
     // the viewport ends.
     static QPoint SyntaxHintPosition(const QRect& cursor, const QSize& label, const QSize& viewport);
 
-    // ---- Equation solving: blocks (solver/EquationBlock.cpp) ---------------
-    bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
-
-    // ---- Equation solving: residuals (solver/Residuals.cpp) -----------------
-    // Unknowns, equations and their values travel as lists paired by index.
-    bool PrepareEquationExpressions(QString& lhs, QString& rhs, const QList<QString>& names,
-                                    const QList<double>& values);
-    double EvaluateSystemEquation(const QString& equation, const QList<QString>& names, const QList<double>& values,
-                                  bool& ok);
-    double EvaluateSystemEquationSides(const QString& equation, const QList<QString>& names,
-                                       const QList<double>& values, double& left, double& right, bool& ok);
-    double EvaluateEquationAt(const QString& lhs, const QString& rhs, const QString& name, double value, bool& ok);
-    bool EvaluateNonlinearSystem(const QList<QString>& equations, const QList<QString>& names,
-                                 const QList<double>& values, QList<double>& residuals, double& sumSquares);
-    // Splits at the one '=' into trimmed sides; false without exactly one '='
-    // or with an empty side, the shapes that can never evaluate.
-    static bool SplitEquationSides(const QString& equation, QString& lhs, QString& rhs);
-
-    // ---- Equation solving: unknowns (solver/Unknowns.cpp) -------------------
-    bool ParseSingleVariableEquation(const QString& equation, QString& lhs, QString& rhs, QString& variable) const;
-    bool FindEquationSystemVariables(const QList<QString>& equations, QList<QString>& names) const;
-
-    // ---- Equation solving: exact linear solver (solver/LinearSolver.cpp) ----
-    bool SolveLinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values,
-                                   bool& underdetermined);
-    bool GetLinearEquationRow(const QString& equation, const QList<QString>& names, QList<double>& coefficients,
-                              double& constant);
-    static bool SolveNumericLinearSystem(QList<QList<double>> matrix, QList<double> rhs, QList<double>& solution);
-
-    // ---- Equation solving: root search (solver/RootSearch.cpp) --------------
-    bool SolveSingleVariableEquation(const QString& equation, QString& variable, double& value);
-    bool SolveSingleVariableEquationBlock(const QList<QString>& equations, QList<QString>& names,
-                                          QList<double>& values);
-
-    // ---- Equation solving: nonlinear solver (solver/NonlinearSolver.cpp) ----
-    // Runs until a start converges or the user cancels; events run meanwhile.
-    bool SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values);
-
-    // ---- Equation solving: handler and report (solver/EquationSet.cpp) ------
-    void HandleEquationSet(QList<QString> equations);
-
-    // ---- Equation solving: run flags (solver/RunFlags.cpp) ------------------
-    // True, with a status saying so, while a solve or a menu command runs:
-    // entry points that would change the pad under it refuse.
-    bool RefuseWhileBusy();
-
-    // ---- Symbolic commands (solver/Simplify.cpp) ----------------------------
-    // Neither reads the window's state: every name stays a symbol.
-    static bool SimplifyText(QString expression, QString& output);
-    static bool IsolateText(QString text, QString& output);
-
     // ---- Menus: wiring (editing/Menus.cpp) ----------------------------------
     void InitializeMenus();
     // The enabled and checked states of the menus, read again from the pad
@@ -426,19 +408,6 @@ public:
     void FindNext();
     void FindPrevious();
 
-    // ---- Log viewer command (tools/LogViewerCommand.cpp) --------------------
-    void ShowLogViewer();
-
-    // ---- Window-handle commands (tools/WindowsTools.cpp) ---------------------
-    // Recognised and answered; no operation ever touches a window.
-    bool HandleWindowsCommand(QString command, QString& result);
-    QString WindowsHandleList(QString title);
-    bool WindowsSetTopMost(quint64 handle, bool topMost);
-    bool WindowsShowWindow(quint64 handle);
-    bool WindowsHideWindow(quint64 handle);
-    bool WindowsEnableWindow(quint64 handle);
-    bool WindowsDisableWindow(quint64 handle);
-
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
     QStringList GetUnitConversionVocabulary();
@@ -454,12 +423,41 @@ public:
     // into the pad.
     void InsertFormattedHelpText(const QString& helpText);
 
+    // ---- Log viewer command (tools/LogViewerCommand.cpp) --------------------
+    void ShowLogViewer();
+
+    // ---- Window-handle commands (tools/WindowsTools.cpp) ---------------------
+    // Recognised and answered; no operation ever touches a window.
+    bool HandleWindowsCommand(QString command, QString& result);
+    QString WindowsHandleList(QString title);
+    bool WindowsSetTopMost(quint64 handle, bool topMost);
+    bool WindowsShowWindow(quint64 handle);
+    bool WindowsHideWindow(quint64 handle);
+    bool WindowsEnableWindow(quint64 handle);
+    bool WindowsDisableWindow(quint64 handle);
+
     // ---- Tools: update notice and update window (tools/UpdateNotice.cpp) ---
     void ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata& metadata,
                                TravokMonetization::ReleaseComparison comparison);
     bool IsCurrentReleaseNoticeDismissed() const;
     void DismissCurrentReleaseNotice();
     void ShowUpdateWindow();
+
+public slots:
+    void SaveSettings();
+    void LoadSettings();
+
+    // ---- Pad: calculator log and plain copy (pad/CalculatorLog.cpp) ---------
+    void WriteLog();
+    void ShowLog();
+
+protected:
+    // Defined in pad/WindowClose.cpp.
+    void closeEvent(QCloseEvent* event) override;
+    // Defined in pad/Documents.cpp.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // ---- Expression engine: parser rules and state ---------------------
@@ -504,7 +502,6 @@ private slots:
     void on_actionInsert_Document_At_Cursor_triggered();
 
 private:
-
     // ---- Pad state ----------------------------------------------------------
     void FollowPadChange(int position, int removed, int added);
     void HandleReleaseCheckResult(TravokMonetization::ReleaseCheckResult result,
@@ -535,14 +532,14 @@ private:
     bool releaseCheckDone = false;
     bool releaseAvailable = false;
     bool menusInitialized = false;
-    bool busy = false;  // a menu command or a run of selected lines is executing
+    bool busy = false; // a menu command or a run of selected lines is executing
     bool solveRunning = false;
     bool solveCancelRequested = false;
     bool solveCancelled = false;
     bool solveApproximate = false;
     // The window was asked to close: a running solve ends without answering.
     bool closeRequested = false;
-    bool submitPending = false;  // the next text change is the newline of an Enter
+    bool submitPending = false; // the next text change is the newline of an Enter
     PadTextIndex padIndex;
 
     // ---- Predictive text state ----------------------------------------------
@@ -564,20 +561,20 @@ private:
     CompletionVocabularyCache completionVocabulary;
 
     // ---- Undo state ---------------------------------------------------------
-    QList<UndoState> undoStack;  // oldest first
+    QList<UndoState> undoStack; // oldest first
     QList<UndoState> redoStack;
     bool editTransactionOpen = false;
-    qint64 undoSnapshotsTaken = 0;  // counts SaveUndoState calls, so that marks survive the trim
+    qint64 undoSnapshotsTaken = 0; // counts SaveUndoState calls, so that marks survive the trim
 
     // ---- Pipeline and formatting state --------------------------------------
-    QString numberFormat;             // empty: no number format
-    double ans = 0.0;                 // the last numeric answer
-    QString ansText;                  // the last date or time answer
-    QDateTime ansInstant;             // its exact moment, when it is a date and time
+    QString numberFormat; // empty: no number format
+    double ans = 0.0;     // the last numeric answer
+    QString ansText;      // the last date or time answer
+    QDateTime ansInstant; // its exact moment, when it is a date and time
     bool ansIsDateTime = false;
-    QMap<QString, double> variables;  // keys upper case
-    QMap<QString, CustomFunctionDefinition> customFunctions;  // keys upper case
-    QString lastWordOperatorOutput;  // see RewriteWordOperators
+    QMap<QString, double> variables;                         // keys upper case
+    QMap<QString, CustomFunctionDefinition> customFunctions; // keys upper case
+    QString lastWordOperatorOutput;                          // see RewriteWordOperators
     mutable CustomFunctionNameIndex customFunctionNameIndex;
 
     // Engine tests reach the state above through this, defined in the test.
