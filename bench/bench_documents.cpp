@@ -20,16 +20,25 @@ QByteArray LargeDocument()
     int i = 0;
     while (bytes.size() < 50 * 1024 * 1024) {
         switch (i % 3) {
-        case 0: bytes += "price = " + QByteArray::number(i) + " * 1.075 + 12\n"; break;
-        case 1: bytes += "  " + QByteArray::number(i * 1.075 + 12, 'f', 3) + "          \n"; break;
-        default: bytes += "sqrt(price) + LOG(" + QByteArray::number(i % 97) + ")\n"; break;
+        case 0:
+            bytes += "price = " + QByteArray::number(i) + " * 1.075 + 12\n";
+            break;
+        case 1:
+            bytes += "  " + QByteArray::number(i * 1.075 + 12, 'f', 3) + "          \n";
+            break;
+        default:
+            bytes += "sqrt(price) + LOG(" + QByteArray::number(i % 97) + ")\n";
+            break;
         }
         ++i;
     }
     return bytes;
 }
 
-double Seconds(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e9; }
+double Seconds(const QElapsedTimer& timer)
+{
+    return timer.nsecsElapsed() / 1e9;
+}
 
 void BM_OpenBeyondSetPlainText(benchmark::State& state)
 {

@@ -284,7 +284,7 @@ double FloorEvaluate(const QString& line, bool& ok)
 
 // Runs one evaluator over the corpus, a line per iteration, and returns the
 // wall time per line.
-template<typename Evaluate>
+template <typename Evaluate>
 double RunCorpus(benchmark::State& state, Evaluate evaluate)
 {
     const QStringList& lines = TypicalLines();
@@ -343,8 +343,8 @@ void BM_EvalLine(benchmark::State& state)
 {
     MainWindow window;
     DefineUnusedFunctions(window, int(state.range(0)));
-    const double nanoseconds
-        = RunCorpus(state, [&window](const QString& line, bool& ok) { return window.Eval(line, ok); });
+    const double nanoseconds =
+        RunCorpus(state, [&window](const QString& line, bool& ok) { return window.Eval(line, ok); });
     const double floor = FloorNanosecondsPerLine(state.iterations());
     if (floor > 0.0)
         state.counters["floor_ratio"] = nanoseconds / floor;

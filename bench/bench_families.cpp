@@ -57,6 +57,7 @@ void RunFinancial(benchmark::State& state, const QString& name, const QList<doub
 
 } // namespace
 
+// clang-format off
 static void BM_Sum1000(benchmark::State& state) { RunStatistics(state, QStringLiteral("SUM")); }
 BENCHMARK(BM_Sum1000);
 static void BM_Stdev1000(benchmark::State& state) { RunStatistics(state, QStringLiteral("STDEV")); }
@@ -67,6 +68,7 @@ static void BM_Mode1000(benchmark::State& state) { RunStatistics(state, QStringL
 BENCHMARK(BM_Mode1000);
 static void BM_Kurtosis1000(benchmark::State& state) { RunStatistics(state, QStringLiteral("KURTOSIS")); }
 BENCHMARK(BM_Kurtosis1000);
+// clang-format on
 
 static void BM_Npv1000(benchmark::State& state)
 {

@@ -41,13 +41,22 @@ void RunFind(benchmark::State& state, const QString& findWhat, bool regularExpre
     state.SetLabel(status->text().left(60).toStdString());
 }
 
-void BM_FindCommonWord(benchmark::State& state) { RunFind(state, QStringLiteral("total"), false, MakePad(10000)); }
-void BM_FindWildcard(benchmark::State& state) { RunFind(state, QStringLiteral("memo_#"), false, MakePad(10000)); }
+void BM_FindCommonWord(benchmark::State& state)
+{
+    RunFind(state, QStringLiteral("total"), false, MakePad(10000));
+}
+void BM_FindWildcard(benchmark::State& state)
+{
+    RunFind(state, QStringLiteral("memo_#"), false, MakePad(10000));
+}
 void BM_FindWithExclusion(benchmark::State& state)
 {
     RunFind(state, QStringLiteral("total -absent"), false, MakePad(10000));
 }
-void BM_FindRegexEmptyMatches(benchmark::State& state) { RunFind(state, QStringLiteral("x*"), true, MakePad(10000)); }
+void BM_FindRegexEmptyMatches(benchmark::State& state)
+{
+    RunFind(state, QStringLiteral("x*"), true, MakePad(10000));
+}
 
 // Ends in "Search too complex" once the time budget runs out.
 void BM_FindPathological(benchmark::State& state)

@@ -40,7 +40,8 @@ MainWindow::UndoState MakePad(int lines)
         ++line;
         if (line >= lines)
             break;
-        const QString answer = line % 10 == 5 ? QStringLiteral("-Cannot Solve-") : QString::number((line - 1) * 3 + (line - 1) % 7);
+        const QString answer =
+            line % 10 == 5 ? QStringLiteral("-Cannot Solve-") : QString::number((line - 1) * 3 + (line - 1) % 7);
         if (answer.at(0) != QLatin1Char('-'))
             state.boldRanges.append({int(text.size()), int(answer.size())});
         text += answer + QLatin1Char('\n');
@@ -306,7 +307,8 @@ void BM_Preview(benchmark::State& state)
         state.counters["median_us"] = samples.at(samples.size() / 2) * 1e6;
     }
     state.counters["characters"] = double(line.size());
-    state.SetLabel(QStringLiteral("%1: %2").arg(QLatin1String(previewCase.kind), status->text().left(40)).toStdString());
+    state.SetLabel(
+        QStringLiteral("%1: %2").arg(QLatin1String(previewCase.kind), status->text().left(40)).toStdString());
 }
 BENCHMARK(BM_Preview)
     ->ArgNames({"kind", "long"})

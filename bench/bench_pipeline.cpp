@@ -10,17 +10,18 @@
 // number words. One iteration handles one line, so times are per line.
 static const QStringList& Corpus()
 {
-    static const QStringList lines = TypicalLines() + QStringList{
-        QStringLiteral("HEX(255)"),
-        QStringLiteral("2x + 3x^2 - x/4"),
-        QStringLiteral("PRICE * (1 + RATE) * 12"),
-        QStringLiteral("ANS * 2 + ans / 3"),
-        QStringLiteral("2e3x + E3 - ANS"),
-        QStringLiteral("five plus three times two"),
-        QStringLiteral("x raised to the power of two"),
-        QStringLiteral("one hundred twenty-three divided by ANS"),
-        QStringLiteral("FIVE MINUS THREE"),
-    };
+    static const QStringList lines = TypicalLines()
+        + QStringList{
+            QStringLiteral("HEX(255)"),
+            QStringLiteral("2x + 3x^2 - x/4"),
+            QStringLiteral("PRICE * (1 + RATE) * 12"),
+            QStringLiteral("ANS * 2 + ans / 3"),
+            QStringLiteral("2e3x + E3 - ANS"),
+            QStringLiteral("five plus three times two"),
+            QStringLiteral("x raised to the power of two"),
+            QStringLiteral("one hundred twenty-three divided by ANS"),
+            QStringLiteral("FIVE MINUS THREE"),
+        };
     return lines;
 }
 

@@ -35,7 +35,11 @@ QString Lines(int count)
 class PaintClock : public QObject
 {
 public:
-    explicit PaintClock(QLabel* label) { label->installEventFilter(this); clock.start(); }
+    explicit PaintClock(QLabel* label)
+    {
+        label->installEventFilter(this);
+        clock.start();
+    }
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {

@@ -74,7 +74,8 @@ int CountMoves(const QString& text)
     SymbolicBudget budget;
     SimplifyNodePtr left;
     SimplifyNodePtr right;
-    if (!ParseSymbolicExpression(equation.left(equals), left) || !ParseSymbolicExpression(equation.mid(equals + 1), right))
+    if (!ParseSymbolicExpression(equation.left(equals), left)
+        || !ParseSymbolicExpression(equation.mid(equals + 1), right))
         return -1;
     QList<SimplifyNodePtr> answers;
     QString error;

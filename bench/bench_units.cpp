@@ -17,7 +17,7 @@ static QString ThirtyTwoConversions()
 static void RewriteLine(benchmark::State& state, const QString& line)
 {
     MainWindow window;
-    window.ExpandUnitConversions(line);  // the catalogue and its patterns are built on first use
+    window.ExpandUnitConversions(line); // the catalogue and its patterns are built on first use
     for (auto _ : state)
         benchmark::DoNotOptimize(window.ExpandUnitConversions(line));
 }
@@ -66,7 +66,7 @@ BENCHMARK(BM_FindUnitMatchesIndexed)->Unit(benchmark::kMicrosecond);
 static void BM_FindUnitMatchesEveryAlias(benchmark::State& state)
 {
     const QList<UnitDefinition> copy = BuildUnitDefinitions();
-    FindSourceUnitMatches(QStringLiteral("1 M"), 3, copy);  // compiles the patterns once
+    FindSourceUnitMatches(QStringLiteral("1 M"), 3, copy); // compiles the patterns once
     FindBothSides(state, copy);
 }
 BENCHMARK(BM_FindUnitMatchesEveryAlias)->Unit(benchmark::kMicrosecond);

@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const qsizetype firstBreak = input.indexOf('\n');
         const qsizetype secondBreak = firstBreak < 0 ? -1 : input.indexOf('\n', firstBreak + 1);
         const QString search = QString::fromUtf8(firstBreak < 0 ? input : input.left(firstBreak));
-        const QByteArray switches = secondBreak < 0 ? QByteArray() : input.mid(firstBreak + 1, secondBreak - firstBreak - 1);
+        const QByteArray switches =
+            secondBreak < 0 ? QByteArray() : input.mid(firstBreak + 1, secondBreak - firstBreak - 1);
         const QByteArray log = secondBreak < 0 ? QByteArray() : input.mid(secondBreak + 1);
 
         const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

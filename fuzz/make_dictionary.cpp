@@ -50,8 +50,8 @@ int main(int argc, char** argv)
     }
     for (const QString& word : window.GetUnitConversionVocabulary())
         add(word);
-    for (const char* piece : {"=", "==", "<>", "<=", ">=", "(", ")", ",", "{", "}", "%", "^", "!", "0x", "0b", "0o",
-                              "ANS", "PI", " to ", " in ", ":", "AM", "PM", "/", "*", "-", "+", ".", "1e308"})
+    for (const char* piece : {"=",  "==",  "<>", "<=",   ">=",   "(", ")",  ",",  "{", "}", "%", "^", "!", "0x",   "0b",
+                              "0o", "ANS", "PI", " to ", " in ", ":", "AM", "PM", "/", "*", "-", "+", ".", "1e308"})
         add(QString::fromLatin1(piece));
     for (const QString& word : words)
         Print(word);

@@ -20,7 +20,7 @@ namespace {
 struct InsertTextEntry
 {
     const char* action;
-    const char* text;  // UTF-8
+    const char* text; // UTF-8
 };
 
 // A whole command line written at the end of the pad; execute false leaves
@@ -105,6 +105,7 @@ const InsertTextEntry InsertTextEntries[] = {
 
 // Each name N has an entry actionMathN that inserts "N(" and a help entry
 // actionHelpMathN that sends "HELP N".
+// clang-format off
 const char* const FunctionNames[] = {
     // Functions
     "SIN", "COS", "TAN", "SQRT", "ABS", "SIGN", "LOG", "LN", "EXP", "ASIN", "ACOS", "ATAN", "ATAN2", "RAD", "DEG",
@@ -122,12 +123,13 @@ const char* const FunctionNames[] = {
     "POSITIONALLOW", "ZEROTOLMMC", "VCINTERNAL", "VCEXTERNAL", "RCINTERNAL", "RCEXTERNAL", "BOUNDARYINTERNAL",
     "BOUNDARYEXTERNAL", "FIXEDFASTENER", "FLOATINGFASTENER", "POSITIONMARGIN", "POSITIONUTIL",
 };
+// clang-format on
 
 // Help entries actionHelpMathN sending "HELP N" beside those of the functions.
 const char* const ConstantNames[] = {"PI", "EULER", "ANS"};
 
 // Help entries actionHelpDateTimeN sending "HELP " + N in upper case.
-const char* const DateTimeNames[] = {"Today", "Now",  "Date", "Days",   "Age",    "Weekday",
+const char* const DateTimeNames[] = {"Today", "Now",   "Date", "Days", "Age",    "Weekday",
                                      "Day",   "Month", "Year", "Hour", "Minute", "Second"};
 
 const CommandEntry CommandEntries[] = {
@@ -237,8 +239,8 @@ void MainWindow::InitializeMenus()
     ui->Text1->document()->setUndoRedoEnabled(false);
 
     const std::pair<QAction*, QKeySequence::StandardKey> shortcuts[] = {
-        {ui->actionUndo, QKeySequence::Undo}, {ui->actionRedo, QKeySequence::Redo},
-        {ui->actionCut, QKeySequence::Cut},   {ui->actionCopy, QKeySequence::Copy},
+        {ui->actionUndo, QKeySequence::Undo},   {ui->actionRedo, QKeySequence::Redo},
+        {ui->actionCut, QKeySequence::Cut},     {ui->actionCopy, QKeySequence::Copy},
         {ui->actionPaste, QKeySequence::Paste}, {ui->actionSelectAll, QKeySequence::SelectAll},
     };
     for (const auto& [action, key] : shortcuts)
@@ -271,8 +273,7 @@ void MainWindow::InitializeMenus()
 
     // Only a choice made in the menu runs these, never a check state set by
     // the settings or the MENU command.
-    connect(ui->actionUse_Word_Oporators, &QAction::triggered, this,
-            [this]() { UpdateUndoHistoryWordOperators(); });
+    connect(ui->actionUse_Word_Oporators, &QAction::triggered, this, [this]() { UpdateUndoHistoryWordOperators(); });
     connect(ui->actionIgnore_Text_When_Cannot_Solve, &QAction::triggered, this,
             [this]() { UpdateUndoHistoryIgnoreText(); });
     connect(ui->actionAlwaysOnTop, &QAction::triggered, this, [this](bool checked) {

@@ -66,8 +66,8 @@ const char* const financialSyntaxes[] = {
 struct CommandEntry
 {
     const char* name;
-    const char* syntax;      // null: the name itself
-    const char* parameters;  // labels separated by '|'; null: none
+    const char* syntax;     // null: the name itself
+    const char* parameters; // labels separated by '|'; null: none
 };
 
 const CommandEntry commands[] = {

@@ -25,9 +25,9 @@ void TrimToLimit(QList<MainWindow::UndoState>& stack)
 // Reading a block's fragments costs a search of the whole document, so each
 // block of the pad keeps in its user state what the last snapshot found in
 // it, and a snapshot reads only the blocks changed since. The states:
-constexpr int BoldRunsUnknown = -1;  // Qt's value for a new block; every change sets it again
+constexpr int BoldRunsUnknown = -1; // Qt's value for a new block; every change sets it again
 constexpr int NoBoldRun = 0;
-constexpr int BoldRunsToRead = -2;  // several runs, or one too long to pack: read each time
+constexpr int BoldRunsToRead = -2; // several runs, or one too long to pack: read each time
 // Otherwise the one run of the block, packed as 1 + (offset << 15 | length).
 constexpr int PackedRunBits = 15;
 constexpr int PackedRunLimit = 1 << PackedRunBits;
@@ -42,7 +42,8 @@ int ReadBoldRuns(const QTextBlock& block, int blockPosition, QList<MainWindow::U
         if (!fragment.isValid())
             continue;
         const QTextCharFormat format = fragment.charFormat();
-        if (format.hasProperty(QTextFormat::FontWeight) && TextScan::IsBoldWeight(format.intProperty(QTextFormat::FontWeight)))
+        if (format.hasProperty(QTextFormat::FontWeight)
+            && TextScan::IsBoldWeight(format.intProperty(QTextFormat::FontWeight)))
             runs.append({fragment.position(), fragment.length()});
     }
     if (runs.size() == first)

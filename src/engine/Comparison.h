@@ -8,8 +8,8 @@
 namespace Comparison {
 
 enum class SplitOutcome {
-    NoOperator,    // not a comparison
-    EmptyOperand,  // a comparison that cannot be compared: "2 == 2", "< 3"
+    NoOperator,   // not a comparison
+    EmptyOperand, // a comparison that cannot be compared: "2 == 2", "< 3"
     Split,
 };
 

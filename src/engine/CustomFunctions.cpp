@@ -257,7 +257,7 @@ bool MainWindow::ExpandCustomFunctions(const QString& input, QString& output, QS
         const QStringList& parameters = definition->parameters;
         if (arguments.size() != parameters.size()) {
             error = name + QStringLiteral(" expects ") + QString::number(parameters.size())
-                    + QStringLiteral(" argument(s)");
+                + QStringLiteral(" argument(s)");
             return false;
         }
 
@@ -336,8 +336,8 @@ MainWindow::CalculatorSyntaxItem MainWindow::CustomFunctionSyntaxItem(const Cust
 {
     CalculatorSyntaxItem item;
     item.name = definition.name;
-    item.syntax = definition.name + QLatin1Char('(') + definition.parameters.join(QStringLiteral(", "))
-                  + QLatin1Char(')');
+    item.syntax =
+        definition.name + QLatin1Char('(') + definition.parameters.join(QStringLiteral(", ")) + QLatin1Char(')');
     item.parameters = definition.parameters;
     item.isFunction = true;
     return item;

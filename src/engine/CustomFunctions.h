@@ -25,7 +25,7 @@ public:
 private:
     const QString& text;
     int position = 0;
-    int exponentEnd = -1;  // after 2e3, the next letter begins a name again
+    int exponentEnd = -1; // after 2e3, the next letter begins a name again
 };
 
 // The index of the "(" that makes the token ending at tokenEnd a call (only

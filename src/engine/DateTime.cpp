@@ -432,7 +432,8 @@ QString FormatDurationText(qint64 seconds, bool showSeconds)
 {
     // The magnitude in unsigned arithmetic is defined for every qint64.
     const quint64 a = seconds < 0 ? quint64(0) - quint64(seconds) : quint64(seconds);
-    QString text = QString::number(a / SecondsPerHour) + QLatin1Char(':') + TwoDigits((a % SecondsPerHour) / SecondsPerMinute);
+    QString text =
+        QString::number(a / SecondsPerHour) + QLatin1Char(':') + TwoDigits((a % SecondsPerHour) / SecondsPerMinute);
     if (a % SecondsPerMinute != 0 || showSeconds)
         text += QLatin1Char(':') + TwoDigits(a % SecondsPerMinute);
     if (seconds < 0)
@@ -454,7 +455,8 @@ QString FormatClockTimeText(qint64 seconds, bool showSeconds)
     qint64 hour = t / SecondsPerHour - 12 * (t / SecondsPerHalfDay);
     if (hour == 0)
         hour = 12;
-    QString text = QString::number(hour) + QLatin1Char(':') + TwoDigits(quint64((t % SecondsPerHour) / SecondsPerMinute));
+    QString text =
+        QString::number(hour) + QLatin1Char(':') + TwoDigits(quint64((t % SecondsPerHour) / SecondsPerMinute));
     if (t % SecondsPerMinute != 0 || showSeconds)
         text += QLatin1Char(':') + TwoDigits(quint64(t % SecondsPerMinute));
     text += t < SecondsPerHalfDay ? QStringLiteral(" AM") : QStringLiteral(" PM");
@@ -511,8 +513,9 @@ int TwentyFourHour(int hour, const QString& suffix)
 bool TryParseTimeValue(DateTimeParserState& state, DateTimeValue& out)
 {
     // Anchored at the parser's position by the match option.
-    static const QRegularExpression pattern(QStringLiteral("(\\d{1,}):(\\d{2})(?::(\\d{2}))?\\s*(AM|PM)?(?![A-Za-z0-9_:])"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression pattern(
+        QStringLiteral("(\\d{1,}):(\\d{2})(?::(\\d{2}))?\\s*(AM|PM)?(?![A-Za-z0-9_:])"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(state.text, state.position, QRegularExpression::NormalMatch,
                                                         QRegularExpression::AnchorAtOffsetMatchOption);
     if (!match.hasMatch())
@@ -744,7 +747,8 @@ DateTimeValue ParseIdentifier(DateTimeParserState& state)
 
     if (name == QLatin1String("DATE")) {
         DateTimeValue argument;
-        if (!Consume(state, QLatin1Char('(')) || !ParseDateArgument(state, argument) || !Consume(state, QLatin1Char(')')))
+        if (!Consume(state, QLatin1Char('(')) || !ParseDateArgument(state, argument)
+            || !Consume(state, QLatin1Char(')')))
             return Fail(state);
         return argument;
     }
@@ -760,7 +764,8 @@ DateTimeValue ParseIdentifier(DateTimeParserState& state)
 
     if (name == QLatin1String("AGE")) {
         DateTimeValue argument;
-        if (!Consume(state, QLatin1Char('(')) || !ParseDateArgument(state, argument) || !Consume(state, QLatin1Char(')')))
+        if (!Consume(state, QLatin1Char('(')) || !ParseDateArgument(state, argument)
+            || !Consume(state, QLatin1Char(')')))
             return Fail(state);
         const QDate birth = GetCalendarDate(argument);
         const QDate today = CurrentLocalDateTime().date();
@@ -777,7 +782,9 @@ DateTimeValue ParseIdentifier(DateTimeParserState& state)
         const QDate date = GetCalendarDate(argument);
         if (!date.isValid())
             return Fail(state);
-        const int value = name == QLatin1String("DAY") ? date.day() : name == QLatin1String("MONTH") ? date.month() : date.year();
+        const int value = name == QLatin1String("DAY") ? date.day()
+            : name == QLatin1String("MONTH")           ? date.month()
+                                                       : date.year();
         return NumberValue(state, value);
     }
 
@@ -974,15 +981,9 @@ void SetDateTimeLanguageClock(std::function<QDateTime()> clock)
 }
 
 bool EvaluateDateTimeLanguageInternal(const QString& expression,
-                                      const std::function<bool(const QString&, double&)>& evaluateNumber,
-                                      bool allowAns,
-                                      const QString& previousAnswer,
-                                      const QDateTime& previousInstant,
-                                      QString& resultText,
-                                      bool& ok,
-                                      double& value,
-                                      bool& isNumeric,
-                                      QString& ansText,
+                                      const std::function<bool(const QString&, double&)>& evaluateNumber, bool allowAns,
+                                      const QString& previousAnswer, const QDateTime& previousInstant,
+                                      QString& resultText, bool& ok, double& value, bool& isNumeric, QString& ansText,
                                       QDateTime& ansInstant)
 {
     // Copied before the outputs are cleared, in case one of them is the same
@@ -1041,14 +1042,9 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
 }
 
 bool EvaluateDateTimeLanguageInternal(const QString& expression,
-                                      const std::function<bool(const QString&, double&)>& evaluateNumber,
-                                      bool allowAns,
-                                      const QString& previousAnswer,
-                                      QString& resultText,
-                                      bool& ok,
-                                      double& value,
-                                      bool& isNumeric,
-                                      QString& ansText)
+                                      const std::function<bool(const QString&, double&)>& evaluateNumber, bool allowAns,
+                                      const QString& previousAnswer, QString& resultText, bool& ok, double& value,
+                                      bool& isNumeric, QString& ansText)
 {
     QDateTime ansInstant;
     return EvaluateDateTimeLanguageInternal(expression, evaluateNumber, allowAns, previousAnswer, QDateTime(),
@@ -1079,9 +1075,9 @@ bool MainWindow::EvaluateDateTimeExpression(QString expression, QString& resultT
         return true;
     };
 
-    const bool handled = EvaluateDateTimeLanguageInternal(expression, evaluateNumber, ansIsDateTime, ansText,
-                                                          ansInstant, resultText, ok, value, isNumeric, newAnsText,
-                                                          newAnsInstant);
+    const bool handled =
+        EvaluateDateTimeLanguageInternal(expression, evaluateNumber, ansIsDateTime, ansText, ansInstant, resultText, ok,
+                                         value, isNumeric, newAnsText, newAnsInstant);
     if (handled && ok && isNumeric)
         resultText = FormatAnswer(value);
     return handled;

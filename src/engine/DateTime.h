@@ -13,14 +13,9 @@
 // set; any other answer as resultText, with ansText holding a line of the
 // language that evaluates to the same value (empty for a text answer).
 bool EvaluateDateTimeLanguageInternal(const QString& expression,
-                                      const std::function<bool(const QString&, double&)>& evaluateNumber,
-                                      bool allowAns,
-                                      const QString& previousAnswer,
-                                      QString& resultText,
-                                      bool& ok,
-                                      double& value,
-                                      bool& isNumeric,
-                                      QString& ansText);
+                                      const std::function<bool(const QString&, double&)>& evaluateNumber, bool allowAns,
+                                      const QString& previousAnswer, QString& resultText, bool& ok, double& value,
+                                      bool& isNumeric, QString& ansText);
 
 // The same, with the exact moment beside a date-and-time ANS. A local time
 // that occurs twice (when the clocks go back) names two moments, and its text
@@ -29,15 +24,9 @@ bool EvaluateDateTimeLanguageInternal(const QString& expression,
 // answer gives its moment back in ansInstant, in UTC; it is invalid for every
 // other answer.
 bool EvaluateDateTimeLanguageInternal(const QString& expression,
-                                      const std::function<bool(const QString&, double&)>& evaluateNumber,
-                                      bool allowAns,
-                                      const QString& previousAnswer,
-                                      const QDateTime& previousInstant,
-                                      QString& resultText,
-                                      bool& ok,
-                                      double& value,
-                                      bool& isNumeric,
-                                      QString& ansText,
+                                      const std::function<bool(const QString&, double&)>& evaluateNumber, bool allowAns,
+                                      const QString& previousAnswer, const QDateTime& previousInstant,
+                                      QString& resultText, bool& ok, double& value, bool& isNumeric, QString& ansText,
                                       QDateTime& ansInstant);
 
 // The clock that TODAY, NOW and AGE read, in local time. Tests install a

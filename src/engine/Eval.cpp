@@ -36,8 +36,7 @@ bool IsNamePart(QChar c)
 // Starts an implicit product: "2(3)", "2PI", "2 SIN(x)".
 bool StartsImplicitProduct(QChar c)
 {
-    return c == QLatin1Char('(') || IsAsciiLetter(c) || c == QLatin1Char('_')
-        || (c.unicode() >= 0x80 && c.isLetter());
+    return c == QLatin1Char('(') || IsAsciiLetter(c) || c == QLatin1Char('_') || (c.unicode() >= 0x80 && c.isLetter());
 }
 
 bool Factorial(double x, double& result)
@@ -66,8 +65,7 @@ constexpr int BufferedArguments = 8;
 // copy detaches onto the heap. It must not outlive the buffer.
 QList<double> BorrowedList(const QVarLengthArray<double, BufferedArguments>& arguments)
 {
-    return QList<double>(
-        QArrayDataPointer<double>::fromRawData(arguments.constData(), qsizetype(arguments.size())));
+    return QList<double>(QArrayDataPointer<double>::fromRawData(arguments.constData(), qsizetype(arguments.size())));
 }
 
 } // namespace

@@ -133,8 +133,8 @@ QString FormatFixedSection(double value, const QString& section)
 
     const bool grouping = CountOf(integerPattern, QLatin1Char(',')) > scalingCommas;
 
-    QString text = grouping ? AnswerLocale().toString(value, 'f', maxDecimals)
-                            : QString::number(value, 'f', maxDecimals);
+    QString text =
+        grouping ? AnswerLocale().toString(value, 'f', maxDecimals) : QString::number(value, 'f', maxDecimals);
 
     if (minDecimals < maxDecimals) {
         while (text.contains(QLatin1Char('.')) && text.endsWith(QLatin1Char('0'))

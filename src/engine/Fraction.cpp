@@ -234,9 +234,8 @@ bool MainWindow::HandleFractionFunction(QString line)
     for (const ApproximationResult& row : table) {
         if (!row.valid)
             continue;
-        const QString error = row.error <= scale * Tolerance
-            ? QStringLiteral("0")
-            : QString::number(static_cast<double>(row.error), 'g', 12);
+        const QString error = row.error <= scale * Tolerance ? QStringLiteral("0")
+                                                             : QString::number(static_cast<double>(row.error), 'g', 12);
         text += QLatin1Char('\n') + fractionText(row).leftJustified(width + 2)
             + QString::number(static_cast<double>(row.value), 'g', 12).leftJustified(18) + QStringLiteral("error ")
             + error;

@@ -23,7 +23,7 @@ const QString& NoFunctionsReply()
 QString DefinitionEcho(const MainWindow::CustomFunctionDefinition& definition)
 {
     return definition.name + QLatin1Char('(') + definition.parameters.join(QStringLiteral(", "))
-           + QStringLiteral(") = ") + definition.expression;
+        + QStringLiteral(") = ") + definition.expression;
 }
 
 // The defined functions that a body calls, each once, in the order of their
@@ -108,8 +108,7 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
 
         const bool isUpdate = customFunctions.contains(definition.name);
         if ((IsReservedVariableName(definition.name) && !isUpdate) || variables.contains(definition.name)) {
-            ShowStatus(QStringLiteral("Cannot use ") + definition.name
-                                + QStringLiteral(" as a function name"));
+            ShowStatus(QStringLiteral("Cannot use ") + definition.name + QStringLiteral(" as a function name"));
             return true;
         }
         if (!parameterText.isEmpty()) {
@@ -158,7 +157,7 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
         }
 
         ShowStatus((isUpdate ? QStringLiteral("Function updated: ") : QStringLiteral("Function created: "))
-                            + definition.name);
+                   + definition.name);
         InsertCommandResult(DefinitionEcho(definition), true);
         UpdatePredictiveText();
         return true;

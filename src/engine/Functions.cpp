@@ -21,9 +21,18 @@ struct UnaryFunction
     bool (*accepts)(double);
 };
 
-bool NotNegative(double x) { return !(x < 0); }
-bool Positive(double x) { return x > 0; }
-bool UnitRange(double x) { return x >= -1 && x <= 1; }
+bool NotNegative(double x)
+{
+    return !(x < 0);
+}
+bool Positive(double x)
+{
+    return x > 0;
+}
+bool UnitRange(double x)
+{
+    return x >= -1 && x <= 1;
+}
 
 double Sign(double x)
 {

@@ -12,10 +12,7 @@
 class NameScanner
 {
 public:
-    explicit NameScanner(const QString& scanned)
-        : text(scanned)
-    {
-    }
+    explicit NameScanner(const QString& scanned) : text(scanned) {}
 
     // Moves to the next name; false when there is none left.
     bool Next();

@@ -31,7 +31,16 @@ bool IsDecimalDigitCharacter(char32_t c)
 bool IsKeptMathCharacter(char32_t c)
 {
     switch (c) {
-    case '.': case '!': case '%': case '(': case ')': case '*': case '+': case '-': case '/': case '^':
+    case '.':
+    case '!':
+    case '%':
+    case '(':
+    case ')':
+    case '*':
+    case '+':
+    case '-':
+    case '/':
+    case '^':
         return true;
     default:
         break;

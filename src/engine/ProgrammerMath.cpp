@@ -81,7 +81,8 @@ qint64 FloorDivide(qint64 value, qint64 divisor)
 
 enum class Operation { Identity, Not, And, Or, Xor, ShiftLeft, ShiftRight };
 
-struct FunctionEntry {
+struct FunctionEntry
+{
     Operation operation;
     int argumentCount;
 };

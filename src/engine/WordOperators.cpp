@@ -19,7 +19,7 @@ using TextScan::IsAsciiSpace;
 
 struct WordReplacement
 {
-    QString word;         // upper case, words separated by single blanks
+    QString word; // upper case, words separated by single blanks
     QString replacement;
 };
 
@@ -42,10 +42,10 @@ const QList<WordReplacement>& OperatorPhrases()
 const QList<WordReplacement>& OperatorWords()
 {
     static const QList<WordReplacement> words = {
-        {"PLUS", "+"},      {"ADD", "+"},     {"ADDED", "+"},   {"MINUS", "-"},    {"SUBTRACT", "-"},
+        {"PLUS", "+"},       {"ADD", "+"},      {"ADDED", "+"},      {"MINUS", "-"}, {"SUBTRACT", "-"},
         {"SUBTRACTED", "-"}, {"MULTIPLY", "*"}, {"MULTIPLIED", "*"}, {"TIMES", "*"}, {"OF", "*"},
-        {"DIVIDE", "/"},    {"DIVIDED", "/"}, {"OVER", "/"},    {"POWER", "^"},    {"EXPONENT", "^"},
-        {"POSITIVE", "+"},  {"NEGATIVE", "-"},
+        {"DIVIDE", "/"},     {"DIVIDED", "/"},  {"OVER", "/"},       {"POWER", "^"}, {"EXPONENT", "^"},
+        {"POSITIVE", "+"},   {"NEGATIVE", "-"},
     };
     return words;
 }
@@ -120,7 +120,7 @@ QByteArray UpperCaseWord(const QString& text, const WordSpan& word, int maximumL
         return QByteArray();
     buffer.resize(length);
     for (int i = 0; i < length; ++i)
-        buffer[i] = char(text.at(word.start + i).unicode() & ~0x20);  // ASCII letters only
+        buffer[i] = char(text.at(word.start + i).unicode() & ~0x20); // ASCII letters only
     return buffer;
 }
 
@@ -155,10 +155,10 @@ int LongestFirstWord()
 const QHash<QByteArray, qint64>& UnitWords()
 {
     static const QHash<QByteArray, qint64> units = {
-        {"ZERO", 0},      {"ONE", 1},        {"TWO", 2},        {"THREE", 3},     {"FOUR", 4},
-        {"FIVE", 5},      {"SIX", 6},        {"SEVEN", 7},      {"EIGHT", 8},     {"NINE", 9},
-        {"TEN", 10},      {"ELEVEN", 11},    {"TWELVE", 12},    {"THIRTEEN", 13}, {"FOURTEEN", 14},
-        {"FIFTEEN", 15},  {"SIXTEEN", 16},   {"SEVENTEEN", 17}, {"EIGHTEEN", 18}, {"NINETEEN", 19},
+        {"ZERO", 0},     {"ONE", 1},      {"TWO", 2},        {"THREE", 3},     {"FOUR", 4},
+        {"FIVE", 5},     {"SIX", 6},      {"SEVEN", 7},      {"EIGHT", 8},     {"NINE", 9},
+        {"TEN", 10},     {"ELEVEN", 11},  {"TWELVE", 12},    {"THIRTEEN", 13}, {"FOURTEEN", 14},
+        {"FIFTEEN", 15}, {"SIXTEEN", 16}, {"SEVENTEEN", 17}, {"EIGHTEEN", 18}, {"NINETEEN", 19},
     };
     return units;
 }
@@ -248,7 +248,7 @@ public:
     struct Mark
     {
         qint64 whole = 0;
-        qsizetype digits = -1;  // -1: no point
+        qsizetype digits = -1; // -1: no point
     };
 
     bool Read(const NumberWord& word)

@@ -114,7 +114,8 @@ bool MainWindow::HandleHelpCommand(QString line, QString& helpText)
             continue;
         pendingHelpKey.clear();
         if (query.isEmpty())
-            helpText = QStringLiteral("Help search needs something to search for.\n\nExample:\n  HELP /S window handle");
+            helpText =
+                QStringLiteral("Help search needs something to search for.\n\nExample:\n  HELP /S window handle");
         else
             helpText = BuildSearchResults(entries, query, false);
         return true;

@@ -1,16 +1,15 @@
 #include "help/HelpCatalog.h"
 
-void AddHelpEntry(QList<HelpEntry>& entries, QString title, QStringList aliases, QString category,
-                  QString summary, QString text)
+void AddHelpEntry(QList<HelpEntry>& entries, QString title, QStringList aliases, QString category, QString summary,
+                  QString text)
 {
-    entries.append(HelpEntry{std::move(title), std::move(aliases), std::move(category),
-                             std::move(summary), std::move(text)});
+    entries.append(
+        HelpEntry{std::move(title), std::move(aliases), std::move(category), std::move(summary), std::move(text)});
 }
 
-void AddStandardFunctionHelpEntry(QList<HelpEntry>& entries, QString title, QStringList aliases,
-                                  QString category, QString description, QString syntax,
-                                  QString arguments, QString examples, QString purpose,
-                                  QString howItWorks)
+void AddStandardFunctionHelpEntry(QList<HelpEntry>& entries, QString title, QStringList aliases, QString category,
+                                  QString description, QString syntax, QString arguments, QString examples,
+                                  QString purpose, QString howItWorks)
 {
     // Every heading is written, even over an empty field, so all function
     // topics read alike.
@@ -21,14 +20,14 @@ void AddStandardFunctionHelpEntry(QList<HelpEntry>& entries, QString title, QStr
     text += QStringLiteral("\n\nExamples:\n") + examples;
     text += QStringLiteral("\n\nPurpose:\n") + purpose;
     text += QStringLiteral("\n\nHow It Works:\n") + howItWorks;
-    AddHelpEntry(entries, std::move(title), std::move(aliases), std::move(category), description,
-                 std::move(text));
+    AddHelpEntry(entries, std::move(title), std::move(aliases), std::move(category), description, std::move(text));
 }
 
 bool HelpHasCategory(const QList<HelpEntry>& entries, QString category)
 {
     for (const HelpEntry& entry : entries) {
-        if (entry.category.compare(category, Qt::CaseInsensitive) == 0) return true;
+        if (entry.category.compare(category, Qt::CaseInsensitive) == 0)
+            return true;
     }
     return false;
 }

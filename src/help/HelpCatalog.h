@@ -7,7 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-struct HelpEntry {
+struct HelpEntry
+{
     QString title;
     QStringList aliases;
     QString category;
@@ -15,12 +16,11 @@ struct HelpEntry {
     QString text;
 };
 
-void AddHelpEntry(QList<HelpEntry>& entries, QString title, QStringList aliases, QString category,
-                  QString summary, QString text);
-void AddStandardFunctionHelpEntry(QList<HelpEntry>& entries, QString title, QStringList aliases,
-                                  QString category, QString description, QString syntax,
-                                  QString arguments, QString examples, QString purpose,
-                                  QString howItWorks);
+void AddHelpEntry(QList<HelpEntry>& entries, QString title, QStringList aliases, QString category, QString summary,
+                  QString text);
+void AddStandardFunctionHelpEntry(QList<HelpEntry>& entries, QString title, QStringList aliases, QString category,
+                                  QString description, QString syntax, QString arguments, QString examples,
+                                  QString purpose, QString howItWorks);
 bool HelpHasCategory(const QList<HelpEntry>& entries, QString category);
 
 // Appends the whole catalogue, in build order, after whatever the list holds.

@@ -12,7 +12,8 @@ enum class PageKind {
     WindowsTools,  // exists only when they exist
 };
 
-struct CategoryPage {
+struct CategoryPage
+{
     const char* keys; // normalised names, separated by blanks
     PageKind kind;
     const char* text; // before the separator pass
@@ -519,7 +520,8 @@ bool BuildHelpSubmenu(QString name, const QList<HelpEntry>& entries, QString& pa
 {
     const QString key = NormalizeHelpKey(name);
     for (const CategoryPage& candidate : categoryPages) {
-        if (!PageHasKey(candidate, key)) continue;
+        if (!PageHasKey(candidate, key))
+            continue;
 
         const bool hasWindowsTools = HelpHasCategory(entries, QStringLiteral("WINDOWS"));
         QString text = QString::fromUtf8(candidate.text);
@@ -533,7 +535,8 @@ bool BuildHelpSubmenu(QString name, const QList<HelpEntry>& entries, QString& pa
             text += QLatin1Char('\n') + QString(52, u'=');
             break;
         case PageKind::WindowsTools:
-            if (!hasWindowsTools) return false;
+            if (!hasWindowsTools)
+                return false;
             break;
         }
         page = FormatHelpMenu(text);

@@ -6,7 +6,10 @@
 
 namespace {
 
-QString Rule(QChar character, int count) { return QString(count, character); }
+QString Rule(QChar character, int count)
+{
+    return QString(count, character);
+}
 
 } // namespace
 
@@ -18,10 +21,11 @@ QString NormalizeHelpKey(QString name)
     key.reserve(name.size());
     for (const QChar unit : name) {
         const char16_t code = unit.unicode();
-        const bool keep = code < 128 ? ((code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z')
-                                        || (code >= u'0' && code <= u'9'))
-                                     : unit.isLetterOrNumber();
-        if (keep) key.append(unit.toUpper());
+        const bool keep = code < 128
+            ? ((code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z') || (code >= u'0' && code <= u'9'))
+            : unit.isLetterOrNumber();
+        if (keep)
+            key.append(unit.toUpper());
     }
     return key;
 }
@@ -39,7 +43,8 @@ QString BuildHelpIndex()
     QList<HelpEntry> entries;
     BuildGeneralHelpEntries(entries);
 
-    struct Area {
+    struct Area
+    {
         const char* name;
         const char* description;
     };
@@ -68,7 +73,7 @@ QString BuildHelpIndex()
                                   "\n");
     for (const Area& area : areas) {
         text += QStringLiteral("  HELP ") + QLatin1String(area.name) + QStringLiteral("\n      ")
-                + QLatin1String(area.description) + QStringLiteral("\n\n");
+            + QLatin1String(area.description) + QStringLiteral("\n\n");
     }
     if (HelpHasCategory(entries, QStringLiteral("WINDOWS"))) {
         text += QStringLiteral("  HELP WINDOWS\n"
@@ -137,7 +142,8 @@ QString BuildHelpAboutHelp()
         "==========================================================",
     };
     QStringList page;
-    for (const char* line : lines) page.append(QLatin1String(line));
+    for (const char* line : lines)
+        page.append(QLatin1String(line));
     return FormatHelpMenu(page.join(QLatin1Char('\n')));
 }
 
@@ -151,7 +157,7 @@ QString FormatHelpTopic(const HelpEntry& entry)
         body = body.mid(lineEnd + 1).trimmed();
 
     return QStringLiteral("================ ") + entry.title + QStringLiteral(" ================\n\n") + body
-           + QLatin1Char('\n') + Rule(u'=', 60);
+        + QLatin1Char('\n') + Rule(u'=', 60);
 }
 
 QString BuildFullHelp(const QList<HelpEntry>& entries)
@@ -162,8 +168,8 @@ QString BuildFullHelp(const QList<HelpEntry>& entries)
         // A category that comes back after another one is headed again.
         if (entry.category.compare(category, Qt::CaseInsensitive) != 0) {
             category = entry.category;
-            manual += QStringLiteral("\n\n") + Rule(u'-', 20) + QLatin1Char(' ') + category.toUpper()
-                      + QLatin1Char(' ') + Rule(u'-', 20) + QStringLiteral("\n\n");
+            manual += QStringLiteral("\n\n") + Rule(u'-', 20) + QLatin1Char(' ') + category.toUpper() + QLatin1Char(' ')
+                + Rule(u'-', 20) + QStringLiteral("\n\n");
         }
         manual += FormatHelpTopic(entry) + QStringLiteral("\n\n");
     }
@@ -181,8 +187,7 @@ QString BuildSearchResults(const QList<HelpEntry>& entries, QString query, bool 
     if (!terms.isEmpty()) {
         for (const HelpEntry& entry : entries) {
             const QString searched = entry.title + QLatin1Char(' ') + entry.aliases.join(QLatin1Char(' '))
-                                     + QLatin1Char(' ') + entry.category + QLatin1Char(' ') + entry.summary
-                                     + QLatin1Char(' ') + entry.text;
+                + QLatin1Char(' ') + entry.category + QLatin1Char(' ') + entry.summary + QLatin1Char(' ') + entry.text;
             bool all = true;
             for (const QString& term : terms) {
                 if (!searched.contains(term, Qt::CaseInsensitive)) {
@@ -190,7 +195,8 @@ QString BuildSearchResults(const QList<HelpEntry>& entries, QString query, bool 
                     break;
                 }
             }
-            if (!all) continue;
+            if (!all)
+                continue;
             ++matchCount;
             matches += entry.title + QStringLiteral("\n  ") + entry.summary + QStringLiteral("\n\n");
         }
@@ -199,7 +205,7 @@ QString BuildSearchResults(const QList<HelpEntry>& entries, QString query, bool 
     if (matchCount == 0) {
         if (exactMode) {
             return QStringLiteral("No help topic or description containing ") + quoted
-                   + QStringLiteral(" was found.\n\nTry HELP for the index or HELP /ALL for the complete manual.");
+                + QStringLiteral(" was found.\n\nTry HELP for the index or HELP /ALL for the complete manual.");
         }
         return QStringLiteral("No help description containing ") + quoted + QStringLiteral(" was found.");
     }
@@ -207,13 +213,13 @@ QString BuildSearchResults(const QList<HelpEntry>& entries, QString query, bool 
     QString page;
     if (exactMode) {
         page = QStringLiteral("No exact help topic named ") + quoted
-               + QStringLiteral(" was found.\n\nPossible matches:\n\n");
+            + QStringLiteral(" was found.\n\nPossible matches:\n\n");
     } else {
         page = QStringLiteral("================== Help Search ==================\n\nSearch: ") + query
-               + QStringLiteral("\n\n");
+            + QStringLiteral("\n\n");
     }
     page += matches;
     page += QString::number(matchCount) + (matchCount == 1 ? QStringLiteral(" match") : QStringLiteral(" matches"))
-            + QStringLiteral(" found.");
+        + QStringLiteral(" found.");
     return page;
 }

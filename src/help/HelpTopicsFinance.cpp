@@ -57,8 +57,7 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
                        "-Cannot Solve-."));
 
     AddStandardFunctionHelpEntry(
-        entries, QStringLiteral("PMT"), {QStringLiteral("PMT"), QStringLiteral("PAYMENT")},
-        QStringLiteral("FINANCIAL"),
+        entries, QStringLiteral("PMT"), {QStringLiteral("PMT"), QStringLiteral("PAYMENT")}, QStringLiteral("FINANCIAL"),
         QStringLiteral("Returns the fixed payment per period that repays a loan, down to an optional "
                        "remaining balance, over a number of periods at a fixed rate per period."),
         QStringLiteral("PMT(rate, periods, presentValue [, futureValue])"),
@@ -214,8 +213,8 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
                        "less, and any argument count other than three are rejected with -Cannot Solve-."));
 
     AddStandardFunctionHelpEntry(
-        entries, QStringLiteral("COMPOUND"),
-        {QStringLiteral("COMPOUND"), QStringLiteral("COMPOUND INTEREST")}, QStringLiteral("FINANCIAL"),
+        entries, QStringLiteral("COMPOUND"), {QStringLiteral("COMPOUND"), QStringLiteral("COMPOUND INTEREST")},
+        QStringLiteral("FINANCIAL"),
         QStringLiteral("Returns the value of a principal after compound interest at a yearly rate "
                        "compounded a given number of times per year for a number of years."),
         QStringLiteral("COMPOUND(principal, annualRate, compoundsPerYear, years)"),
@@ -295,8 +294,8 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
                        "-Cannot Solve-."));
 
     AddStandardFunctionHelpEntry(
-        entries, QStringLiteral("IRR"),
-        {QStringLiteral("IRR"), QStringLiteral("INTERNAL RATE OF RETURN")}, QStringLiteral("FINANCIAL"),
+        entries, QStringLiteral("IRR"), {QStringLiteral("IRR"), QStringLiteral("INTERNAL RATE OF RETURN")},
+        QStringLiteral("FINANCIAL"),
         QStringLiteral("Returns the internal rate of return, as a decimal per period, of a series of "
                        "cash flows: the rate at which their net present value is zero."),
         QStringLiteral("IRR(cashFlow0, cashFlow1, ...)"),
@@ -334,8 +333,8 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
                        "rejected with -Cannot Solve-."));
 
     AddStandardFunctionHelpEntry(
-        entries, QStringLiteral("CAGR"),
-        {QStringLiteral("CAGR"), QStringLiteral("COMPOUND ANNUAL GROWTH RATE")}, QStringLiteral("FINANCIAL"),
+        entries, QStringLiteral("CAGR"), {QStringLiteral("CAGR"), QStringLiteral("COMPOUND ANNUAL GROWTH RATE")},
+        QStringLiteral("FINANCIAL"),
         QStringLiteral("Returns the compound annual growth rate, as a decimal, that takes a starting "
                        "value to a final value in a number of years."),
         QStringLiteral("CAGR(initialValue, finalValue, years)"),
@@ -352,8 +351,8 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
                        "than three are rejected with -Cannot Solve-."));
 
     AddStandardFunctionHelpEntry(
-        entries, QStringLiteral("PERCENTCHANGE"),
-        {QStringLiteral("PERCENTCHANGE"), QStringLiteral("PERCENT CHANGE")}, QStringLiteral("FINANCIAL"),
+        entries, QStringLiteral("PERCENTCHANGE"), {QStringLiteral("PERCENTCHANGE"), QStringLiteral("PERCENT CHANGE")},
+        QStringLiteral("FINANCIAL"),
         QStringLiteral("Returns the relative change from an old value to a new value as a decimal."),
         QStringLiteral("PERCENTCHANGE(oldValue, newValue)"),
         QStringLiteral("oldValue: The value before the change; any number except 0.\n"
@@ -414,8 +413,7 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, QStringLiteral("TAX"), {QStringLiteral("TAX")}, QStringLiteral("FINANCIAL"),
-        QStringLiteral("Returns a price with tax at a given rate added."),
-        QStringLiteral("TAX(price, taxRate)"),
+        QStringLiteral("Returns a price with tax at a given rate added."), QStringLiteral("TAX(price, taxRate)"),
         QStringLiteral("price: The price before tax; any number.\n"
                        "taxRate: The tax rate as a decimal (0.08 or 8%); any number."),
         QStringLiteral("TAX(100, 0.08) -> 108\n"
@@ -429,66 +427,66 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
 
     // ---- 76-96: GD&T inspection ----
 
-    AddHelpEntry(
-        entries, QStringLiteral("GD&T"),
-        {QStringLiteral("GD&T"), QStringLiteral("GDT"), QStringLiteral("GEOMETRIC DIMENSIONING AND TOLERANCING"),
-         QStringLiteral("TRUE POSITION"), QStringLiteral("POSITION TOLERANCE"), QStringLiteral("MMC"),
-         QStringLiteral("LMC"), QStringLiteral("BONUS TOLERANCE"), QStringLiteral("VIRTUAL CONDITION"),
-         QStringLiteral("RESULTANT CONDITION"), QStringLiteral("FASTENER FORMULA")},
-        QStringLiteral("GD&T"),
-        QStringLiteral("Inspection functions for true position, material condition bonus, boundaries "
-                       "and fasteners."),
-        QStringLiteral("GD&T / ENGINEERING INSPECTION\n"
-                       "\n"
-                       "Sumvelle has twenty functions for geometric dimensioning and\n"
-                       "tolerancing checks. They take plain numbers in whatever unit the\n"
-                       "drawing uses (millimetres or inches) and return a number in the\n"
-                       "same unit, except POSITIONUTIL, which returns a percentage.\n"
-                       "\n"
-                       "True position compares a measured location with its basic\n"
-                       "(theoretically exact) location. With the deviations dx and dy the\n"
-                       "position error is the diameter of the zone that holds the point:\n"
-                       "2 * SQRT(dx^2 + dy^2).\n"
-                       "  POSITION(0.003, 0.004)               -> 0.01\n"
-                       "  RADIALDEV(0.003, 0.004)              -> 0.005\n"
-                       "  POSITION3D(0.001, 0.002, 0.002)      -> 0.006\n"
-                       "  COORDDEV(25.03, 25)                  -> 0.03\n"
-                       "\n"
-                       "MMC (maximum material condition) is the smallest hole or the\n"
-                       "largest pin; LMC (least material condition) the largest hole or\n"
-                       "the smallest pin. When a position tolerance applies at MMC or LMC,\n"
-                       "the feature gains bonus tolerance as its actual size departs from\n"
-                       "that size.\n"
-                       "  BONUSTOL(10.2, 10)                   -> 0.2\n"
-                       "  TOTALTOL(0.1, 0.2)                   -> 0.3\n"
-                       "  POSITIONALLOW(0.1, 10.2, 10)         -> 0.3\n"
-                       "  ZEROTOLMMC(10.15, 10)                -> 0.15\n"
-                       "\n"
-                       "Virtual condition is the worst-case boundary at MMC, resultant\n"
-                       "condition the opposite boundary at LMC:\n"
-                       "  VCINTERNAL(10, 0.2)                  -> 9.8\n"
-                       "  VCEXTERNAL(10, 0.2)                  -> 10.2\n"
-                       "  RCINTERNAL(10.4, 0.2)                -> 10.6\n"
-                       "  RCEXTERNAL(9.6, 0.2)                 -> 9.4\n"
-                       "BOUNDARYINTERNAL and BOUNDARYEXTERNAL apply the same rules to any\n"
-                       "feature size.\n"
-                       "\n"
-                       "The fastener formulas give the position tolerance for holes that\n"
-                       "take bolts or pins:\n"
-                       "  FLOATINGFASTENER(10.5, 10)           -> 0.5\n"
-                       "  FIXEDFASTENER(10.5, 10)              -> 0.25\n"
-                       "\n"
-                       "To judge a result, compare the measured position with the\n"
-                       "allowed one:\n"
-                       "  POSITIONMARGIN(0.3, 0.25)            -> 0.05\n"
-                       "  POSITIONUTIL(0.15, 0.3)              -> 50\n"
-                       "\n"
-                       "Inputs that cannot describe a real feature, such as a negative\n"
-                       "tolerance or a tolerance larger than the size it is taken from,\n"
-                       "give -Cannot Solve-. The functions can be combined:\n"
-                       "  POSITIONALLOW(0.1, 10.2, 10) - POSITION(0.06, 0.08) -> 0.1\n"
-                       "\n"
-                       "See also: HELP POSITION, HELP BONUSTOL, HELP VCINTERNAL"));
+    AddHelpEntry(entries, QStringLiteral("GD&T"),
+                 {QStringLiteral("GD&T"), QStringLiteral("GDT"),
+                  QStringLiteral("GEOMETRIC DIMENSIONING AND TOLERANCING"), QStringLiteral("TRUE POSITION"),
+                  QStringLiteral("POSITION TOLERANCE"), QStringLiteral("MMC"), QStringLiteral("LMC"),
+                  QStringLiteral("BONUS TOLERANCE"), QStringLiteral("VIRTUAL CONDITION"),
+                  QStringLiteral("RESULTANT CONDITION"), QStringLiteral("FASTENER FORMULA")},
+                 QStringLiteral("GD&T"),
+                 QStringLiteral("Inspection functions for true position, material condition bonus, boundaries "
+                                "and fasteners."),
+                 QStringLiteral("GD&T / ENGINEERING INSPECTION\n"
+                                "\n"
+                                "Sumvelle has twenty functions for geometric dimensioning and\n"
+                                "tolerancing checks. They take plain numbers in whatever unit the\n"
+                                "drawing uses (millimetres or inches) and return a number in the\n"
+                                "same unit, except POSITIONUTIL, which returns a percentage.\n"
+                                "\n"
+                                "True position compares a measured location with its basic\n"
+                                "(theoretically exact) location. With the deviations dx and dy the\n"
+                                "position error is the diameter of the zone that holds the point:\n"
+                                "2 * SQRT(dx^2 + dy^2).\n"
+                                "  POSITION(0.003, 0.004)               -> 0.01\n"
+                                "  RADIALDEV(0.003, 0.004)              -> 0.005\n"
+                                "  POSITION3D(0.001, 0.002, 0.002)      -> 0.006\n"
+                                "  COORDDEV(25.03, 25)                  -> 0.03\n"
+                                "\n"
+                                "MMC (maximum material condition) is the smallest hole or the\n"
+                                "largest pin; LMC (least material condition) the largest hole or\n"
+                                "the smallest pin. When a position tolerance applies at MMC or LMC,\n"
+                                "the feature gains bonus tolerance as its actual size departs from\n"
+                                "that size.\n"
+                                "  BONUSTOL(10.2, 10)                   -> 0.2\n"
+                                "  TOTALTOL(0.1, 0.2)                   -> 0.3\n"
+                                "  POSITIONALLOW(0.1, 10.2, 10)         -> 0.3\n"
+                                "  ZEROTOLMMC(10.15, 10)                -> 0.15\n"
+                                "\n"
+                                "Virtual condition is the worst-case boundary at MMC, resultant\n"
+                                "condition the opposite boundary at LMC:\n"
+                                "  VCINTERNAL(10, 0.2)                  -> 9.8\n"
+                                "  VCEXTERNAL(10, 0.2)                  -> 10.2\n"
+                                "  RCINTERNAL(10.4, 0.2)                -> 10.6\n"
+                                "  RCEXTERNAL(9.6, 0.2)                 -> 9.4\n"
+                                "BOUNDARYINTERNAL and BOUNDARYEXTERNAL apply the same rules to any\n"
+                                "feature size.\n"
+                                "\n"
+                                "The fastener formulas give the position tolerance for holes that\n"
+                                "take bolts or pins:\n"
+                                "  FLOATINGFASTENER(10.5, 10)           -> 0.5\n"
+                                "  FIXEDFASTENER(10.5, 10)              -> 0.25\n"
+                                "\n"
+                                "To judge a result, compare the measured position with the\n"
+                                "allowed one:\n"
+                                "  POSITIONMARGIN(0.3, 0.25)            -> 0.05\n"
+                                "  POSITIONUTIL(0.15, 0.3)              -> 50\n"
+                                "\n"
+                                "Inputs that cannot describe a real feature, such as a negative\n"
+                                "tolerance or a tolerance larger than the size it is taken from,\n"
+                                "give -Cannot Solve-. The functions can be combined:\n"
+                                "  POSITIONALLOW(0.1, 10.2, 10) - POSITION(0.06, 0.08) -> 0.1\n"
+                                "\n"
+                                "See also: HELP POSITION, HELP BONUSTOL, HELP VCINTERNAL"));
 
     AddStandardFunctionHelpEntry(
         entries, QStringLiteral("POSITION"),
@@ -864,9 +862,7 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, QStringLiteral("TODAY"), {QStringLiteral("TODAY"), QStringLiteral("CURRENT DATE")},
-        QStringLiteral("DATE & TIME"),
-        QStringLiteral("Returns the current local date."),
-        QStringLiteral("TODAY"),
+        QStringLiteral("DATE & TIME"), QStringLiteral("Returns the current local date."), QStringLiteral("TODAY"),
         QStringLiteral("None."),
         QStringLiteral("TODAY\n"
                        "TODAY + 30\n"
@@ -883,10 +879,8 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
     AddStandardFunctionHelpEntry(
         entries, QStringLiteral("NOW"),
         {QStringLiteral("NOW"), QStringLiteral("CURRENT TIME"), QStringLiteral("CURRENT DATE TIME")},
-        QStringLiteral("DATE & TIME"),
-        QStringLiteral("Returns the current local date and time of day to the second."),
-        QStringLiteral("NOW"),
-        QStringLiteral("None."),
+        QStringLiteral("DATE & TIME"), QStringLiteral("Returns the current local date and time of day to the second."),
+        QStringLiteral("NOW"), QStringLiteral("None."),
         QStringLiteral("NOW\n"
                        "NOW + 1:30\n"
                        "NOW + 2\n"
@@ -982,8 +976,7 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, QStringLiteral("DAY"), {QStringLiteral("DAY")}, QStringLiteral("DATE & TIME"),
-        QStringLiteral("Returns the day of the month, 1 to 31, of a date."),
-        QStringLiteral("DAY(date)"),
+        QStringLiteral("Returns the day of the month, 1 to 31, of a date."), QStringLiteral("DAY(date)"),
         QStringLiteral("date: A date or date and time: DATE(...), TODAY, NOW, or date arithmetic such as "
                        "DATE(\"1/15/2024\") + 20."),
         QStringLiteral("DAY(DATE(\"1/15/2024\")) -> 15\n"
@@ -998,8 +991,7 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, QStringLiteral("MONTH"), {QStringLiteral("MONTH")}, QStringLiteral("DATE & TIME"),
-        QStringLiteral("Returns the month number, 1 to 12, of a date."),
-        QStringLiteral("MONTH(date)"),
+        QStringLiteral("Returns the month number, 1 to 12, of a date."), QStringLiteral("MONTH(date)"),
         QStringLiteral("date: A date or date and time: DATE(...), TODAY, NOW, or date arithmetic such as "
                        "DATE(\"1/15/2024\") + 20."),
         QStringLiteral("MONTH(DATE(\"1/15/2024\")) -> 1\n"
@@ -1014,8 +1006,7 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, QStringLiteral("YEAR"), {QStringLiteral("YEAR")}, QStringLiteral("DATE & TIME"),
-        QStringLiteral("Returns the year of a date as a four-digit number."),
-        QStringLiteral("YEAR(date)"),
+        QStringLiteral("Returns the year of a date as a four-digit number."), QStringLiteral("YEAR(date)"),
         QStringLiteral("date: A date or date and time: DATE(...), TODAY, NOW, or date arithmetic such as "
                        "DATE(\"12/31/2024\") + 1."),
         QStringLiteral("YEAR(DATE(\"1/15/2024\")) -> 2024\n"

@@ -51,8 +51,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("PERCENT (%)"),
                  {QStringLiteral("PERCENT"), QStringLiteral("PERCENTAGE"), QStringLiteral("PERCENT OPERATOR")},
-                 QStringLiteral("BASICS"),
-                 QStringLiteral("The % sign after a value divides it by 100."),
+                 QStringLiteral("BASICS"), QStringLiteral("The % sign after a value divides it by 100."),
                  QStringLiteral("PERCENT (%)\n"
                                 "\n"
                                 "A % sign written after a value divides that value by 100, so 15%\n"
@@ -88,8 +87,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "See also: HELP PERCENT, HELP WORD OPERATORS"));
 
     AddHelpEntry(entries, QStringLiteral("FACTORIAL (!)"),
-                 {QStringLiteral("FACTORIAL"), QStringLiteral("FACTORIAL OPERATOR")},
-                 QStringLiteral("BASICS"),
+                 {QStringLiteral("FACTORIAL"), QStringLiteral("FACTORIAL OPERATOR")}, QStringLiteral("BASICS"),
                  QStringLiteral("The ! sign after a whole number gives its factorial."),
                  QStringLiteral("FACTORIAL (!)\n"
                                 "\n"
@@ -251,8 +249,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("CREATE FUNCTION"),
                  {QStringLiteral("CREATE FUNCTION"), QStringLiteral("DEFINE FUNCTION"), QStringLiteral("MAKE FUNCTION"),
                   QStringLiteral("CUSTOM FUNCTION SYNTAX")},
-                 QStringLiteral("CUSTOM FUNCTIONS"),
-                 QStringLiteral("Defines or replaces a custom function."),
+                 QStringLiteral("CUSTOM FUNCTIONS"), QStringLiteral("Defines or replaces a custom function."),
                  QStringLiteral("CREATE FUNCTION name(parameter, ...) = expression\n"
                                 "\n"
                                 "Defines a function. The name and the parameters start with a letter\n"
@@ -280,10 +277,10 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "See also: HELP CUSTOM FUNCTIONS, HELP DELETE FUNCTION"));
 
     AddHelpEntry(entries, QStringLiteral("DELETE FUNCTION"),
-                 {QStringLiteral("DELETE FUNCTION"), QStringLiteral("REMOVE FUNCTION"), QStringLiteral("FUNCTIONS LIST"),
-                  QStringLiteral("LIST CUSTOM FUNCTIONS"), QStringLiteral("FUNCTION MANAGEMENT")},
-                 QStringLiteral("CUSTOM FUNCTIONS"),
-                 QStringLiteral("Lists the custom functions and deletes them."),
+                 {QStringLiteral("DELETE FUNCTION"), QStringLiteral("REMOVE FUNCTION"),
+                  QStringLiteral("FUNCTIONS LIST"), QStringLiteral("LIST CUSTOM FUNCTIONS"),
+                  QStringLiteral("FUNCTION MANAGEMENT")},
+                 QStringLiteral("CUSTOM FUNCTIONS"), QStringLiteral("Lists the custom functions and deletes them."),
                  QStringLiteral("FUNCTIONS\n"
                                 "\n"
                                 "Lists every custom function as its definition, one per line, in\n"
@@ -307,8 +304,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("SQRT(x)"),
                  {QStringLiteral("SQRT"), QStringLiteral("SQUARE ROOT"), QStringLiteral("ROOT")},
-                 QStringLiteral("FUNCTIONS"),
-                 QStringLiteral("Returns the square root of a value."),
+                 QStringLiteral("FUNCTIONS"), QStringLiteral("Returns the square root of a value."),
                  QStringLiteral("SQRT(x)\n"
                                 "\n"
                                 "SQRT finds the non-negative number which, when multiplied by itself,\n"
@@ -329,8 +325,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("TRIGONOMETRY"),
                  {QStringLiteral("SIN"), QStringLiteral("COS"), QStringLiteral("TAN"), QStringLiteral("TRIG"),
                   QStringLiteral("TRIGONOMETRY")},
-                 QStringLiteral("FUNCTIONS"),
-                 QStringLiteral("SIN, COS and TAN of an angle given in radians."),
+                 QStringLiteral("FUNCTIONS"), QStringLiteral("SIN, COS and TAN of an angle given in radians."),
                  QStringLiteral("TRIGONOMETRY\n"
                                 "\n"
                                 "SIN(angle), COS(angle) and TAN(angle) take the angle in radians.\n"
@@ -349,8 +344,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("INVERSE TRIGONOMETRY"),
                  {QStringLiteral("ASIN"), QStringLiteral("ACOS"), QStringLiteral("ATAN"), QStringLiteral("ATAN2"),
                   QStringLiteral("INVERSE TRIG"), QStringLiteral("ARC TANGENT")},
-                 QStringLiteral("FUNCTIONS"),
-                 QStringLiteral("ASIN, ACOS, ATAN and ATAN2 return an angle in radians."),
+                 QStringLiteral("FUNCTIONS"), QStringLiteral("ASIN, ACOS, ATAN and ATAN2 return an angle in radians."),
                  QStringLiteral("INVERSE TRIGONOMETRY\n"
                                 "\n"
                                 "ASIN(value) and ACOS(value) accept values from -1 to 1; ATAN(value)\n"
@@ -386,8 +380,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("ABS(x)"),
                  {QStringLiteral("ABS"), QStringLiteral("ABSOLUTE"), QStringLiteral("ABSOLUTE VALUE")},
-                 QStringLiteral("FUNCTIONS"),
-                 QStringLiteral("Returns the size of a value without its sign."),
+                 QStringLiteral("FUNCTIONS"), QStringLiteral("Returns the size of a value without its sign."),
                  QStringLiteral("ABS(x)\n"
                                 "\n"
                                 "ABS gives the distance of x from zero: negative values lose their\n"
@@ -402,8 +395,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("SIGN(x)"),
                  {QStringLiteral("SIGN"), QStringLiteral("SIGNUM"), QStringLiteral("SIGN FUNCTION")},
-                 QStringLiteral("FUNCTIONS"),
-                 QStringLiteral("Returns -1, 0 or 1 according to the sign of a value."),
+                 QStringLiteral("FUNCTIONS"), QStringLiteral("Returns -1, 0 or 1 according to the sign of a value."),
                  QStringLiteral("SIGN(x)\n"
                                 "\n"
                                 "SIGN gives -1 for a negative value, 0 for zero and 1 for a positive\n"
@@ -463,8 +455,8 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "See also: HELP FORMAT"));
 
     AddHelpEntry(entries, QStringLiteral("MIN / MAX FUNCTIONS"),
-                 {QStringLiteral("MINIMUM"), QStringLiteral("MAXIMUM"), QStringLiteral("MINMAX"), QStringLiteral("LOWEST"),
-                  QStringLiteral("HIGHEST")},
+                 {QStringLiteral("MINIMUM"), QStringLiteral("MAXIMUM"), QStringLiteral("MINMAX"),
+                  QStringLiteral("LOWEST"), QStringLiteral("HIGHEST")},
                  QStringLiteral("FUNCTIONS"),
                  QStringLiteral("MIN and MAX return the smallest and largest of their arguments."),
                  QStringLiteral("MIN / MAX FUNCTIONS\n"
@@ -504,8 +496,8 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("DATE & TIME"),
                  {QStringLiteral("DATE TIME"), QStringLiteral("DATE AND TIME"), QStringLiteral("DATE TIME OVERVIEW"),
-                  QStringLiteral("DATES"), QStringLiteral("TIME"), QStringLiteral("DURATION"), QStringLiteral("DURATIONS"),
-                  QStringLiteral("CLOCK TIME")},
+                  QStringLiteral("DATES"), QStringLiteral("TIME"), QStringLiteral("DURATION"),
+                  QStringLiteral("DURATIONS"), QStringLiteral("CLOCK TIME")},
                  QStringLiteral("DATE & TIME"),
                  QStringLiteral("Work with dates and times: today, date arithmetic, days between dates and parts."),
                  QStringLiteral("DATE & TIME\n"
@@ -535,8 +527,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("NUMBER THEORY"),
                  {QStringLiteral("GCD"), QStringLiteral("LCM"), QStringLiteral("GREATEST COMMON DIVISOR"),
                   QStringLiteral("LEAST COMMON MULTIPLE"), QStringLiteral("NUMBER THEORY")},
-                 QStringLiteral("FUNCTIONS"),
-                 QStringLiteral("GCD and LCM of two whole numbers."),
+                 QStringLiteral("FUNCTIONS"), QStringLiteral("GCD and LCM of two whole numbers."),
                  QStringLiteral("NUMBER THEORY\n"
                                 "\n"
                                 "GCD(integer1, integer2) is the largest whole number that divides\n"
@@ -605,7 +596,8 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("STATISTICS - SPREAD"),
                  {QStringLiteral("STATISTICS SPREAD"), QStringLiteral("STDEV"), QStringLiteral("STANDARD DEVIATION"),
                   QStringLiteral("STDEVP"), QStringLiteral("POPULATION STANDARD DEVIATION"), QStringLiteral("VARIANCE"),
-                  QStringLiteral("SAMPLE VARIANCE"), QStringLiteral("VARIANCEP"), QStringLiteral("POPULATION VARIANCE")},
+                  QStringLiteral("SAMPLE VARIANCE"), QStringLiteral("VARIANCEP"),
+                  QStringLiteral("POPULATION VARIANCE")},
                  QStringLiteral("STATISTICS"),
                  QStringLiteral("Standard deviation and variance of a sample or a whole population."),
                  QStringLiteral("STATISTICS - SPREAD\n"
@@ -647,8 +639,9 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "See also: HELP STATISTICS"));
 
     AddHelpEntry(entries, QStringLiteral("STATISTICS - POSITION AND SHAPE"),
-                 {QStringLiteral("STATISTICS POSITION"), QStringLiteral("STATISTICS SHAPE"), QStringLiteral("PERCENTILE"),
-                  QStringLiteral("QUARTILE"), QStringLiteral("SKEW"), QStringLiteral("SKEWNESS"), QStringLiteral("KURTOSIS")},
+                 {QStringLiteral("STATISTICS POSITION"), QStringLiteral("STATISTICS SHAPE"),
+                  QStringLiteral("PERCENTILE"), QStringLiteral("QUARTILE"), QStringLiteral("SKEW"),
+                  QStringLiteral("SKEWNESS"), QStringLiteral("KURTOSIS")},
                  QStringLiteral("STATISTICS"),
                  QStringLiteral("Percentiles, quartiles, skewness and kurtosis of a list of values."),
                  QStringLiteral("STATISTICS - POSITION AND SHAPE\n"
@@ -671,8 +664,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("STATISTICS - RANDOM NUMBERS"),
                  {QStringLiteral("STATISTICS RANDOM"), QStringLiteral("RANDOM"), QStringLiteral("RANDINT"),
                   QStringLiteral("RANDOM INTEGER")},
-                 QStringLiteral("STATISTICS"),
-                 QStringLiteral("RANDOM and RANDINT draw random numbers."),
+                 QStringLiteral("STATISTICS"), QStringLiteral("RANDOM and RANDINT draw random numbers."),
                  QStringLiteral("STATISTICS - RANDOM NUMBERS\n"
                                 "\n"
                                 "RANDOM() gives a random number from 0 up to, but not including, 1.\n"
@@ -840,9 +832,9 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "See also: HELP FINANCIAL"));
 
     AddHelpEntry(entries, QStringLiteral("RETURN / PRICING FUNCTIONS"),
-                 {QStringLiteral("ROI"), QStringLiteral("CAGR"), QStringLiteral("PERCENTCHANGE"), QStringLiteral("MARKUP"),
-                  QStringLiteral("MARGIN"), QStringLiteral("DISCOUNT"), QStringLiteral("TAX"), QStringLiteral("RETURNS"),
-                  QStringLiteral("RETURN FUNCTIONS"), QStringLiteral("PRICING FUNCTIONS")},
+                 {QStringLiteral("ROI"), QStringLiteral("CAGR"), QStringLiteral("PERCENTCHANGE"),
+                  QStringLiteral("MARKUP"), QStringLiteral("MARGIN"), QStringLiteral("DISCOUNT"), QStringLiteral("TAX"),
+                  QStringLiteral("RETURNS"), QStringLiteral("RETURN FUNCTIONS"), QStringLiteral("PRICING FUNCTIONS")},
                  QStringLiteral("FUNCTIONS"),
                  QStringLiteral("Returns, growth rates, percent change, markup, margin, discount and tax."),
                  QStringLiteral("RETURN / PRICING FUNCTIONS\n"
@@ -869,29 +861,27 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "\n"
                                 "See also: HELP FINANCIAL, HELP PERCENT"));
 
-    AddHelpEntry(entries, QStringLiteral("PI"),
-                 {QStringLiteral("PI"), QStringLiteral("CONSTANT"), QStringLiteral("CONSTANTS")},
-                 QStringLiteral("BASICS"),
-                 QStringLiteral("PI is the ratio of a circle's circumference to its diameter."),
-                 QStringLiteral("PI\n"
-                                "\n"
-                                "PI stands for 3.14159265358979... and can be used anywhere a number\n"
-                                "can. It cannot be used as a variable name.\n"
-                                "\n"
-                                "Examples:\n"
-                                "  PI               -> 3.14159265358979\n"
-                                "  2*PI             -> 6.28318530717959\n"
-                                "  PI*2^2           -> 12.5663706143592\n"
-                                "\n"
-                                "Tools > Math > Constants types PI, EULER and ANS into the pad.\n"
-                                "\n"
-                                "See also: HELP EULER, HELP ANS"));
+    AddHelpEntry(
+        entries, QStringLiteral("PI"), {QStringLiteral("PI"), QStringLiteral("CONSTANT"), QStringLiteral("CONSTANTS")},
+        QStringLiteral("BASICS"), QStringLiteral("PI is the ratio of a circle's circumference to its diameter."),
+        QStringLiteral("PI\n"
+                       "\n"
+                       "PI stands for 3.14159265358979... and can be used anywhere a number\n"
+                       "can. It cannot be used as a variable name.\n"
+                       "\n"
+                       "Examples:\n"
+                       "  PI               -> 3.14159265358979\n"
+                       "  2*PI             -> 6.28318530717959\n"
+                       "  PI*2^2           -> 12.5663706143592\n"
+                       "\n"
+                       "Tools > Math > Constants types PI, EULER and ANS into the pad.\n"
+                       "\n"
+                       "See also: HELP EULER, HELP ANS"));
 
     AddHelpEntry(entries, QStringLiteral("EULER"),
                  {QStringLiteral("EULER"), QStringLiteral("EULERS NUMBER"), QStringLiteral("E CONSTANT"),
                   QStringLiteral("CONSTANTS")},
-                 QStringLiteral("BASICS"),
-                 QStringLiteral("EULER is the base of the natural logarithm, 2.71828..."),
+                 QStringLiteral("BASICS"), QStringLiteral("EULER is the base of the natural logarithm, 2.71828..."),
                  QStringLiteral("EULER\n"
                                 "\n"
                                 "EULER stands for Euler's number 2.71828182845905..., the base of the\n"
@@ -907,8 +897,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("ANS"),
                  {QStringLiteral("ANS"), QStringLiteral("ANSWER"), QStringLiteral("LAST ANSWER")},
-                 QStringLiteral("BASICS"),
-                 QStringLiteral("ANS is the answer of the last calculation."),
+                 QStringLiteral("BASICS"), QStringLiteral("ANS is the answer of the last calculation."),
                  QStringLiteral("ANS\n"
                                 "\n"
                                 "ANS holds the most recent answer, so the next line can build on it.\n"
@@ -955,8 +944,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("VARS / VARIABLES"),
                  {QStringLiteral("VARS"), QStringLiteral("VARIABLES"), QStringLiteral("LIST VARIABLES")},
-                 QStringLiteral("COMMANDS"),
-                 QStringLiteral("Lists the variables and their values."),
+                 QStringLiteral("COMMANDS"), QStringLiteral("Lists the variables and their values."),
                  QStringLiteral("VARS / VARIABLES\n"
                                 "\n"
                                 "VARS, or VARIABLES, writes every stored variable as NAME = value, one\n"
@@ -971,8 +959,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("CLEAR VARIABLES"),
                  {QStringLiteral("CLEAR VARIABLES"), QStringLiteral("CLEAR USER VARIABLES"),
                   QStringLiteral("DELETE VARIABLES"), QStringLiteral("REMOVE VARIABLES")},
-                 QStringLiteral("COMMANDS"),
-                 QStringLiteral("Removes all variables and keeps the pad's text."),
+                 QStringLiteral("COMMANDS"), QStringLiteral("Removes all variables and keeps the pad's text."),
                  QStringLiteral("CLEAR VARIABLES\n"
                                 "\n"
                                 "Removes every stored variable and shows Variables cleared in the\n"
@@ -1060,8 +1047,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("APPROXIMATE ANSWERS"),
                  {QStringLiteral("APPROXIMATE"), QStringLiteral("APPROX"), QStringLiteral("BEST FIT"),
                   QStringLiteral("ERROR"), QStringLiteral("RMS"), QStringLiteral("RESIDUAL")},
-                 QStringLiteral("SOLVER"),
-                 QStringLiteral("What the report of a stopped search shows."),
+                 QStringLiteral("SOLVER"), QStringLiteral("What the report of a stopped search shows."),
                  QStringLiteral("APPROXIMATE ANSWERS\n"
                                 "\n"
                                 "When you stop a numerical search before it found an exact solution,\n"
@@ -1101,8 +1087,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("UPTIME"),
                  {QStringLiteral("UPTIME"), QStringLiteral("APPLICATION UPTIME"), QStringLiteral("SESSION UPTIME"),
                   QStringLiteral("RUN TIME")},
-                 QStringLiteral("COMMANDS"),
-                 QStringLiteral("Shows how long Sumvelle has been running."),
+                 QStringLiteral("COMMANDS"), QStringLiteral("Shows how long Sumvelle has been running."),
                  QStringLiteral("UPTIME\n"
                                 "\n"
                                 "UPTIME answers how long Sumvelle has been running, for example\n"
@@ -1127,33 +1112,28 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("MIN"),
                  {QStringLiteral("MIN"), QStringLiteral("MINIMIZE"), QStringLiteral("MINIMISE")},
-                 QStringLiteral("WINDOW"),
-                 QStringLiteral("Minimises the Sumvelle window."),
+                 QStringLiteral("WINDOW"), QStringLiteral("Minimises the Sumvelle window."),
                  QStringLiteral("MIN\n"
                                 "\n"
                                 "MIN, typed alone on a line, minimises the Sumvelle window."));
 
     AddHelpEntry(entries, QStringLiteral("MAX"),
                  {QStringLiteral("MAX"), QStringLiteral("MAXIMIZE"), QStringLiteral("MAXIMISE")},
-                 QStringLiteral("WINDOW"),
-                 QStringLiteral("Maximises the Sumvelle window."),
+                 QStringLiteral("WINDOW"), QStringLiteral("Maximises the Sumvelle window."),
                  QStringLiteral("MAX\n"
                                 "\n"
                                 "MAX, typed alone on a line, maximises the Sumvelle window."));
 
-    AddHelpEntry(entries, QStringLiteral("RESTORE"),
-                 {QStringLiteral("RESTORE"), QStringLiteral("NORMAL WINDOW")},
-                 QStringLiteral("WINDOW"),
-                 QStringLiteral("Returns the window to its normal size."),
+    AddHelpEntry(entries, QStringLiteral("RESTORE"), {QStringLiteral("RESTORE"), QStringLiteral("NORMAL WINDOW")},
+                 QStringLiteral("WINDOW"), QStringLiteral("Returns the window to its normal size."),
                  QStringLiteral("RESTORE\n"
                                 "\n"
                                 "RESTORE returns a minimised or maximised window to its normal size."));
 
     AddHelpEntry(entries, QStringLiteral("TOPMOST / ON TOP"),
-                 {QStringLiteral("TOPMOST"), QStringLiteral("TOP MOST"), QStringLiteral("ONTOP"), QStringLiteral("ON TOP"),
-                  QStringLiteral("ALWAYS ON TOP")},
-                 QStringLiteral("WINDOW"),
-                 QStringLiteral("Keeps the Sumvelle window above other windows."),
+                 {QStringLiteral("TOPMOST"), QStringLiteral("TOP MOST"), QStringLiteral("ONTOP"),
+                  QStringLiteral("ON TOP"), QStringLiteral("ALWAYS ON TOP")},
+                 QStringLiteral("WINDOW"), QStringLiteral("Keeps the Sumvelle window above other windows."),
                  QStringLiteral("TOPMOST / ON TOP\n"
                                 "\n"
                                 "TOPMOST, TOP MOST, ONTOP or ON TOP keeps the Sumvelle window above\n"
@@ -1162,8 +1142,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("NOT TOPMOST / NOT ON TOP"),
                  {QStringLiteral("NOT TOPMOST"), QStringLiteral("NOT TOP MOST"), QStringLiteral("NOTONTOP"),
                   QStringLiteral("NOT ON TOP"), QStringLiteral("REMOVE TOPMOST")},
-                 QStringLiteral("WINDOW"),
-                 QStringLiteral("Lets other windows cover the Sumvelle window again."),
+                 QStringLiteral("WINDOW"), QStringLiteral("Lets other windows cover the Sumvelle window again."),
                  QStringLiteral("NOT TOPMOST / NOT ON TOP\n"
                                 "\n"
                                 "NOT TOPMOST, NOT TOP MOST, NOTONTOP or NOT ON TOP lets other windows\n"
@@ -1171,8 +1150,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("FONT <size>"),
                  {QStringLiteral("FONT"), QStringLiteral("FONT SIZE"), QStringLiteral("TEXT SIZE")},
-                 QStringLiteral("COMMANDS"),
-                 QStringLiteral("Sets the size of the pad's text in points."),
+                 QStringLiteral("COMMANDS"), QStringLiteral("Sets the size of the pad's text in points."),
                  QStringLiteral("FONT <size>\n"
                                 "\n"
                                 "FONT followed by a size in points, such as FONT 14, sets the size of\n"
@@ -1188,8 +1166,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("FORMAT"),
                  {QStringLiteral("FORMAT"), QStringLiteral("FORMATTING"), QStringLiteral("NUMBER FORMAT"),
                   QStringLiteral("MONEY"), QStringLiteral("DECIMALS")},
-                 QStringLiteral("COMMANDS"),
-                 QStringLiteral("Shows or sets the format in which answers are written."),
+                 QStringLiteral("COMMANDS"), QStringLiteral("Shows or sets the format in which answers are written."),
                  QStringLiteral("FORMAT\n"
                                 "\n"
                                 "FORMAT = <format> sets the number format of the answers, FORMAT\n"
@@ -1213,8 +1190,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("EXIT / END / CLOSE"),
                  {QStringLiteral("EXIT"), QStringLiteral("END"), QStringLiteral("CLOSE"), QStringLiteral("QUIT")},
-                 QStringLiteral("COMMANDS"),
-                 QStringLiteral("Closes Sumvelle."),
+                 QStringLiteral("COMMANDS"), QStringLiteral("Closes Sumvelle."),
                  QStringLiteral("EXIT / END / CLOSE\n"
                                 "\n"
                                 "EXIT, END, CLOSE or QUIT, typed alone on a line, closes Sumvelle as\n"
@@ -1259,12 +1235,28 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "See also: HELP WORD OPERATORS, HELP IGNORE TEXT, HELP PROGRAMMER MATH"));
 
     AddHelpEntry(entries, QStringLiteral("WORD OPERATORS"),
-                 {QStringLiteral("WORD OPERATORS"), QStringLiteral("WORDS"), QStringLiteral("NUMBER WORDS"),
-                  QStringLiteral("PLUS"), QStringLiteral("ADD"), QStringLiteral("ADDED"), QStringLiteral("MINUS"),
-                  QStringLiteral("SUBTRACT"), QStringLiteral("SUBTRACTED"), QStringLiteral("MULTIPLY"),
-                  QStringLiteral("MULTIPLIED"), QStringLiteral("TIMES"), QStringLiteral("OF"), QStringLiteral("DIVIDE"),
-                  QStringLiteral("DIVIDED"), QStringLiteral("OVER"), QStringLiteral("POWER"), QStringLiteral("EXPONENT"),
-                  QStringLiteral("EQUAL"), QStringLiteral("EQUALS"), QStringLiteral("NEGATIVE"), QStringLiteral("POSITIVE")},
+                 {QStringLiteral("WORD OPERATORS"),
+                  QStringLiteral("WORDS"),
+                  QStringLiteral("NUMBER WORDS"),
+                  QStringLiteral("PLUS"),
+                  QStringLiteral("ADD"),
+                  QStringLiteral("ADDED"),
+                  QStringLiteral("MINUS"),
+                  QStringLiteral("SUBTRACT"),
+                  QStringLiteral("SUBTRACTED"),
+                  QStringLiteral("MULTIPLY"),
+                  QStringLiteral("MULTIPLIED"),
+                  QStringLiteral("TIMES"),
+                  QStringLiteral("OF"),
+                  QStringLiteral("DIVIDE"),
+                  QStringLiteral("DIVIDED"),
+                  QStringLiteral("OVER"),
+                  QStringLiteral("POWER"),
+                  QStringLiteral("EXPONENT"),
+                  QStringLiteral("EQUAL"),
+                  QStringLiteral("EQUALS"),
+                  QStringLiteral("NEGATIVE"),
+                  QStringLiteral("POSITIVE")},
                  QStringLiteral("BASICS"),
                  QStringLiteral("Write calculations in words, such as 2 plus 3 or twenty times four."),
                  QStringLiteral("WORD OPERATORS\n"
@@ -1339,10 +1331,9 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
 
     AddHelpEntry(entries, QStringLiteral("EXECUTE SELECTED LINES"),
                  {QStringLiteral("EXECUTE SELECTED LINES"), QStringLiteral("EXECUTE SELECTION"),
-                  QStringLiteral("RUN SELECTED LINES"), QStringLiteral("RUN SELECTION"), QStringLiteral("SELECTED LINES"),
-                  QStringLiteral("RIGHT CLICK")},
-                 QStringLiteral("BASICS"),
-                 QStringLiteral("Calculates every selected line again, one after the other."),
+                  QStringLiteral("RUN SELECTED LINES"), QStringLiteral("RUN SELECTION"),
+                  QStringLiteral("SELECTED LINES"), QStringLiteral("RIGHT CLICK")},
+                 QStringLiteral("BASICS"), QStringLiteral("Calculates every selected line again, one after the other."),
                  QStringLiteral("EXECUTE SELECTED LINES\n"
                                 "\n"
                                 "Select some lines of the pad and choose File > Execute Selected\n"
@@ -1357,8 +1348,8 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "See also: HELP ENTER, HELP VARIABLES"));
 
     AddHelpEntry(entries, QStringLiteral("IGNORE TEXT"),
-                 {QStringLiteral("IGNORE TEXT"), QStringLiteral("IGNORE UNKNOWN TEXT"), QStringLiteral("IGNORE LETTERS"),
-                  QStringLiteral("TEXT IGNORE")},
+                 {QStringLiteral("IGNORE TEXT"), QStringLiteral("IGNORE UNKNOWN TEXT"),
+                  QStringLiteral("IGNORE LETTERS"), QStringLiteral("TEXT IGNORE")},
                  QStringLiteral("BASICS"),
                  QStringLiteral("Lets words that are not part of the calculation be skipped."),
                  QStringLiteral("IGNORE TEXT\n"
@@ -1380,8 +1371,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("PREDICTIVE TEXT COMPLETE"),
                  {QStringLiteral("PREDICTIVE TEXT"), QStringLiteral("AUTOCOMPLETE"), QStringLiteral("AUTO COMPLETE"),
                   QStringLiteral("COMPLETION"), QStringLiteral("MENU PREDICTIVE TEXT")},
-                 QStringLiteral("SETTINGS"),
-                 QStringLiteral("Suggests function names, commands and units as you type."),
+                 QStringLiteral("SETTINGS"), QStringLiteral("Suggests function names, commands and units as you type."),
                  QStringLiteral("PREDICTIVE TEXT COMPLETE\n"
                                 "\n"
                                 "While you type, a list under the cursor offers the words that begin\n"
@@ -1400,8 +1390,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("SYNTAX HELP"),
                  {QStringLiteral("SYNTAX HELP"), QStringLiteral("PARAMETER HELP"), QStringLiteral("FUNCTION SIGNATURE"),
                   QStringLiteral("SIGNATURE HELP"), QStringLiteral("MENU SYNTAX HELP")},
-                 QStringLiteral("SETTINGS"),
-                 QStringLiteral("Shows a function's arguments while you type its call."),
+                 QStringLiteral("SETTINGS"), QStringLiteral("Shows a function's arguments while you type its call."),
                  QStringLiteral("SYNTAX HELP\n"
                                 "\n"
                                 "While you type a function call or a command, a small label just\n"

@@ -9,8 +9,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 {
     AddStandardFunctionHelpEntry(
         entries, u"SQRT"_s, {u"SQRT"_s, u"SQUARE ROOT"_s, u"ROOT"_s}, u"FUNCTIONS"_s,
-        u"Returns the non-negative square root of a real value."_s,
-        u"SQRT(value)"_s,
+        u"Returns the non-negative square root of a real value."_s, u"SQRT(value)"_s,
         u"value: The number or expression whose square root is required. It must evaluate to zero or a positive "
         "real number."_s,
         u"SQRT(25) -> 5\nSQRT(144) -> 12\nSQRT(ABS(-100)) -> 10"_s,
@@ -21,10 +20,8 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"ABS"_s, {u"ABS"_s, u"ABSOLUTE"_s, u"ABSOLUTE VALUE"_s}, u"FUNCTIONS"_s,
-        u"Returns the absolute value of a real number, its distance from zero."_s,
-        u"ABS(value)"_s,
-        u"value: Any real number or expression."_s,
-        u"ABS(-7.5) -> 7.5\nABS(12) -> 12\nABS(3 - 10) -> 7"_s,
+        u"Returns the absolute value of a real number, its distance from zero."_s, u"ABS(value)"_s,
+        u"value: Any real number or expression."_s, u"ABS(-7.5) -> 7.5\nABS(12) -> 12\nABS(3 - 10) -> 7"_s,
         u"Use ABS when only the size of a quantity matters and not its direction, such as differences, errors, "
         "deviations and distances."_s,
         u"Sumvelle evaluates the argument and returns it unchanged when it is zero or positive, or without its "
@@ -33,18 +30,15 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"SIGN"_s, {u"SIGN"_s, u"SIGNUM"_s, u"SIGN FUNCTION"_s}, u"FUNCTIONS"_s,
-        u"Returns 1 for a positive value, -1 for a negative value and 0 for zero."_s,
-        u"SIGN(value)"_s,
-        u"value: Any real number or expression."_s,
-        u"SIGN(-42) -> -1\nSIGN(0) -> 0\nSIGN(3.7) -> 1"_s,
+        u"Returns 1 for a positive value, -1 for a negative value and 0 for zero."_s, u"SIGN(value)"_s,
+        u"value: Any real number or expression."_s, u"SIGN(-42) -> -1\nSIGN(0) -> 0\nSIGN(3.7) -> 1"_s,
         u"Use SIGN to find the direction of a value, for example whether a balance is a credit or a debit, or to "
         "give one value the sign of another, as in SIGN(A) * ABS(B)."_s,
         u"Sumvelle compares the evaluated argument with zero and returns 1, -1 or 0; the size of the value does "
         "not matter. Every finite value is accepted; only an argument that cannot be evaluated is rejected."_s);
 
     AddStandardFunctionHelpEntry(
-        entries, u"SIN"_s, {u"SIN"_s, u"SINE"_s}, u"FUNCTIONS"_s,
-        u"Returns the sine of an angle given in radians."_s,
+        entries, u"SIN"_s, {u"SIN"_s, u"SINE"_s}, u"FUNCTIONS"_s, u"Returns the sine of an angle given in radians."_s,
         u"SIN(angle)"_s,
         u"angle: The angle in radians, any real number. Convert an angle in degrees with RAD, as in "
         "SIN(RAD(30))."_s,
@@ -57,8 +51,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"COS"_s, {u"COS"_s, u"COSINE"_s}, u"FUNCTIONS"_s,
-        u"Returns the cosine of an angle given in radians."_s,
-        u"COS(angle)"_s,
+        u"Returns the cosine of an angle given in radians."_s, u"COS(angle)"_s,
         u"angle: The angle in radians, any real number. Convert an angle in degrees with RAD, as in "
         "COS(RAD(60))."_s,
         u"COS(0) -> 1\nCOS(PI) -> -1\nCOS(RAD(60)) -> 0.5"_s,
@@ -70,8 +63,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"TAN"_s, {u"TAN"_s, u"TANGENT"_s}, u"FUNCTIONS"_s,
-        u"Returns the tangent of an angle given in radians."_s,
-        u"TAN(angle)"_s,
+        u"Returns the tangent of an angle given in radians."_s, u"TAN(angle)"_s,
         u"angle: The angle in radians, any real number. Convert an angle in degrees with RAD, as in "
         "TAN(RAD(45))."_s,
         u"TAN(PI/4) -> 1\nTAN(RAD(45)) -> 1\nTAN(0) -> 0"_s,
@@ -83,8 +75,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"ASIN"_s, {u"ASIN"_s, u"ARC SINE"_s, u"ARCSIN"_s}, u"FUNCTIONS"_s,
-        u"Returns the angle, in radians, whose sine is the given value."_s,
-        u"ASIN(value)"_s,
+        u"Returns the angle, in radians, whose sine is the given value."_s, u"ASIN(value)"_s,
         u"value: A number or expression from -1 to 1."_s,
         u"ASIN(1) -> 1.5707963267949\nDEG(ASIN(0.5)) -> 30\nASIN(0) -> 0"_s,
         u"Use ASIN to recover an angle from a ratio of sides, such as the opposite side divided by the "
@@ -94,8 +85,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"ACOS"_s, {u"ACOS"_s, u"ARC COSINE"_s, u"ARCCOS"_s}, u"FUNCTIONS"_s,
-        u"Returns the angle, in radians, whose cosine is the given value."_s,
-        u"ACOS(value)"_s,
+        u"Returns the angle, in radians, whose cosine is the given value."_s, u"ACOS(value)"_s,
         u"value: A number or expression from -1 to 1."_s,
         u"ACOS(-1) -> 3.14159265358979\nDEG(ACOS(0.5)) -> 60\nACOS(1) -> 0"_s,
         u"Use ACOS to recover an angle from a ratio of sides, such as the adjacent side divided by the "
@@ -105,10 +95,8 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"ATAN"_s, {u"ATAN"_s, u"ARC TANGENT"_s, u"ARCTAN"_s}, u"FUNCTIONS"_s,
-        u"Returns the angle, in radians, whose tangent is the given value."_s,
-        u"ATAN(value)"_s,
-        u"value: Any real number or expression."_s,
-        u"ATAN(1) -> 0.785398163397448\nDEG(ATAN(1)) -> 45\nATAN(0) -> 0"_s,
+        u"Returns the angle, in radians, whose tangent is the given value."_s, u"ATAN(value)"_s,
+        u"value: Any real number or expression."_s, u"ATAN(1) -> 0.785398163397448\nDEG(ATAN(1)) -> 45\nATAN(0) -> 0"_s,
         u"Use ATAN to turn a slope or a ratio of rise to run into an angle."_s,
         u"Sumvelle returns the principal value, an angle between -PI/2 and PI/2 radians; wrap the call in DEG "
         "to read it in degrees. Every finite value is accepted. As only the ratio is given, ATAN cannot tell "
@@ -116,8 +104,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"ATAN2"_s, {u"ATAN2"_s, u"DIRECTIONAL ANGLE"_s}, u"FUNCTIONS"_s,
-        u"Returns the angle, in radians, from the positive x-axis to the point (x, y)."_s,
-        u"ATAN2(y, x)"_s,
+        u"Returns the angle, in radians, from the positive x-axis to the point (x, y)."_s, u"ATAN2(y, x)"_s,
         u"y: The vertical coordinate, any real number.\nx: The horizontal coordinate, any real number."_s,
         u"DEG(ATAN2(1, 1)) -> 45\nDEG(ATAN2(1, -1)) -> 135\nDEG(ATAN2(-1, -1)) -> -135"_s,
         u"Use ATAN2 to find a direction or bearing from two coordinate differences, such as the angle of a "
@@ -128,8 +115,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"RAD"_s, {u"RAD"_s, u"RADIANS"_s, u"DEGREES TO RADIANS"_s}, u"FUNCTIONS"_s,
-        u"Converts an angle from degrees to radians."_s,
-        u"RAD(degrees)"_s,
+        u"Converts an angle from degrees to radians."_s, u"RAD(degrees)"_s,
         u"degrees: The angle in degrees, any real number."_s,
         u"RAD(180) -> 3.14159265358979\nRAD(90) -> 1.5707963267949\nSIN(RAD(30)) -> 0.5"_s,
         u"Use RAD to hand an angle measured in degrees to SIN, COS and TAN, which work in radians."_s,
@@ -138,10 +124,8 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"DEG"_s, {u"DEG"_s, u"DEGREES"_s, u"RADIANS TO DEGREES"_s}, u"FUNCTIONS"_s,
-        u"Converts an angle from radians to degrees."_s,
-        u"DEG(radians)"_s,
-        u"radians: The angle in radians, any real number."_s,
-        u"DEG(PI) -> 180\nDEG(PI/2) -> 90\nDEG(ATAN(1)) -> 45"_s,
+        u"Converts an angle from radians to degrees."_s, u"DEG(radians)"_s,
+        u"radians: The angle in radians, any real number."_s, u"DEG(PI) -> 180\nDEG(PI/2) -> 90\nDEG(ATAN(1)) -> 45"_s,
         u"Use DEG to read the angles returned by ASIN, ACOS, ATAN and ATAN2, which are in radians, in "
         "degrees."_s,
         u"Sumvelle multiplies the value by 180 and divides it by PI. Every finite value is accepted; only an "
@@ -149,10 +133,8 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"LOG"_s, {u"LOG"_s, u"LOGARITHM"_s, u"BASE 10 LOG"_s}, u"FUNCTIONS"_s,
-        u"Returns the base-10 logarithm of a positive value."_s,
-        u"LOG(value)"_s,
-        u"value: A number or expression greater than zero."_s,
-        u"LOG(1000) -> 3\nLOG(0.01) -> -2\nLOG(1) -> 0"_s,
+        u"Returns the base-10 logarithm of a positive value."_s, u"LOG(value)"_s,
+        u"value: A number or expression greater than zero."_s, u"LOG(1000) -> 3\nLOG(0.01) -> -2\nLOG(1) -> 0"_s,
         u"Use LOG for decibels, pH values, orders of magnitude and other base-10 scales, or to find the power to "
         "which 10 must be raised."_s,
         u"Sumvelle returns the power to which 10 must be raised to give the value. Zero and negative values "
@@ -160,10 +142,8 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"LN"_s, {u"LN"_s, u"NATURAL LOG"_s, u"NATURAL LOGARITHM"_s}, u"FUNCTIONS"_s,
-        u"Returns the natural logarithm (base e) of a positive value."_s,
-        u"LN(value)"_s,
-        u"value: A number or expression greater than zero."_s,
-        u"LN(EULER) -> 1\nLN(1) -> 0\nLN(EXP(3)) -> 3"_s,
+        u"Returns the natural logarithm (base e) of a positive value."_s, u"LN(value)"_s,
+        u"value: A number or expression greater than zero."_s, u"LN(EULER) -> 1\nLN(1) -> 0\nLN(EXP(3)) -> 3"_s,
         u"Use LN in growth and decay, continuous compounding, half-life and other formulas built on e, and to "
         "solve for an exponent."_s,
         u"Sumvelle returns the power to which EULER (about 2.71828) must be raised to give the value; LN is the "
@@ -172,8 +152,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"EXP"_s, {u"EXP"_s, u"EXPONENTIAL"_s}, u"FUNCTIONS"_s,
-        u"Returns e raised to the power of the given value."_s,
-        u"EXP(value)"_s,
+        u"Returns e raised to the power of the given value."_s, u"EXP(value)"_s,
         u"value: The exponent, any real number up to about 709.78."_s,
         u"EXP(0) -> 1\nEXP(1) -> 2.71828182845905\nEXP(LN(5)) -> 5"_s,
         u"Use EXP for continuous growth and decay, such as continuously compounded interest, population growth "
@@ -198,10 +177,8 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"FLOOR"_s, {u"FLOOR"_s}, u"FUNCTIONS"_s,
-        u"Returns the largest whole number that is less than or equal to the value."_s,
-        u"FLOOR(value)"_s,
-        u"value: Any real number or expression."_s,
-        u"FLOOR(3.7) -> 3\nFLOOR(-3.2) -> -4\nFLOOR(5) -> 5"_s,
+        u"Returns the largest whole number that is less than or equal to the value."_s, u"FLOOR(value)"_s,
+        u"value: Any real number or expression."_s, u"FLOOR(3.7) -> 3\nFLOOR(-3.2) -> -4\nFLOOR(5) -> 5"_s,
         u"Use FLOOR to round down, for example to count the complete boxes, pages or periods that a quantity "
         "fills."_s,
         u"Sumvelle rounds toward negative infinity, so a negative value with a fractional part moves away from "
@@ -210,10 +187,8 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"CEIL"_s, {u"CEIL"_s, u"CEILING"_s}, u"FUNCTIONS"_s,
-        u"Returns the smallest whole number that is greater than or equal to the value."_s,
-        u"CEIL(value)"_s,
-        u"value: Any real number or expression."_s,
-        u"CEIL(3.2) -> 4\nCEIL(-3.7) -> -3\nCEIL(5) -> 5"_s,
+        u"Returns the smallest whole number that is greater than or equal to the value."_s, u"CEIL(value)"_s,
+        u"value: Any real number or expression."_s, u"CEIL(3.2) -> 4\nCEIL(-3.7) -> -3\nCEIL(5) -> 5"_s,
         u"Use CEIL to round up, for example to find how many containers, trips or packs are needed to hold a "
         "quantity."_s,
         u"Sumvelle rounds toward positive infinity, so a negative value with a fractional part moves toward "
@@ -222,8 +197,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"GCD"_s, {u"GCD"_s, u"GREATEST COMMON DIVISOR"_s}, u"FUNCTIONS"_s,
-        u"Returns the greatest common divisor of two whole numbers."_s,
-        u"GCD(integer1, integer2)"_s,
+        u"Returns the greatest common divisor of two whole numbers."_s, u"GCD(integer1, integer2)"_s,
         u"integer1, integer2: Whole numbers, negative, zero or positive, of magnitude at most 9007199254740991 "
         "(2^53 - 1)."_s,
         u"GCD(12, 18) -> 6\nGCD(-48, 36) -> 12\nGCD(17, 5) -> 1"_s,
@@ -235,8 +209,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"LCM"_s, {u"LCM"_s, u"LEAST COMMON MULTIPLE"_s}, u"FUNCTIONS"_s,
-        u"Returns the least common multiple of two whole numbers."_s,
-        u"LCM(integer1, integer2)"_s,
+        u"Returns the least common multiple of two whole numbers."_s, u"LCM(integer1, integer2)"_s,
         u"integer1, integer2: Whole numbers, negative, zero or positive, of magnitude at most 9007199254740991 "
         "(2^53 - 1)."_s,
         u"LCM(4, 6) -> 12\nLCM(-3, 5) -> 15\nLCM(7, 0) -> 0"_s,
@@ -248,8 +221,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"BIN"_s, {u"BIN"_s, u"BINARY"_s, u"BASE 2"_s}, u"PROGRAMMER MATH"_s,
-        u"Returns an integer written in binary (base 2)."_s,
-        u"BIN(integer)"_s,
+        u"Returns an integer written in binary (base 2)."_s, u"BIN(integer)"_s,
         u"integer: A whole number or expression, base literals such as 0xFF included, of magnitude at most "
         "9007199254740991 (2^53 - 1)."_s,
         u"BIN(10) -> 1010\nBIN(0xFF) -> 11111111\nBIN(-5) -> -101"_s,
@@ -262,8 +234,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"OCT"_s, {u"OCT"_s, u"OCTAL"_s, u"BASE 8"_s}, u"PROGRAMMER MATH"_s,
-        u"Returns an integer written in octal (base 8)."_s,
-        u"OCT(integer)"_s,
+        u"Returns an integer written in octal (base 8)."_s, u"OCT(integer)"_s,
         u"integer: A whole number or expression, base literals such as 0b111 included, of magnitude at most "
         "9007199254740991 (2^53 - 1)."_s,
         u"OCT(8) -> 10\nOCT(64) -> 100\nOCT(0b111111) -> 77"_s,
@@ -275,8 +246,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"HEX"_s, {u"HEX"_s, u"HEXADECIMAL"_s, u"BASE 16"_s}, u"PROGRAMMER MATH"_s,
-        u"Returns an integer written in hexadecimal (base 16)."_s,
-        u"HEX(integer)"_s,
+        u"Returns an integer written in hexadecimal (base 16)."_s, u"HEX(integer)"_s,
         u"integer: A whole number or expression, base literals such as 0b1010 included, of magnitude at most "
         "9007199254740991 (2^53 - 1)."_s,
         u"HEX(255) -> FF\nHEX(4096) -> 1000\nHEX(0b10101010) -> AA"_s,
@@ -290,8 +260,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"DEC"_s, {u"DEC"_s, u"DECIMAL"_s, u"BASE 10"_s}, u"PROGRAMMER MATH"_s,
-        u"Returns an integer written in decimal (base 10), whatever the output base."_s,
-        u"DEC(integer)"_s,
+        u"Returns an integer written in decimal (base 10), whatever the output base."_s, u"DEC(integer)"_s,
         u"integer: A whole number or expression, base literals such as 0xFF included, of magnitude at most "
         "9007199254740991 (2^53 - 1)."_s,
         u"DEC(0xFF) -> 255\nDEC(0b1010) -> 10\nDEC(0o17) -> 15"_s,
@@ -304,8 +273,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"AND"_s, {u"AND"_s, u"BITAND"_s, u"BITWISE AND"_s}, u"PROGRAMMER MATH"_s,
-        u"Returns the bitwise AND of two integers: the bits that are set in both."_s,
-        u"AND(integer1, integer2)"_s,
+        u"Returns the bitwise AND of two integers: the bits that are set in both."_s, u"AND(integer1, integer2)"_s,
         u"integer1, integer2: Whole numbers, base literals included, of magnitude at most 9007199254740991 "
         "(2^53 - 1)."_s,
         u"AND(12, 10) -> 8\nAND(0xFF, 0x0F) -> 15\nBIN(AND(0b1100, 0b1010)) -> 1000"_s,
@@ -318,8 +286,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"OR"_s, {u"OR"_s, u"BITOR"_s, u"BITWISE OR"_s}, u"PROGRAMMER MATH"_s,
-        u"Returns the bitwise OR of two integers: the bits that are set in either."_s,
-        u"OR(integer1, integer2)"_s,
+        u"Returns the bitwise OR of two integers: the bits that are set in either."_s, u"OR(integer1, integer2)"_s,
         u"integer1, integer2: Whole numbers, base literals included, of magnitude at most 9007199254740991 "
         "(2^53 - 1)."_s,
         u"OR(12, 10) -> 14\nOR(0x0F, 0xF0) -> 255\nBIN(OR(0b1000, 0b0011)) -> 1011"_s,
@@ -344,8 +311,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"NOT"_s, {u"NOT"_s, u"BITNOT"_s, u"BITWISE NOT"_s}, u"PROGRAMMER MATH"_s,
-        u"Returns the bitwise complement of an integer, which equals minus the integer minus 1."_s,
-        u"NOT(integer)"_s,
+        u"Returns the bitwise complement of an integer, which equals minus the integer minus 1."_s, u"NOT(integer)"_s,
         u"integer: A whole number or expression, base literals included, of magnitude at most 9007199254740991 "
         "(2^53 - 1)."_s,
         u"NOT(0) -> -1\nNOT(5) -> -6\nNOT(-1) -> 0"_s,
@@ -382,67 +348,64 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "is rejected, as are values with a fractional part and values beyond 2^53 - 1 in size. RSHIFT is "
         "another name for the same function."_s);
 
-    AddHelpEntry(
-        entries, u"PROGRAMMER MATH"_s,
-        {u"PROGRAMMER MATH"_s, u"PROGRAMMER"_s, u"BASE LITERALS"_s, u"OUTPUT BASE"_s, u"BINARY"_s, u"OCTAL"_s,
-         u"HEXADECIMAL"_s, u"BITWISE"_s},
-        u"PROGRAMMER MATH"_s,
-        u"Base literals, base conversions, the output base and the bitwise functions."_s,
-        u"PROGRAMMER MATH\n"
-        "\n"
-        "Sumvelle reads and shows whole numbers in binary, octal, decimal and\n"
-        "hexadecimal, and has bitwise functions. All of these work on whole\n"
-        "numbers of magnitude at most 9007199254740991 (2^53 - 1), which every\n"
-        "answer holds exactly.\n"
-        "\n"
-        "Base literals can stand wherever a number can:\n"
-        "  0b1010          binary (base 2)\n"
-        "  0o17            octal (base 8)\n"
-        "  0xFF            hexadecimal (base 16, digits A-F in either case)\n"
-        "\n"
-        "  0xFF + 1        -> 256\n"
-        "  0b1010 * 2      -> 20\n"
-        "\n"
-        "A digit that the base does not have, as in 0b102, makes the line\n"
-        "answer -Cannot Solve-.\n"
-        "\n"
-        "A line that is a single BIN(...), OCT(...), HEX(...) or DEC(...) call\n"
-        "shows its one answer in that base: upper-case digits, no prefix, and a\n"
-        "minus sign for a negative value. Inside a larger expression these\n"
-        "functions pass their value on unchanged.\n"
-        "  HEX(255)        -> FF\n"
-        "  BIN(10)         -> 1010\n"
-        "  DEC(0x1F)       -> 31\n"
-        "\n"
-        "Bitwise functions work bit by bit in two's complement, so negative\n"
-        "numbers are allowed. BITAND, BITOR, BITXOR, BITNOT, LSHIFT and RSHIFT\n"
-        "are other names for AND, OR, XOR, NOT, SHL and SHR. Shift counts run\n"
-        "from 0 to 52.\n"
-        "  AND(12, 10)     -> 8\n"
-        "  OR(12, 10)      -> 14\n"
-        "  XOR(12, 10)     -> 6\n"
-        "  NOT(5)          -> -6\n"
-        "  SHL(1, 4)       -> 16\n"
-        "  SHR(256, 4)     -> 16\n"
-        "\n"
-        "The output base shows every answer that is a whole number in the range\n"
-        "in the chosen base; other answers stay decimal. Choose it under\n"
-        "File > Output Base, or type MENU OUTPUT BASE followed by DEC, BIN, OCT\n"
-        "or HEX (or DECIMAL, BINARY, OCTAL, HEXADECIMAL). MENU OUTPUT BASE alone\n"
-        "shows the current base.\n"
-        "  MENU OUTPUT BASE HEX     -> Output Base = Hexadecimal\n"
-        "  200 + 55                 -> FF\n"
-        "  2.5 * 3                  -> 7.5\n"
-        "  MENU OUTPUT BASE DEC     -> Output Base = Decimal\n"
-        "\n"
-        "A fractional value, or one beyond 2^53 - 1 in size, given to any of\n"
-        "the functions above makes the line answer -Cannot Solve-.\n"
-        "\n"
-        "See also: HELP BIN, HELP HEX, HELP DEC, HELP AND, HELP SHL"_s);
+    AddHelpEntry(entries, u"PROGRAMMER MATH"_s,
+                 {u"PROGRAMMER MATH"_s, u"PROGRAMMER"_s, u"BASE LITERALS"_s, u"OUTPUT BASE"_s, u"BINARY"_s, u"OCTAL"_s,
+                  u"HEXADECIMAL"_s, u"BITWISE"_s},
+                 u"PROGRAMMER MATH"_s, u"Base literals, base conversions, the output base and the bitwise functions."_s,
+                 u"PROGRAMMER MATH\n"
+                 "\n"
+                 "Sumvelle reads and shows whole numbers in binary, octal, decimal and\n"
+                 "hexadecimal, and has bitwise functions. All of these work on whole\n"
+                 "numbers of magnitude at most 9007199254740991 (2^53 - 1), which every\n"
+                 "answer holds exactly.\n"
+                 "\n"
+                 "Base literals can stand wherever a number can:\n"
+                 "  0b1010          binary (base 2)\n"
+                 "  0o17            octal (base 8)\n"
+                 "  0xFF            hexadecimal (base 16, digits A-F in either case)\n"
+                 "\n"
+                 "  0xFF + 1        -> 256\n"
+                 "  0b1010 * 2      -> 20\n"
+                 "\n"
+                 "A digit that the base does not have, as in 0b102, makes the line\n"
+                 "answer -Cannot Solve-.\n"
+                 "\n"
+                 "A line that is a single BIN(...), OCT(...), HEX(...) or DEC(...) call\n"
+                 "shows its one answer in that base: upper-case digits, no prefix, and a\n"
+                 "minus sign for a negative value. Inside a larger expression these\n"
+                 "functions pass their value on unchanged.\n"
+                 "  HEX(255)        -> FF\n"
+                 "  BIN(10)         -> 1010\n"
+                 "  DEC(0x1F)       -> 31\n"
+                 "\n"
+                 "Bitwise functions work bit by bit in two's complement, so negative\n"
+                 "numbers are allowed. BITAND, BITOR, BITXOR, BITNOT, LSHIFT and RSHIFT\n"
+                 "are other names for AND, OR, XOR, NOT, SHL and SHR. Shift counts run\n"
+                 "from 0 to 52.\n"
+                 "  AND(12, 10)     -> 8\n"
+                 "  OR(12, 10)      -> 14\n"
+                 "  XOR(12, 10)     -> 6\n"
+                 "  NOT(5)          -> -6\n"
+                 "  SHL(1, 4)       -> 16\n"
+                 "  SHR(256, 4)     -> 16\n"
+                 "\n"
+                 "The output base shows every answer that is a whole number in the range\n"
+                 "in the chosen base; other answers stay decimal. Choose it under\n"
+                 "File > Output Base, or type MENU OUTPUT BASE followed by DEC, BIN, OCT\n"
+                 "or HEX (or DECIMAL, BINARY, OCTAL, HEXADECIMAL). MENU OUTPUT BASE alone\n"
+                 "shows the current base.\n"
+                 "  MENU OUTPUT BASE HEX     -> Output Base = Hexadecimal\n"
+                 "  200 + 55                 -> FF\n"
+                 "  2.5 * 3                  -> 7.5\n"
+                 "  MENU OUTPUT BASE DEC     -> Output Base = Decimal\n"
+                 "\n"
+                 "A fractional value, or one beyond 2^53 - 1 in size, given to any of\n"
+                 "the functions above makes the line answer -Cannot Solve-.\n"
+                 "\n"
+                 "See also: HELP BIN, HELP HEX, HELP DEC, HELP AND, HELP SHL"_s);
 
     AddStandardFunctionHelpEntry(
-        entries, u"MIN"_s, {u"MINIMUM"_s, u"LOWEST"_s}, u"STATISTICS"_s,
-        u"Returns the smallest of a list of values."_s,
+        entries, u"MIN"_s, {u"MINIMUM"_s, u"LOWEST"_s}, u"STATISTICS"_s, u"Returns the smallest of a list of values."_s,
         u"MIN(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, separated by commas."_s,
         u"MIN(3, 7, 1) -> 1\nMIN(-2, 5, 0) -> -2\nMIN(4.5) -> 4.5"_s,
@@ -453,8 +416,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "window command that minimizes Sumvelle, not this function."_s);
 
     AddStandardFunctionHelpEntry(
-        entries, u"MAX"_s, {u"MAXIMUM"_s, u"HIGHEST"_s}, u"STATISTICS"_s,
-        u"Returns the largest of a list of values."_s,
+        entries, u"MAX"_s, {u"MAXIMUM"_s, u"HIGHEST"_s}, u"STATISTICS"_s, u"Returns the largest of a list of values."_s,
         u"MAX(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, separated by commas."_s,
         u"MAX(3, 7, 1) -> 7\nMAX(-2, -5) -> -2\nMAX(0.1, 0.25) -> 0.25"_s,
@@ -465,8 +427,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "window command that maximizes Sumvelle, not this function."_s);
 
     AddStandardFunctionHelpEntry(
-        entries, u"SUM"_s, {u"SUM"_s, u"TOTAL"_s}, u"STATISTICS"_s,
-        u"Returns the total of a list of values."_s,
+        entries, u"SUM"_s, {u"SUM"_s, u"TOTAL"_s}, u"STATISTICS"_s, u"Returns the total of a list of values."_s,
         u"SUM(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, separated by commas."_s,
         u"SUM(1, 2, 3, 4) -> 10\nSUM(2.5, 7.5, 10) -> 20\nSUM(10, -4) -> 6"_s,
@@ -476,8 +437,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"AVG"_s, {u"AVG"_s, u"AVERAGE"_s, u"ARITHMETIC MEAN"_s}, u"STATISTICS"_s,
-        u"Returns the arithmetic mean of a list of values."_s,
-        u"AVG(value1, value2, ...)"_s,
+        u"Returns the arithmetic mean of a list of values."_s, u"AVG(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, separated by commas."_s,
         u"AVG(2, 4, 9) -> 5\nAVG(1, 2, 3, 4) -> 2.5\nAVG(10) -> 10"_s,
         u"Use AVG for the ordinary average of scores, prices, measurements or times."_s,
@@ -487,8 +447,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"MEDIAN"_s, {u"MEDIAN"_s}, u"STATISTICS"_s,
-        u"Returns the middle value of a list once it is sorted."_s,
-        u"MEDIAN(value1, value2, ...)"_s,
+        u"Returns the middle value of a list once it is sorted."_s, u"MEDIAN(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, in any order."_s,
         u"MEDIAN(3, 1, 4, 1, 5) -> 3\nMEDIAN(1, 2, 3, 4) -> 2.5\nMEDIAN(7, 100, 2) -> 7"_s,
         u"Use MEDIAN for a typical value that a few extreme values cannot pull away, such as a typical house "
@@ -498,8 +457,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "evaluated, is rejected."_s);
 
     AddStandardFunctionHelpEntry(
-        entries, u"MODE"_s, {u"MODE"_s}, u"STATISTICS"_s,
-        u"Returns the value that occurs most often in a list."_s,
+        entries, u"MODE"_s, {u"MODE"_s}, u"STATISTICS"_s, u"Returns the value that occurs most often in a list."_s,
         u"MODE(value1, value2, ...)"_s,
         u"value1, value2, ...: Two or more real numbers or expressions, at least one of which occurs more than "
         "once."_s,
@@ -511,8 +469,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "rejected, as are an empty list and an argument that cannot be evaluated."_s);
 
     AddStandardFunctionHelpEntry(
-        entries, u"COUNT"_s, {u"COUNT"_s}, u"STATISTICS"_s,
-        u"Returns how many values a list holds."_s,
+        entries, u"COUNT"_s, {u"COUNT"_s}, u"STATISTICS"_s, u"Returns how many values a list holds."_s,
         u"COUNT(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, separated by commas."_s,
         u"COUNT(4, 8, 15, 16) -> 4\nCOUNT(5) -> 1\nCOUNT(1, 1, 1) -> 3"_s,
@@ -533,10 +490,8 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "difference too large for a number are rejected."_s);
 
     AddStandardFunctionHelpEntry(
-        entries, u"STDEV"_s, {u"STDEV"_s, u"STANDARD DEVIATION"_s, u"SAMPLE STANDARD DEVIATION"_s},
-        u"STATISTICS"_s,
-        u"Returns the sample standard deviation of a list of values."_s,
-        u"STDEV(value1, value2, ...)"_s,
+        entries, u"STDEV"_s, {u"STDEV"_s, u"STANDARD DEVIATION"_s, u"SAMPLE STANDARD DEVIATION"_s}, u"STATISTICS"_s,
+        u"Returns the sample standard deviation of a list of values."_s, u"STDEV(value1, value2, ...)"_s,
         u"value1, value2, ...: Two or more real numbers or expressions, a sample taken from a larger "
         "population."_s,
         u"STDEV(2, 4, 4, 4, 5, 5, 7, 9) -> 2.1380899352994\nSTDEV(1, 2, 3, 4, 5) -> 1.58113883008419\n"
@@ -549,8 +504,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"STDEVP"_s, {u"STDEVP"_s, u"POPULATION STANDARD DEVIATION"_s}, u"STATISTICS"_s,
-        u"Returns the population standard deviation of a list of values."_s,
-        u"STDEVP(value1, value2, ...)"_s,
+        u"Returns the population standard deviation of a list of values."_s, u"STDEVP(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, the whole population."_s,
         u"STDEVP(2, 4, 4, 4, 5, 5, 7, 9) -> 2\nSTDEVP(1, 2, 3, 4, 5) -> 1.4142135623731\nSTDEVP(8) -> 0"_s,
         u"Use STDEVP when the values are the complete set you want to describe, such as every item of a batch "
@@ -561,8 +515,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"VARIANCE"_s, {u"VARIANCE"_s, u"SAMPLE VARIANCE"_s}, u"STATISTICS"_s,
-        u"Returns the sample variance of a list of values."_s,
-        u"VARIANCE(value1, value2, ...)"_s,
+        u"Returns the sample variance of a list of values."_s, u"VARIANCE(value1, value2, ...)"_s,
         u"value1, value2, ...: Two or more real numbers or expressions, a sample taken from a larger "
         "population."_s,
         u"VARIANCE(1, 2, 3, 4, 5) -> 2.5\nVARIANCE(2, 4, 4, 4, 5, 5, 7, 9) -> 4.57142857142857\n"
@@ -575,8 +528,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"VARIANCEP"_s, {u"VARIANCEP"_s, u"POPULATION VARIANCE"_s}, u"STATISTICS"_s,
-        u"Returns the population variance of a list of values."_s,
-        u"VARIANCEP(value1, value2, ...)"_s,
+        u"Returns the population variance of a list of values."_s, u"VARIANCEP(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, the whole population."_s,
         u"VARIANCEP(1, 2, 3, 4, 5) -> 2\nVARIANCEP(2, 4, 4, 4, 5, 5, 7, 9) -> 4\nVARIANCEP(3) -> 0"_s,
         u"Use VARIANCEP to measure the spread of a complete set of values in squared units."_s,
@@ -586,8 +538,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"GEOMEAN"_s, {u"GEOMEAN"_s, u"GEOMETRIC MEAN"_s}, u"STATISTICS"_s,
-        u"Returns the geometric mean of a list of positive values."_s,
-        u"GEOMEAN(value1, value2, ...)"_s,
+        u"Returns the geometric mean of a list of positive values."_s, u"GEOMEAN(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more numbers or expressions greater than zero."_s,
         u"GEOMEAN(2, 8) -> 4\nGEOMEAN(1, 3, 9) -> 3\nGEOMEAN(4, 4, 4) -> 4"_s,
         u"Use GEOMEAN to average growth factors, ratios or rates of return, where values multiply rather than "
@@ -599,8 +550,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"HARMEAN"_s, {u"HARMEAN"_s, u"HARMONIC MEAN"_s}, u"STATISTICS"_s,
-        u"Returns the harmonic mean of a list of positive values."_s,
-        u"HARMEAN(value1, value2, ...)"_s,
+        u"Returns the harmonic mean of a list of positive values."_s, u"HARMEAN(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more numbers or expressions greater than zero."_s,
         u"HARMEAN(1, 4, 4) -> 2\nHARMEAN(2, 6) -> 3\nHARMEAN(40, 60) -> 48"_s,
         u"Use HARMEAN to average rates over equal amounts, such as the average speed over two equal distances "
@@ -610,8 +560,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"RMS"_s, {u"RMS"_s, u"ROOT MEAN SQUARE"_s}, u"STATISTICS"_s,
-        u"Returns the root mean square of a list of values."_s,
-        u"RMS(value1, value2, ...)"_s,
+        u"Returns the root mean square of a list of values."_s, u"RMS(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, negative values included."_s,
         u"RMS(1, 7) -> 5\nRMS(3, 4) -> 3.53553390593274\nRMS(-2, 2) -> 2"_s,
         u"Use RMS for the effective size of values that change sign, such as alternating voltages and currents, "
@@ -622,8 +571,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"SUMSQ"_s, {u"SUMSQ"_s, u"SUM OF SQUARES"_s}, u"STATISTICS"_s,
-        u"Returns the sum of the squares of a list of values."_s,
-        u"SUMSQ(value1, value2, ...)"_s,
+        u"Returns the sum of the squares of a list of values."_s, u"SUMSQ(value1, value2, ...)"_s,
         u"value1, value2, ...: One or more real numbers or expressions, negative values included."_s,
         u"SUMSQ(1, 2, 3) -> 14\nSUMSQ(3, 4) -> 25\nSUMSQ(-2, 2) -> 8"_s,
         u"Use SUMSQ in variance, regression and distance calculations, such as the squared length of a vector; "
@@ -686,9 +634,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"RANDOM"_s, {u"RANDOM"_s, u"RANDOM NUMBER"_s}, u"STATISTICS"_s,
-        u"Returns a random number from 0 up to but not including 1."_s,
-        u"RANDOM()"_s,
-        u"No arguments."_s,
+        u"Returns a random number from 0 up to but not including 1."_s, u"RANDOM()"_s, u"No arguments."_s,
         u"RANDOM()\nRANDOM() * 100\nFLOOR(RANDOM() * 6) + 1"_s,
         u"Use RANDOM for simulations, sampling, games and test data; scale it to any interval, as in 5 + "
         "RANDOM() * 10 for a number from 5 up to 15."_s,
@@ -698,8 +644,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
 
     AddStandardFunctionHelpEntry(
         entries, u"RANDINT"_s, {u"RANDINT"_s, u"RANDOM INTEGER"_s}, u"STATISTICS"_s,
-        u"Returns a random whole number from a minimum to a maximum, both included."_s,
-        u"RANDINT(minimum, maximum)"_s,
+        u"Returns a random whole number from a minimum to a maximum, both included."_s, u"RANDINT(minimum, maximum)"_s,
         u"minimum: The smallest whole number that may be returned.\nmaximum: The largest whole number that may "
         "be returned; it must not be less than minimum."_s,
         u"RANDINT(1, 6)\nRANDINT(1, 100)\nRANDINT(5, 5) -> 5"_s,
@@ -714,8 +659,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         u"FUNCTIONS"_s,
         u"Returns a value written as a fraction of two whole numbers, followed by a table of close simpler "
         "fractions."_s,
-        u"FRACTION(value)"_s,
-        u"value: Any real number or expression with a finite value."_s,
+        u"FRACTION(value)"_s, u"value: Any real number or expression with a finite value."_s,
         u"FRACTION(0.75)\nFRACTION(1/3)\nFRACTION(PI)"_s,
         u"Use FRACTION to turn a decimal result into a fraction, such as a measurement in inches, a ratio or a "
         "probability, or to find a simple fraction that comes close to a value such as PI."_s,

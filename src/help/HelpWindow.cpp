@@ -17,17 +17,22 @@ constexpr int TopicRole = Qt::UserRole + 2;
 
 // Categories in the order of the Tools menu; any others follow, sorted.
 const char* const preferredCategoryOrder[] = {
-    "BASICS",           "FUNCTIONS", "PROGRAMMER MATH", "STATISTICS", "FINANCIAL", "GD&T",
-    "DATE & TIME",      "UNIT CONVERSIONS", "CUSTOM FUNCTIONS", "VARIABLES", "EQUATIONS", "SOLVER",
-    "SETTINGS",         "PAD",       "COMMANDS",        "WINDOW",     "WINDOWS"};
+    "BASICS",           "FUNCTIONS",        "PROGRAMMER MATH", "STATISTICS", "FINANCIAL", "GD&T",     "DATE & TIME",
+    "UNIT CONVERSIONS", "CUSTOM FUNCTIONS", "VARIABLES",       "EQUATIONS",  "SOLVER",    "SETTINGS", "PAD",
+    "COMMANDS",         "WINDOW",           "WINDOWS"};
 
 } // namespace
 
 HelpWindow::HelpWindow(const QList<HelpWindowArticle>& givenArticles, const QMap<QString, QString>& givenCategoryPages,
-                       const QString& givenIndexText, const QString& givenAboutText,
-                       const QString& givenFullManualText, QWidget* parent)
-    : QWidget(parent), ui(new Ui_HelpWindow), articles(givenArticles), categoryPages(givenCategoryPages),
-      indexText(givenIndexText), aboutText(givenAboutText), fullManualText(givenFullManualText)
+                       const QString& givenIndexText, const QString& givenAboutText, const QString& givenFullManualText,
+                       QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui_HelpWindow)
+    , articles(givenArticles)
+    , categoryPages(givenCategoryPages)
+    , indexText(givenIndexText)
+    , aboutText(givenAboutText)
+    , fullManualText(givenFullManualText)
 {
     ui->setupUi(this);
     // A window of its own, although the main window owns it.
@@ -165,8 +170,7 @@ void HelpWindow::AddCategory(const QString& category, QStandardItem* parent)
         }
         page += QString(52, QLatin1Char('='));
     }
-    QStandardItem* item =
-        AddItem(parent, category, QStringLiteral("CATEGORY:") + normalized, false, page, category);
+    QStandardItem* item = AddItem(parent, category, QStringLiteral("CATEGORY:") + normalized, false, page, category);
     for (const HelpWindowArticle& article : std::as_const(articles)) {
         if (article.category.compare(category, Qt::CaseInsensitive) == 0)
             AddArticle(article, item);
@@ -176,8 +180,7 @@ void HelpWindow::AddCategory(const QString& category, QStandardItem* parent)
 void HelpWindow::AddArticle(const HelpWindowArticle& article, QStandardItem* parent)
 {
     const QString searchText = article.title + QLatin1Char(' ') + article.category + QLatin1Char(' ')
-                               + article.aliases.join(QLatin1Char(' ')) + QLatin1Char(' ') + article.summary
-                               + QLatin1Char(' ') + article.text;
+        + article.aliases.join(QLatin1Char(' ')) + QLatin1Char(' ') + article.summary + QLatin1Char(' ') + article.text;
     AddItem(parent, article.title, QStringLiteral("TOPIC:") + NormalizeKey(article.title), true, article.text,
             searchText);
 }

@@ -29,8 +29,7 @@ class HelpWindow : public QWidget
 {
 public:
     HelpWindow(const QList<HelpWindowArticle>& articles, const QMap<QString, QString>& categoryPages,
-               const QString& indexText, const QString& aboutText, const QString& fullManualText,
-               QWidget* parent);
+               const QString& indexText, const QString& aboutText, const QString& fullManualText, QWidget* parent);
     ~HelpWindow() override;
 
     // Shows, raises and activates the window at the item the navigation key

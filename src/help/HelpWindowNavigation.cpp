@@ -25,8 +25,7 @@ void HelpWindow::ShowHelp(const QString& key, const QString& text)
     // match may be a different category (USERDEFINEDFUNCTIONS holds
     // FUNCTIONS), so it counts only when that item shows the very page asked
     // for.
-    if (item && key.startsWith(categoryPrefix) && !itemsByKey.contains(key)
-        && textsByItem.value(item) != text)
+    if (item && key.startsWith(categoryPrefix) && !itemsByKey.contains(key) && textsByItem.value(item) != text)
         item = nullptr;
     if (item)
         SelectAndShowItem(ItemShowingText(item, text));
@@ -121,9 +120,9 @@ QString HelpWindow::NormalizeKey(QString text) const
     key.reserve(text.size());
     for (const QChar unit : std::as_const(text)) {
         const char16_t code = unit.unicode();
-        const bool kept = code < 128 ? ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z')
-                                        || (code >= '0' && code <= '9'))
-                                     : unit.isLetterOrNumber();
+        const bool kept = code < 128
+            ? ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || (code >= '0' && code <= '9'))
+            : unit.isLetterOrNumber();
         if (kept)
             key.append(unit.toUpper());
     }

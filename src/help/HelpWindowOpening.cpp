@@ -28,8 +28,8 @@ void MainWindow::EnsureHelpWindow()
             categoryPages.insert(NormalizeHelpKey(category), page);
     }
 
-    helpWindow = new HelpWindow(articles, categoryPages, BuildHelpIndex(), BuildHelpAboutHelp(),
-                                BuildFullHelp(entries), this);
+    helpWindow =
+        new HelpWindow(articles, categoryPages, BuildHelpIndex(), BuildHelpAboutHelp(), BuildFullHelp(entries), this);
 }
 
 void MainWindow::InsertFormattedHelpText(const QString& helpText)

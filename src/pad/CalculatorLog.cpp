@@ -20,8 +20,7 @@ void MainWindow::WriteLog()
     QTextStream stream(&file);
     stream.setEncoding(QStringConverter::Utf8);
     const QString rule = QStringLiteral("--------------------");
-    stream << rule << QDateTime::currentDateTime().toString(Qt::TextDate) << rule << '\n'
-           << PadText() << '\n';
+    stream << rule << QDateTime::currentDateTime().toString(Qt::TextDate) << rule << '\n' << PadText() << '\n';
     stream.flush();
     file.close();
 }

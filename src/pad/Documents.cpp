@@ -239,9 +239,8 @@ bool MainWindow::WriteDocumentFile(const QString& path)
         documentPrompts.warning(this, title, QStringLiteral("Sumvelle could not save:\n\n") + path);
         return false;
     }
-    const bool written = ProduceDocumentBytes([&file](QByteArrayView piece) {
-        return file.write(piece.data(), piece.size()) == piece.size();
-    });
+    const bool written = ProduceDocumentBytes(
+        [&file](QByteArrayView piece) { return file.write(piece.data(), piece.size()) == piece.size(); });
     // The final flush can fail on a full disk, and commit() would not notice.
     if (!written || !file.flush()) {
         file.cancelWriting();
@@ -300,4 +299,3 @@ void MainWindow::dropEvent(QDropEvent* event)
     }
     event->acceptProposedAction();
 }
-

@@ -327,7 +327,7 @@ void MainWindow::CloseOpenParentheses(QString& text, QTextCursor& cursor, int& p
             ++depth;
         } else if (c == QLatin1Char(')')) {
             if (depth == 0)
-                return;  // a stray ")": the line is submitted as typed
+                return; // a stray ")": the line is submitted as typed
             --depth;
         }
     }

@@ -55,8 +55,7 @@ void PadTextIndex::FollowDocumentChange(const QTextDocument* document, int posit
     // Whole-document changes report one character more than the text holds
     // (the final paragraph separator); such a change is read again in full.
     const bool fits = position >= 0 && added >= 0 && position + added <= length
-        && ApplyChange(position, removed, PlainTextOf(document, position, added))
-        && plainText.size() == length;
+        && ApplyChange(position, removed, PlainTextOf(document, position, added)) && plainText.size() == length;
     if (!fits)
         Reset(document->toPlainText());
 }
@@ -91,7 +90,7 @@ void PadTextIndex::ToPlainCharacters(QString& text)
 {
     for (QChar& c : text) {
         switch (c.unicode()) {
-        case 0xfdd0:  // frame markers
+        case 0xfdd0: // frame markers
         case 0xfdd1:
         case QChar::ParagraphSeparator:
         case QChar::LineSeparator:

@@ -36,5 +36,5 @@ public:
 
 private:
     QString plainText;
-    QList<int> bracePositions;  // ascending
+    QList<int> bracePositions; // ascending
 };

@@ -35,7 +35,7 @@ void MainWindow::SaveSettings()
     // A file that could not be written must not read as saved.
     settings.sync();
     ShowStatus(settings.status() == QSettings::NoError ? QStringLiteral("Settings Saved")
-                                                        : QStringLiteral("Settings could not be saved"));
+                                                       : QStringLiteral("Settings could not be saved"));
 }
 
 // Each key is applied only when the file has it; a missing or unreadable file

@@ -18,9 +18,9 @@ QUrl ReleaseMetadataUrl()
 {
     if (!releaseCheckUrlOverride.isEmpty())
         return releaseCheckUrlOverride;
-    return QUrl(QStringLiteral("https://%1/SumvelleDesktop/release.json")
-                    .arg(QLatin1String(TravokMonetization::MakerWebHost)),
-                QUrl::TolerantMode);
+    return QUrl(
+        QStringLiteral("https://%1/SumvelleDesktop/release.json").arg(QLatin1String(TravokMonetization::MakerWebHost)),
+        QUrl::TolerantMode);
 }
 } // namespace
 
@@ -41,9 +41,7 @@ void MainWindow::SetReleaseCheckUrl(const QUrl& url)
     releaseCheckUrlOverride = url;
 }
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
-    , ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     // Uptime counts from here, before the form is built and the settings read.
     uptimeClock.start();

@@ -20,8 +20,8 @@ constexpr int TidyingPasses = 13;
 // The fewest decimals that do not make the fit measurably worse: each pass
 // rounds afresh to one more decimal, and the first whose sum of squares
 // holds is kept.
-QList<double> TidyApproximateValues(MainWindow& window, const QList<QString>& equations,
-                                    const QList<QString>& names, const QList<double>& values)
+QList<double> TidyApproximateValues(MainWindow& window, const QList<QString>& equations, const QList<QString>& names,
+                                    const QList<double>& values)
 {
     QList<double> residuals;
     double sum = 0.0;
@@ -85,8 +85,7 @@ void InsertApproximateReport(MainWindow& window, QTextCursor& cursor, const QLis
                           normal);
         cursor.insertText(QStringLiteral("Calculated Right Side: ") + window.FormatAnswer(right) + QLatin1Char('\n'),
                           normal);
-        cursor.insertText(QStringLiteral("Difference:             ") + differenceText + QStringLiteral("\n\n"),
-                          normal);
+        cursor.insertText(QStringLiteral("Difference:             ") + differenceText + QStringLiteral("\n\n"), normal);
     }
     const double rms = shown > 0 ? std::sqrt(squaredErrors / shown) : 0.0;
     cursor.insertText(QStringLiteral("Maximum Error: ") + window.FormatAnswer(largestError) + QLatin1Char('\n'),

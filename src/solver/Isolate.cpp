@@ -84,8 +84,8 @@ Move PowerMove(SimplifyNodePtr& lhs, SimplifyNodePtr& rhs, const QString& variab
     return Move::Answered;
 }
 
-Move InverseMove(SimplifyNodePtr& lhs, SimplifyNodePtr& rhs, const QString& variable,
-                 QList<SimplifyNodePtr>& answers, QString& error)
+Move InverseMove(SimplifyNodePtr& lhs, SimplifyNodePtr& rhs, const QString& variable, QList<SimplifyNodePtr>& answers,
+                 QString& error)
 {
     const SimplifyNodePtr a = lhs->left;
     const SimplifyNodePtr b = lhs->right;

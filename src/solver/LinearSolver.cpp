@@ -32,8 +32,8 @@ int FindPivotRow(const QList<QList<double>>& rows, int col, int from, double& la
 
 } // namespace
 
-bool MainWindow::GetLinearEquationRow(const QString& equation, const QList<QString>& names,
-                                      QList<double>& coefficients, double& constant)
+bool MainWindow::GetLinearEquationRow(const QString& equation, const QList<QString>& names, QList<double>& coefficients,
+                                      double& constant)
 {
     coefficients.clear();
     const int n = int(names.size());
@@ -101,7 +101,7 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
         double largest = 0.0;
         const int candidate = FindPivotRow(rows, col, prow, largest);
         if (candidate < 0 || largest <= tolerance)
-            continue;  // a free unknown
+            continue; // a free unknown
         if (candidate != prow)
             rows.swapItemsAt(candidate, prow);
         QList<double>& pivotRow = rows[prow];
@@ -126,7 +126,7 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
         const auto negligible = [tolerance](double entry) { return std::abs(entry) <= tolerance; };
         const bool noCoefficients = std::all_of(row.cbegin(), row.cbegin() + n, negligible);
         if (noCoefficients && std::abs(row.at(n)) > tolerance)
-            return false;  // 0 = nonzero: inconsistent
+            return false; // 0 = nonzero: inconsistent
     }
     underdetermined = pivotColumns.size() < n;
 

@@ -187,8 +187,7 @@ bool MainWindow::IsolateText(QString text, QString& output)
             output = QStringLiteral("The variable ") + variable + QStringLiteral(" does not appear in this equation.");
         else if (difference->type == Kind::Number && IsZero(difference->value))
             output = QStringLiteral("The variable ") + variable
-                + QStringLiteral(" cancels out. The equation is true for all values of ") + variable
-                + QLatin1Char('.');
+                + QStringLiteral(" cancels out. The equation is true for all values of ") + variable + QLatin1Char('.');
         else if (difference->type == Kind::Number)
             output = QStringLiteral("The variable ") + variable
                 + QStringLiteral(" cancels out. The equation has no solution.");

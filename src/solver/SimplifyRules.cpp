@@ -79,7 +79,7 @@ public:
         table.assign(capacity, {0, -1});
     }
 
-    template<typename Same>
+    template <typename Same>
     int Find(std::size_t hash, Same same) const
     {
         const std::size_t mask = table.size() - 1;
@@ -269,9 +269,8 @@ SimplifyNodePtr BuildProduct(const ProductParts& parts)
     if (HasLeadingNumber(parts))
         product = MakeNumber(std::fabs(parts.coefficient));
     for (const ProductFactor& factor : parts.factors) {
-        SimplifyNodePtr node = IsOne(factor.exponent)
-            ? factor.base
-            : MakeBinary(Kind::Power, factor.base, MakeNumber(factor.exponent));
+        SimplifyNodePtr node =
+            IsOne(factor.exponent) ? factor.base : MakeBinary(Kind::Power, factor.base, MakeNumber(factor.exponent));
         product = product ? MakeBinary(Kind::Multiply, product, node) : node;
     }
     if (parts.coefficient < 0.0)
@@ -449,12 +448,12 @@ Q_NEVER_INLINE Partial SimplifyMultiply(Partial l, const SimplifyNodePtr& r, boo
             return l;
     }
     if (!l.IsPending() && l.node->type == Kind::Negate) {
-        return Partial::Of(SimplifyNodeTree(
-            MakeUnary(Kind::Negate, MakeBinary(Kind::Multiply, l.node->left, r)), isolating));
+        return Partial::Of(
+            SimplifyNodeTree(MakeUnary(Kind::Negate, MakeBinary(Kind::Multiply, l.node->left, r)), isolating));
     }
     if (r->type == Kind::Negate) {
-        return Partial::Of(SimplifyNodeTree(
-            MakeUnary(Kind::Negate, MakeBinary(Kind::Multiply, l.Built(), r->left)), isolating));
+        return Partial::Of(
+            SimplifyNodeTree(MakeUnary(Kind::Negate, MakeBinary(Kind::Multiply, l.Built(), r->left)), isolating));
     }
     if (!isolating && PartialIsSum(l) != IsSum(r)) {
         const SimplifyNodePtr sum = PartialIsSum(l) ? l.Built() : r;
@@ -619,9 +618,8 @@ Q_NEVER_INLINE SimplifyNodePtr SimplifyNegateNode(const SimplifyNodePtr& node, b
         return SimplifyNodeTree(a->left, isolating);
     case Kind::Add:
     case Kind::Subtract:
-        return SimplifyNodeTree(MakeBinary(a->type, MakeUnary(Kind::Negate, a->left),
-                                           MakeUnary(Kind::Negate, a->right)),
-                                isolating);
+        return SimplifyNodeTree(
+            MakeBinary(a->type, MakeUnary(Kind::Negate, a->left), MakeUnary(Kind::Negate, a->right)), isolating);
     default:
         return node;
     }

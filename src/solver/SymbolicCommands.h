@@ -17,5 +17,5 @@ bool SimplifyOneExpression(const QString& text, QString& result);
 // stands alone. A move that could only give a wrong answer (a division by
 // zero, a square root equal to a negative number) ends its branch with no
 // answer. False with error set when the search fails.
-bool IsolateNode(SimplifyNodePtr lhs, SimplifyNodePtr rhs, const QString& variable,
-                 QList<SimplifyNodePtr>& answers, QString& error);
+bool IsolateNode(SimplifyNodePtr lhs, SimplifyNodePtr rhs, const QString& variable, QList<SimplifyNodePtr>& answers,
+                 QString& error);

@@ -16,6 +16,7 @@ namespace {
 // it, so an equation may use them as unknowns.
 const QSet<QString>& SystemReservedWords()
 {
+    // clang-format off
     static const QSet<QString> words{
         "PI", "EULER", "ANS", "SIN", "COS", "TAN", "ASIN", "ACOS", "ATAN", "ATAN2", "RAD", "DEG", "SQRT", "ABS",
         "SIGN", "LOG", "LN", "EXP", "ROUND", "FLOOR", "CEIL", "MIN", "MAX", "GCD", "LCM", "SUM", "AVG", "MEDIAN",
@@ -29,6 +30,7 @@ const QSet<QString>& SystemReservedWords()
         "BITOR", "XOR", "BITXOR", "NOT", "BITNOT", "SHL", "LSHIFT", "SHR", "RSHIFT", "PLUS", "ADD", "ADDED", "MINUS",
         "SUBTRACT", "SUBTRACTED", "MULTIPLY", "MULTIPLIED", "TIMES", "DIVIDE", "DIVIDED", "OVER", "POWER",
         "EXPONENT", "POSITIVE"};
+    // clang-format on
     return words;
 }
 

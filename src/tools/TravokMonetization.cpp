@@ -38,9 +38,9 @@ QByteArray ReleaseVerificationKey()
     static const unsigned char encoded[SignatureBytes] = {
         0x9d, 0x71, 0xe9, 0x26, 0x43, 0x0e, 0x8b, 0x94, 0xcb, 0x34, 0xa1, 0x3a, 0x52, 0x3a, 0x6a, 0x39,
         0x0f, 0x00, 0x64, 0x1c, 0x85, 0x5d, 0x25, 0xf6, 0xbf, 0x1b, 0x47, 0xe5, 0x10, 0xbf, 0x69, 0x7e};
-    static const unsigned char mask[SignatureBytes] = {
-        0x25, 0x4d, 0xc6, 0x8a, 0x88, 0xee, 0xd8, 0xa2, 0xb1, 0x9f, 0x51, 0xbc, 0x8f, 0x52, 0xdd, 0xf6,
-        0x9c, 0xc5, 0xe2, 0x65, 0xe0, 0xbd, 0x33, 0xae, 0x8b, 0x54, 0x13, 0xe9, 0x13, 0x0a, 0x50, 0xe6};
+    static const unsigned char mask[SignatureBytes] = {0x25, 0x4d, 0xc6, 0x8a, 0x88, 0xee, 0xd8, 0xa2, 0xb1, 0x9f, 0x51,
+                                                       0xbc, 0x8f, 0x52, 0xdd, 0xf6, 0x9c, 0xc5, 0xe2, 0x65, 0xe0, 0xbd,
+                                                       0x33, 0xae, 0x8b, 0x54, 0x13, 0xe9, 0x13, 0x0a, 0x50, 0xe6};
     QByteArray key(SignatureBytes, '\0');
     for (int i = 0; i < SignatureBytes; ++i)
         key[i] = static_cast<char>(encoded[i] ^ mask[i]);
@@ -213,11 +213,11 @@ ReleaseMetadataResult ParseReleaseMetadata(const QByteArray& json, ReleaseMetada
         return AuthenticationFailed;
 
     const QJsonObject object = document.object();
-    static const QSet<QString> allowedFields = {
-        QStringLiteral("productId"),   QStringLiteral("currentVersion"), QStringLiteral("purchasePrice"),
-        QStringLiteral("purchaseUrl"), QStringLiteral("upgradePrice"),   QStringLiteral("upgradeUrl"),
-        QStringLiteral("downloadUrl"), QStringLiteral("detailsUrl"),     QStringLiteral("message"),
-        QStringLiteral("signature")};
+    static const QSet<QString> allowedFields = {QStringLiteral("productId"),     QStringLiteral("currentVersion"),
+                                                QStringLiteral("purchasePrice"), QStringLiteral("purchaseUrl"),
+                                                QStringLiteral("upgradePrice"),  QStringLiteral("upgradeUrl"),
+                                                QStringLiteral("downloadUrl"),   QStringLiteral("detailsUrl"),
+                                                QStringLiteral("message"),       QStringLiteral("signature")};
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
         if (!allowedFields.contains(it.key()))
             return InvalidField;
@@ -252,8 +252,8 @@ ReleaseMetadataResult ParseReleaseMetadata(const QByteArray& json, ReleaseMetada
     int patch = 0;
     if (!ParseStrictVersion(metadata.currentVersion, major, minor, patch))
         return InvalidField;
-    for (const QString* url : {&metadata.purchaseUrl, &metadata.upgradeUrl, &metadata.downloadUrl,
-                               &metadata.detailsUrl}) {
+    for (const QString* url :
+         {&metadata.purchaseUrl, &metadata.upgradeUrl, &metadata.downloadUrl, &metadata.detailsUrl}) {
         if (!IsWebUrl(QUrl(*url, QUrl::TolerantMode)))
             return InvalidField;
     }
@@ -314,37 +314,34 @@ void CheckForReleaseAsync(QObject* parent, const QUrl& url, ReleaseCheckCallback
             reply->abort();
         }
     };
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [cutOff](qint64 received, qint64) {
-        cutOff(received);
-    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [cutOff](qint64 received, qint64) { cutOff(received); });
     QObject::connect(reply, &QIODevice::readyRead, reply, [reply, cutOff]() { cutOff(reply->bytesAvailable()); });
 
-    QObject::connect(reply, &QNetworkReply::finished, manager,
-                     [reply, manager, guardedParent, callback, oversized]() {
-                         const bool failed = reply->error() != QNetworkReply::NoError || *oversized;
-                         QByteArray body;
-                         if (!failed)
-                             body = reply->read(MaxReleaseDocumentBytes + 1);
-                         const bool tooLarge = body.size() > MaxReleaseDocumentBytes;
-                         reply->deleteLater();
-                         manager->deleteLater();
-                         if (!guardedParent)
-                             return;
-                         if (failed || tooLarge) {
-                             callback(NetworkError, ReleaseMetadata(), Unknown);
-                             return;
-                         }
-                         ReleaseMetadata metadata;
-                         if (ParseReleaseMetadata(body, metadata) != Success) {
-                             callback(CheckFailed, ReleaseMetadata(), Unknown);
-                             return;
-                         }
-                         const ReleaseComparison comparison = CompareReleaseVersion(metadata);
-                         const ReleaseCheckResult result = comparison == NewerMinor || comparison == NewerMajor
-                             ? UpdateAvailable
-                             : NoUpdateAvailable;
-                         callback(result, metadata, comparison);
-                     });
+    QObject::connect(reply, &QNetworkReply::finished, manager, [reply, manager, guardedParent, callback, oversized]() {
+        const bool failed = reply->error() != QNetworkReply::NoError || *oversized;
+        QByteArray body;
+        if (!failed)
+            body = reply->read(MaxReleaseDocumentBytes + 1);
+        const bool tooLarge = body.size() > MaxReleaseDocumentBytes;
+        reply->deleteLater();
+        manager->deleteLater();
+        if (!guardedParent)
+            return;
+        if (failed || tooLarge) {
+            callback(NetworkError, ReleaseMetadata(), Unknown);
+            return;
+        }
+        ReleaseMetadata metadata;
+        if (ParseReleaseMetadata(body, metadata) != Success) {
+            callback(CheckFailed, ReleaseMetadata(), Unknown);
+            return;
+        }
+        const ReleaseComparison comparison = CompareReleaseVersion(metadata);
+        const ReleaseCheckResult result =
+            comparison == NewerMinor || comparison == NewerMajor ? UpdateAvailable : NoUpdateAvailable;
+        callback(result, metadata, comparison);
+    });
 }
 
 } // namespace TravokMonetization

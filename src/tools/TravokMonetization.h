@@ -55,8 +55,7 @@ enum ReleaseCheckResult {
     CheckFailed = 3,
 };
 
-using ReleaseCheckCallback =
-    std::function<void(ReleaseCheckResult, const ReleaseMetadata&, ReleaseComparison)>;
+using ReleaseCheckCallback = std::function<void(ReleaseCheckResult, const ReleaseMetadata&, ReleaseComparison)>;
 
 // A release document is well under 1 KiB; a body larger than this is
 // aborted and reported as a network error.

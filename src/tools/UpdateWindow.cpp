@@ -5,9 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-UpdateWindow::UpdateWindow(QWidget* parent)
-    : QDialog(parent)
-    , ui(new Ui_UpdateWindow)
+UpdateWindow::UpdateWindow(QWidget* parent) : QDialog(parent), ui(new Ui_UpdateWindow)
 {
     ui->setupUi(this);
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::accept);

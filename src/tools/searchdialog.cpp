@@ -15,7 +15,9 @@ const QString emDashSeparator = QStringLiteral(" \u2014 ");
 } // namespace
 
 SearchDialog::SearchDialog(QPlainTextEdit* target, QWidget* parent)
-    : QDialog(parent), ui(new Ui_SearchDialog), searchTarget(target)
+    : QDialog(parent)
+    , ui(new Ui_SearchDialog)
+    , searchTarget(target)
 {
     ui->setupUi(this);
     ConnectControls();
@@ -145,7 +147,8 @@ void SearchDialog::FindPrevious()
         SelectMatch(matches.last());
         SetFoundStatus(count - 1, count, QStringLiteral("Wrapped to end"));
     } else {
-        ui->LabelSearchStatus->setText(QStringLiteral("Reached beginning of document \u2014 result 1 of %1").arg(count));
+        ui->LabelSearchStatus->setText(
+            QStringLiteral("Reached beginning of document \u2014 result 1 of %1").arg(count));
     }
     restartSearch = false;
     lastSearchSignature = signature;
@@ -187,8 +190,8 @@ void SearchDialog::SetFoundStatus(int index, int count, const QString& prefix)
     if (count == 1)
         status += QStringLiteral("Found 1 result for ") + SearchDescription();
     else
-        status += QStringLiteral("Found %1 results for ").arg(count) + SearchDescription() +
-                  QStringLiteral(" \u2014 showing result %1 of %2").arg(index + 1).arg(count);
+        status += QStringLiteral("Found %1 results for ").arg(count) + SearchDescription()
+            + QStringLiteral(" \u2014 showing result %1 of %2").arg(index + 1).arg(count);
     ui->LabelSearchStatus->setText(status);
 }
 

@@ -19,7 +19,7 @@ class SearchDialog : public QDialog
 public:
     struct FriendlySearchTerm
     {
-        QString text;  // without the minus sign and the quotes; never empty
+        QString text; // without the minus sign and the quotes; never empty
         bool excluded = false;
     };
 

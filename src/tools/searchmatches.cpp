@@ -157,8 +157,9 @@ void Fail(MatchJob& job, const QString& error)
 void RunMatchJob(MatchJob& job, const std::atomic<bool>& abandoned)
 {
     if (job.regularExpression) {
-        QRegularExpression expression(job.findWhat, job.caseSensitive ? QRegularExpression::NoPatternOption
-                                                                       : QRegularExpression::CaseInsensitiveOption);
+        QRegularExpression expression(job.findWhat,
+                                      job.caseSensitive ? QRegularExpression::NoPatternOption
+                                                        : QRegularExpression::CaseInsensitiveOption);
         if (!expression.isValid())
             return Fail(job, QStringLiteral("Invalid regular expression"));
         bool complete = true;
@@ -199,7 +200,7 @@ void RunMatchJob(MatchJob& job, const std::atomic<bool>& abandoned)
         if (!complete)
             return Fail(job, tooComplexText);
         if (found.isEmpty())
-            return;  // every positive term must occur
+            return; // every positive term must occur
         for (const SearchMatch& match : found) {
             if (match.length < 1)
                 continue;
@@ -233,8 +234,8 @@ QRegularExpression SearchDialog::BuildFriendlyTermExpression(const QString& term
     return TermExpression(term, ui->CheckCaseSensitive->isChecked());
 }
 
-QList<SearchDialog::SearchMatch> SearchDialog::FindRegularExpressionMatches(
-    const QString& text, const QRegularExpression& expression) const
+QList<SearchDialog::SearchMatch> SearchDialog::FindRegularExpressionMatches(const QString& text,
+                                                                            const QRegularExpression& expression) const
 {
     bool complete = true;
     return EnumerateMatches(text, expression, complete);
@@ -281,10 +282,9 @@ QList<SearchDialog::SearchMatch> SearchDialog::BuildSearchMatches(bool& ok, QStr
 
 QString SearchDialog::BuildSearchSignature() const
 {
-    return ui->TextSearch->text() + QStringLiteral("\nCASE=") +
-           (ui->CheckCaseSensitive->isChecked() ? QLatin1Char('1') : QLatin1Char('0')) +
-           QStringLiteral("\nREGEX=") +
-           (ui->CheckRegularExpression->isChecked() ? QLatin1Char('1') : QLatin1Char('0'));
+    return ui->TextSearch->text() + QStringLiteral("\nCASE=")
+        + (ui->CheckCaseSensitive->isChecked() ? QLatin1Char('1') : QLatin1Char('0')) + QStringLiteral("\nREGEX=")
+        + (ui->CheckRegularExpression->isChecked() ? QLatin1Char('1') : QLatin1Char('0'));
 }
 
 QString SearchDialog::SearchDescription() const

@@ -9,25 +9,25 @@
 // the category's base unit.
 
 enum class UnitTransformKind : int {
-    Linear = 0,      // value in the base unit = value * factor + offset
-    Reciprocal = 1,  // value in the base unit = factor / value
+    Linear = 0,     // value in the base unit = value * factor + offset
+    Reciprocal = 1, // value in the base unit = factor / value
 };
 
 struct UnitDefinition
 {
-    QString category;  // capitals, e.g. LENGTH or DATA RATE
-    QString symbol;    // canonical, unique in the catalogue
+    QString category; // capitals, e.g. LENGTH or DATA RATE
+    QString symbol;   // canonical, unique in the catalogue
     UnitTransformKind kind = UnitTransformKind::Linear;
     double factor = 1.0;
-    double offset = 0.0;  // Linear units only
-    QStringList aliases;  // every text naming the unit, the symbol first
+    double offset = 0.0; // Linear units only
+    QStringList aliases; // every text naming the unit, the symbol first
 };
 
 // One place in a line where an alias of a unit was found.
 struct UnitMatch
 {
-    const UnitDefinition* unit = nullptr;  // points into a catalogue that outlives the match
-    int start = 0;                         // in the whole line, UTF-16 code units
+    const UnitDefinition* unit = nullptr; // points into a catalogue that outlives the match
+    int start = 0;                        // in the whole line, UTF-16 code units
     int length = 0;
 };
 

@@ -63,16 +63,16 @@ const CompiledAlias& CachedPatterns(const QString& alias)
 // every alias. The matches are those of trying every alias, in the same order.
 struct SideIndex
 {
-    QHash<char16_t, QList<int>> byCharacter;  // upper-case ASCII character
+    QHash<char16_t, QList<int>> byCharacter; // upper-case ASCII character
     QList<int> notAscii;
 };
 
 struct AliasIndex
 {
-    QList<CompiledAlias> aliases;  // catalogue order
+    QList<CompiledAlias> aliases; // catalogue order
     QList<int> all;
-    SideIndex source;  // by an alias's last character
-    SideIndex target;  // by its first character
+    SideIndex source; // by an alias's last character
+    SideIndex target; // by its first character
 };
 
 char16_t IndexKey(QChar c)
@@ -177,7 +177,7 @@ QList<UnitMatch> DropCoveredMatches(const QList<UnitMatch>& matches)
     for (const UnitMatch& match : matches) {
         const bool covered = std::any_of(matches.cbegin(), matches.cend(), [&match](const UnitMatch& other) {
             return other.length > match.length && other.start <= match.start
-                   && other.start + other.length >= match.start + match.length;
+                && other.start + other.length >= match.start + match.length;
         });
         if (!covered)
             kept.append(match);
@@ -289,26 +289,25 @@ QString ConversionText(const QString& expression, const UnitDefinition& source, 
     QString base;
     if (source.kind == UnitTransformKind::Reciprocal)
         base = QStringLiteral("(") + FactorText(source.factor) + QStringLiteral(" / (") + expression
-               + QStringLiteral("))");
+            + QStringLiteral("))");
     else if (source.offset == 0.0)
         base = QStringLiteral("((") + expression + QStringLiteral(") * ") + FactorText(source.factor)
-               + QStringLiteral(")");
+            + QStringLiteral(")");
     else
         base = QStringLiteral("((") + expression + QStringLiteral(") * ") + FactorText(source.factor)
-               + QStringLiteral(" + ") + FactorText(source.offset) + QStringLiteral(")");
+            + QStringLiteral(" + ") + FactorText(source.offset) + QStringLiteral(")");
 
     if (target.kind == UnitTransformKind::Reciprocal)
         return QStringLiteral("(") + FactorText(target.factor) + QStringLiteral(" / (") + base + QStringLiteral("))");
     if (target.offset == 0.0)
         return QStringLiteral("((") + base + QStringLiteral(") / ") + FactorText(target.factor) + QStringLiteral(")");
-    return QStringLiteral("(((") + base + QStringLiteral(") - ") + FactorText(target.offset)
-           + QStringLiteral(") / ") + FactorText(target.factor) + QStringLiteral(")");
+    return QStringLiteral("(((") + base + QStringLiteral(") - ") + FactorText(target.offset) + QStringLiteral(") / ")
+        + FactorText(target.factor) + QStringLiteral(")");
 }
 
 const QRegularExpression& KeywordPattern()
 {
-    static const QRegularExpression keyword =
-        CompileCaseless(QStringLiteral("\\bTO\\b"));
+    static const QRegularExpression keyword = CompileCaseless(QStringLiteral("\\bTO\\b"));
     return keyword;
 }
 
@@ -366,9 +365,8 @@ QList<UnitMatch> FindSourceUnitMatches(const QString& text, int position, const 
         return {};
     QList<CompiledAlias> ownPatterns;
     const QList<const CompiledAlias*> aliases = AliasesToTry(units, true, before.at(last - 1), ownPatterns);
-    return CollectMatches(before, 0, aliases, [](const CompiledAlias& alias) -> const QRegularExpression& {
-        return alias.source;
-    });
+    return CollectMatches(before, 0, aliases,
+                          [](const CompiledAlias& alias) -> const QRegularExpression& { return alias.source; });
 }
 
 QList<UnitMatch> FindTargetUnitMatches(const QString& text, int position, const QList<UnitDefinition>& units)
@@ -381,9 +379,8 @@ QList<UnitMatch> FindTargetUnitMatches(const QString& text, int position, const 
         return {};
     QList<CompiledAlias> ownPatterns;
     const QList<const CompiledAlias*> aliases = AliasesToTry(units, false, after.at(first), ownPatterns);
-    return CollectMatches(after, position, aliases, [](const CompiledAlias& alias) -> const QRegularExpression& {
-        return alias.target;
-    });
+    return CollectMatches(after, position, aliases,
+                          [](const CompiledAlias& alias) -> const QRegularExpression& { return alias.target; });
 }
 
 QList<UnitMatch> FindMultiWordUnitAliases(const QString& text)
@@ -403,9 +400,8 @@ QList<UnitMatch> FindMultiWordUnitAliases(const QString& text)
                     list.append({&unit, alias});
             }
         }
-        std::stable_sort(list.begin(), list.end(), [](const Alternative& a, const Alternative& b) {
-            return a.alias.size() > b.alias.size();
-        });
+        std::stable_sort(list.begin(), list.end(),
+                         [](const Alternative& a, const Alternative& b) { return a.alias.size() > b.alias.size(); });
         return list;
     }();
     static const QRegularExpression pattern = [] {

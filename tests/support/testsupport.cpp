@@ -89,8 +89,7 @@ std::unique_ptr<MainWindow> createWindow()
 Pad::Pad(MainWindow* window)
     : padEditor(window->findChild<QPlainTextEdit*>(QStringLiteral("Text1")))
     , padStatus(window->findChild<QLabel*>(QStringLiteral("Label1")))
-{
-}
+{}
 
 void Pad::type(const QString& text) const
 {

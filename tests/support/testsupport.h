@@ -57,14 +57,14 @@ private:
 
 } // namespace TestSupport
 
-#define SUMVELLE_TEST_MAIN(TestObject)                 \
-    int main(int argc, char* argv[])                   \
-    {                                                  \
-        TestSupport::prepareEnvironment();             \
-        QApplication app(argc, argv);                  \
-        QStandardPaths::setTestModeEnabled(true);      \
-        TestSupport::startModalDialogWatchdog();       \
-        TestObject tc;                                 \
-        QTEST_SET_MAIN_SOURCE_PATH                     \
-        return QTest::qExec(&tc, argc, argv);          \
+#define SUMVELLE_TEST_MAIN(TestObject)            \
+    int main(int argc, char* argv[])              \
+    {                                             \
+        TestSupport::prepareEnvironment();        \
+        QApplication app(argc, argv);             \
+        QStandardPaths::setTestModeEnabled(true); \
+        TestSupport::startModalDialogWatchdog();  \
+        TestObject tc;                            \
+        QTEST_SET_MAIN_SOURCE_PATH                \
+        return QTest::qExec(&tc, argc, argv);     \
     }
