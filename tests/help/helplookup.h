@@ -1,7 +1,8 @@
 #pragma once
-// The topic lookup of the HELP command, as the help's tests need it: the
-// first entry whose title, then whose aliases in order, give the key.
+// What the help's tests share: the HELP command's topic lookup as an index,
+// and the catalogue's two kinds of entry.
 
+#include "help/HelpLookup.h"
 #include "help/HelpPages.h"
 
 namespace HelpLookup {
@@ -9,16 +10,8 @@ namespace HelpLookup {
 // The index of the entry a HELP line with this name opens as a topic, or -1.
 inline qsizetype FindTopic(const QList<HelpEntry>& entries, const QString& name)
 {
-    const QString key = NormalizeHelpKey(name);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (NormalizeHelpKey(entries.at(i).title) == key)
-            return i;
-        for (const QString& alias : entries.at(i).aliases) {
-            if (NormalizeHelpKey(alias) == key)
-                return i;
-        }
-    }
-    return -1;
+    const HelpEntry* entry = FindHelpTopic(entries, name);
+    return entry ? entry - entries.constData() : -1;
 }
 
 // Function-reference topics are composed from six labelled sections right
