@@ -77,7 +77,9 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
             haveBest = true;
         }
     };
-    // True when the user asked to stop: the caller returns at once.
+    // True when the user asked to stop: the caller returns finishCancelled().
+    // Polled between evaluations as well as between iterations, so that a
+    // system of many unknowns or slow equations still stops when typed at.
     auto pollCancelled = [&]() {
         if (clock.elapsed() < nextPoll)
             return false;
@@ -88,6 +90,17 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
             return true;
         nextPoll += PollPeriodMs;
         return false;
+    };
+    auto finishCancelled = [&]() {
+        solveCancelled = true;
+        if (!haveBest) {
+            names.clear();
+            values.clear();
+            return false;
+        }
+        values = best;
+        solveApproximate = true;
+        return true;
     };
 
     QList<double> residuals;
@@ -100,17 +113,8 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
         QList<double> x = StartingPoint(start, n);
         double damping = InitialDamping;
         for (int iteration = 0; iteration < IterationsPerStart; ++iteration) {
-            if (pollCancelled()) {
-                solveCancelled = true;
-                if (!haveBest) {
-                    names.clear();
-                    values.clear();
-                    return false;
-                }
-                values = best;
-                solveApproximate = true;
-                return true;
-            }
+            if (pollCancelled())
+                return finishCancelled();
 
             double sum = 0.0;
             if (!EvaluateNonlinearSystem(equations, names, x, residuals, sum))
@@ -132,6 +136,8 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
 
             bool columnsOk = true;
             for (int j = 0; j < n && columnsOk; ++j) {
+                if (pollCancelled())
+                    return finishCancelled();
                 const double h = (std::abs(x.at(j)) + 1.0) * JacobianStep;
                 QList<double> shifted = x;
                 double ignored = 0.0;
@@ -182,6 +188,8 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
             double factor = 1.0;
             QList<double> trial(n, 0.0);
             for (int attempt = 0; attempt < LineSearchTrials && !accepted; ++attempt, factor *= 0.5) {
+                if (pollCancelled())
+                    return finishCancelled();
                 for (int j = 0; j < n; ++j)
                     trial[j] = x.at(j) + factor * step.at(j);
                 double trialSum = 0.0;
