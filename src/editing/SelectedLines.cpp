@@ -13,6 +13,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 
 const QString BulkProgressPrefix = QStringLiteral("  [Bulk: ");
@@ -36,6 +38,23 @@ void ReportBulkProgress(QLabel* status, int done, int total)
 }
 
 } // namespace
+
+void MainWindow::MoveWithPadChange(QList<int>& positions, int position, int removed, int added)
+{
+    // Sorted, so the positions at or after the change are a tail. One at
+    // the change's place moves past inserted text, as a cursor would.
+    auto first = std::lower_bound(positions.begin(), positions.end(), position);
+    const int removedEnd = position + removed;
+    for (auto it = first; it != positions.end(); ++it) {
+        if (*it >= removedEnd)
+            *it += added - removed;
+        else if (removed != added)
+            // Inside replaced text: it goes to the end of what replaced it.
+            *it = position + added;
+        // A change of as many characters as it removed is a change of
+        // format (or a same-length retyping): nothing inside it moves.
+    }
+}
 
 QList<int> MainWindow::SelectedLineUnitEnds(const QString& text)
 {
@@ -92,35 +111,36 @@ void MainWindow::ExecuteSelectedLines()
     if (unitEnds.isEmpty())
         return;
 
-    // Each unit's end is held by a cursor of the pad, so that it follows
-    // every change: the answers of the units before it, and whatever the
-    // user cuts, pastes or types while a solve lets input in. Before them
-    // stands the selection's start, the end of "no unit yet".
-    QTextDocument* document = ui->Text1->document();
-    QList<QTextCursor> ends;
+    // Each unit's end follows every change of the pad: the answers of the
+    // units before it, and whatever the user cuts, pastes or types while a
+    // solve lets input in. Before them stands the selection's start, the end
+    // of "no unit yet". They are plain positions moved on each change, not
+    // cursors of the pad, which every edit would have to visit one by one.
+    QList<int> ends;
     ends.reserve(unitEnds.size() + 1);
-    for (int offset : QList<int>{0} + unitEnds) {
-        QTextCursor end(document);
-        end.setPosition(selectionStart + offset);
-        ends.append(end);
-    }
+    ends.append(selectionStart);
+    for (int offset : unitEnds)
+        ends.append(selectionStart + offset);
+    const QMetaObject::Connection following =
+        connect(ui->Text1->document(), &QTextDocument::contentsChange, this,
+                [&ends](int position, int removed, int added) { MoveWithPadChange(ends, position, removed, added); });
+    const auto stopFollowing = qScopeGuard([following]() { disconnect(following); });
 
     const int total = int(unitEnds.size());
+    // Counted from the start of each report, so that neither the repaint
+    // nor the pump stretches the wait until the next one.
     QElapsedTimer sincePump;
     sincePump.start();
     ReportBulkProgress(ui->Label1, 0, total);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    sincePump.restart();
 
     for (int i = 0; i < total && !closeRequested; ++i) {
         const int length = int(PadText().size());
-        const int position = ends.at(i + 1).position();
+        const int position = ends.at(i + 1);
         // A unit whose text is gone ends the run: a CLEAR among the lines,
         // or an edit during a solve, left its end on the previous one's.
-        if (position < 0 || position > length || position <= ends.at(i).position())
+        if (position < 0 || position > length || position <= ends.at(i))
             break;
-        // A cursor left behind costs every later edit of the pad a step.
-        ends[i] = QTextCursor();
 
         QTextCursor enter = ui->Text1->textCursor();
         enter.setPosition(position);
@@ -134,9 +154,9 @@ void MainWindow::ExecuteSelectedLines()
         submitPending = false;
 
         if (sincePump.elapsed() >= ProgressPeriodMs) {
+            sincePump.restart();
             ReportBulkProgress(ui->Label1, i + 1, total);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            sincePump.restart();
         }
     }
 

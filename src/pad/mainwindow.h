@@ -402,6 +402,8 @@ public:
     // Where each unit of the text ends: a line, or a block in braces up to
     // its closing line; blank lines make none.
     static QList<int> SelectedLineUnitEnds(const QString& text);
+    // Moves sorted pad positions as a change of the pad moves its text.
+    static void MoveWithPadChange(QList<int>& positions, int position, int removed, int added);
 
     // ---- Find commands (editing/FindCommands.cpp) ---------------------------
     void ShowSearchDialog();

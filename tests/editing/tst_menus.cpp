@@ -44,6 +44,8 @@ private slots:
 
     void unitEnds_data();
     void unitEnds();
+    void unitEndsFollowChanges_data();
+    void unitEndsFollowChanges();
     void bulkRun_data();
     void bulkRun();
     void bulkRunStopsWhenClearEmptiesThePad();
@@ -374,6 +376,33 @@ void MenusTest::unitEnds()
     QFETCH(QString, text);
     QFETCH(QList<int>, ends);
     QCOMPARE(MainWindow::SelectedLineUnitEnds(text), ends);
+}
+
+void MenusTest::unitEndsFollowChanges_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QList<int>>("ends");
+    // The ends start at 0, 5 and 10.
+    QTest::newRow("typed before them") << 2 << 0 << 3 << QList<int>{0, 8, 13};
+    QTest::newRow("typed at an end") << 5 << 0 << 2 << QList<int>{0, 7, 12};
+    QTest::newRow("typed after them") << 11 << 0 << 4 << QList<int>{0, 5, 10};
+    QTest::newRow("cut across an end") << 3 << 4 << 0 << QList<int>{0, 3, 6};
+    QTest::newRow("pasted over an end") << 3 << 4 << 1 << QList<int>{0, 4, 7};
+    QTest::newRow("format across an end") << 3 << 4 << 4 << QList<int>{0, 5, 10};
+    QTest::newRow("pad cleared") << 0 << 11 << 0 << QList<int>{0, 0, 0};
+}
+
+void MenusTest::unitEndsFollowChanges()
+{
+    QFETCH(int, position);
+    QFETCH(int, removed);
+    QFETCH(int, added);
+    QFETCH(QList<int>, ends);
+    QList<int> positions{0, 5, 10};
+    MainWindow::MoveWithPadChange(positions, position, removed, added);
+    QCOMPARE(positions, ends);
 }
 
 void MenusTest::bulkRun_data()
