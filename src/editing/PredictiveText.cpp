@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QListView>
 #include <QPalette>
@@ -39,6 +40,24 @@ std::shared_ptr<const CompletionWordList> FixedWords(const QList<MainWindow::Cal
     return list;
 }
 
+// The width of each word in the popup's font, measured once: shaping
+// hundreds of rows would cost more than the rest of a keystroke. The words
+// all come from the vocabulary, so the cache stays as large as that.
+int TextWidth(const QFont& font, const QString& text)
+{
+    static QString cachedFontKey;
+    static QHash<QString, int> widths;
+    const QString fontKey = font.key();
+    if (fontKey != cachedFontKey) {
+        cachedFontKey = fontKey;
+        widths.clear();
+    }
+    auto found = widths.constFind(text);
+    if (found == widths.cend())
+        found = widths.insert(text, QFontMetrics(font).horizontalAdvance(text));
+    return found.value();
+}
+
 // The popup's size hint for its column. Asking the view measures every row,
 // hundreds for a short prefix, on each keystroke; the rows differ only in
 // their text, so the widest text tells the widest row.
@@ -47,11 +66,11 @@ int PopupColumnWidth(const QAbstractItemView* popup, const QStringList& rows)
     const QAbstractItemModel* model = popup->model();
     if (!model || model->rowCount() != rows.size())
         return popup->sizeHintForColumn(0);
-    const QFontMetrics metrics(popup->font());
+    const QFont font = popup->font();
     int widestRow = -1;
     int widest = -1;
     for (qsizetype row = 0; row < rows.size(); ++row) {
-        const int width = metrics.horizontalAdvance(rows.at(row));
+        const int width = TextWidth(font, rows.at(row));
         if (width > widest) {
             widest = width;
             widestRow = int(row);
