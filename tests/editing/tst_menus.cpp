@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTimer>
@@ -343,18 +342,12 @@ void MenusTest::alwaysOnTop()
 void MenusTest::aboutBox()
 {
     pad->type(QStringLiteral("1"));
-    QString title;
-    QString text;
-    QTimer::singleShot(0, this, [&]() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        title = box->windowTitle();
-        text = box->text();
-        box->accept();
-    });
+    TestSupport::ShownMessage box;
+    TestSupport::readNextMessageBox(box);
     action("actionAbout")->trigger();
-    QCOMPARE(title, QStringLiteral("About Sumvelle"));
-    QCOMPARE(text, QStringLiteral("Sumvelle\n\nA calculator pad with variables, equation solving, symbolic tools, "
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, QStringLiteral("About Sumvelle"));
+    QCOMPARE(box.text, QStringLiteral("Sumvelle\n\nA calculator pad with variables, equation solving, symbolic tools, "
                                   "and typed commands."));
     QCOMPARE(pad->text(), QStringLiteral("1"));
 }

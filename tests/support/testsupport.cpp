@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QStandardPaths>
@@ -41,6 +42,19 @@ void prepareEnvironment()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
+}
+
+void readNextMessageBox(ShownMessage& shown)
+{
+    QTimer::singleShot(0, &shown.context, [&shown]() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shown.shown = true;
+        shown.title = box->windowTitle();
+        shown.text = box->text();
+        box->accept();
+    });
 }
 
 void startModalDialogWatchdog(int timeLimitMs)

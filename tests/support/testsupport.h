@@ -24,6 +24,21 @@ QString temporaryHome();
 // closed and the running test fails, naming it. The test main starts one.
 void startModalDialogWatchdog(int timeLimitMs = 10000);
 
+// What the next message box showed; readNextMessageBox() fills it in.
+struct ShownMessage
+{
+    bool shown = false;
+    QString title;
+    QString text;
+    // The reading dies with this, so that a box that never came cannot be
+    // read into a later test.
+    QObject context;
+};
+
+// Reads the next message box to open and accepts it: call before the action
+// that opens it.
+void readNextMessageBox(ShownMessage& shown);
+
 // A main window as the program builds it, for tests that drive the pad or
 // call the engine's member functions; it starts without the release check,
 // so no test reaches the network.

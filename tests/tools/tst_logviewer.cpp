@@ -10,12 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace {
 
@@ -508,20 +506,12 @@ void LogViewerTest::copyPreview()
 void LogViewerTest::searchHelp()
 {
     LogViewer viewer;
-    QString shown;
-    QString title;
-    QTimer::singleShot(0, [&]() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shown = box->text();
-        title = box->windowTitle();
-        box->accept();
-    });
+    TestSupport::ShownMessage box;
+    TestSupport::readNextMessageBox(box);
     viewer.findChild<QPushButton*>(QStringLiteral("ButtonSearchHelp"))->click();
-    QCOMPARE(title, QStringLiteral("Log Viewer Search Help"));
-    QCOMPARE(shown.size(), 333);
-    const QStringList lines = shown.split(QLatin1Char('\n'));
+    QCOMPARE(box.title, QStringLiteral("Log Viewer Search Help"));
+    QCOMPARE(box.text.size(), 333);
+    const QStringList lines = box.text.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 8);
     QCOMPARE(lines.at(4), QStringLiteral("Quoted text keeps a phrase together:  \"MORTGAGE PAYMENT\""));
 }

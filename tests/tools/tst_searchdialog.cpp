@@ -6,11 +6,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace {
 
@@ -284,19 +282,11 @@ void SearchDialogTest::plainTextStatus()
 void SearchDialogTest::searchHelp()
 {
     Fixture f;
-    QString shown;
-    QString title;
-    QTimer::singleShot(0, [&]() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shown = box->text();
-        title = box->windowTitle();
-        box->accept();
-    });
+    TestSupport::ShownMessage box;
+    TestSupport::readNextMessageBox(box);
     f.control<QPushButton>("ButtonSearchHelp")->click();
-    QCOMPARE(title, QStringLiteral("Sumvelle Search Help"));
-    const QStringList lines = shown.split(QLatin1Char('\n'));
+    QCOMPARE(box.title, QStringLiteral("Sumvelle Search Help"));
+    const QStringList lines = box.text.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 26);
     QCOMPARE(lines.at(5), QStringLiteral("\"exact phrase\""));
     QCOMPARE(lines.at(16), QStringLiteral("*       Zero or more characters"));
