@@ -4,25 +4,6 @@
 
 namespace {
 
-// The letters and digits of help names: ASCII ones, and any letter or number
-// beyond ASCII; everything else is punctuation that help lines may scatter.
-bool IsHelpLetterOrDigit(QChar unit)
-{
-    const char16_t code = unit.unicode();
-    if (code < 128)
-        return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || (code >= '0' && code <= '9');
-    return unit.isLetterOrNumber();
-}
-
-bool HasLetterOrDigit(const QString& text)
-{
-    for (const QChar unit : text) {
-        if (IsHelpLetterOrDigit(unit))
-            return true;
-    }
-    return false;
-}
-
 // True when text begins with the switch name, punctuation allowed before,
 // inside and after it ("/S", "--all", "S.E.A.R.C.H:"); text then becomes what
 // follows. A letter or digit right after the name refuses it, so SIN is no S.
@@ -30,23 +11,23 @@ bool RemoveHelpSwitch(QString& text, QString name)
 {
     const qsizetype length = text.size();
     qsizetype position = 0;
-    while (position < length && !IsHelpLetterOrDigit(text.at(position)))
+    while (position < length && !IsHelpKeyCharacter(text.at(position)))
         ++position;
     qsizetype matched = 0;
     while (matched < name.size()) {
         if (position >= length)
             return false;
         const QChar unit = text.at(position);
-        if (IsHelpLetterOrDigit(unit)) {
+        if (IsHelpKeyCharacter(unit)) {
             if (unit.toUpper() != name.at(matched).toUpper())
                 return false;
             ++matched;
         }
         ++position;
     }
-    if (position < length && IsHelpLetterOrDigit(text.at(position)))
+    if (position < length && IsHelpKeyCharacter(text.at(position)))
         return false;
-    while (position < length && !IsHelpLetterOrDigit(text.at(position)))
+    while (position < length && !IsHelpKeyCharacter(text.at(position)))
         ++position;
     text = text.mid(position).trimmed();
     return true;
@@ -80,7 +61,7 @@ bool MainWindow::HandleHelpCommand(QString line, QString& helpText)
     if (line.size() < 4 || !line.startsWith(QLatin1String("HELP"), Qt::CaseInsensitive))
         return false;
     // HELPING is a word of its own; HELP? and HELP/S are help lines.
-    if (line.size() > 4 && IsHelpLetterOrDigit(line.at(4)))
+    if (line.size() > 4 && IsHelpKeyCharacter(line.at(4)))
         return false;
 
     const QString rest = line.mid(4).trimmed();
@@ -92,7 +73,7 @@ bool MainWindow::HandleHelpCommand(QString line, QString& helpText)
         helpText = BuildHelpIndex();
         return true;
     }
-    if (!HasLetterOrDigit(rest)) {
+    if (NormalizeHelpKey(rest).isEmpty()) {
         pendingHelpKey = QStringLiteral("SPECIAL:ABOUT");
         helpText = BuildHelpAboutHelp();
         return true;

@@ -13,6 +13,14 @@ QString Rule(QChar character, int count)
 
 } // namespace
 
+bool IsHelpKeyCharacter(QChar unit)
+{
+    const char16_t code = unit.unicode();
+    if (code < 128)
+        return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z') || (code >= u'0' && code <= u'9');
+    return unit.isLetterOrNumber();
+}
+
 QString NormalizeHelpKey(QString name)
 {
     // Names are compared by their letters and digits only, so "Date & Time",
@@ -20,11 +28,7 @@ QString NormalizeHelpKey(QString name)
     QString key;
     key.reserve(name.size());
     for (const QChar unit : name) {
-        const char16_t code = unit.unicode();
-        const bool keep = code < 128
-            ? ((code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z') || (code >= u'0' && code <= u'9'))
-            : unit.isLetterOrNumber();
-        if (keep)
+        if (IsHelpKeyCharacter(unit))
             key.append(unit.toUpper());
     }
     return key;

@@ -5,6 +5,9 @@
 
 #include "help/HelpCatalog.h"
 
+// The letters and digits of help names: ASCII ones, and any letter or number
+// beyond ASCII; everything else is punctuation that help lines may scatter.
+bool IsHelpKeyCharacter(QChar unit);
 QString NormalizeHelpKey(QString name);
 QString FormatHelpMenu(QString page);
 QString BuildHelpIndex();

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int KeyRole = Qt::UserRole + 1;
-constexpr int TopicRole = Qt::UserRole + 2;
-
 // Categories in the order of the Tools menu; any others follow, sorted.
 const char* const preferredCategoryOrder[] = {
     "BASICS",           "FUNCTIONS",        "PROGRAMMER MATH", "STATISTICS", "FINANCIAL", "GD&T",     "DATE & TIME",

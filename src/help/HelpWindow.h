@@ -42,6 +42,10 @@ protected:
 private:
     friend struct MainWindowTestAccess;
 
+    // What each tree item holds besides its label.
+    static constexpr int KeyRole = Qt::UserRole + 1;
+    static constexpr int TopicRole = Qt::UserRole + 2;
+
     // ---- help/HelpWindow.cpp: the tree ----
     void BuildTree();
     void AddCategory(const QString& category, QStandardItem* parent);

@@ -1,13 +1,12 @@
 #include "help/HelpWindow.h"
 
+#include "help/HelpPages.h"
+
 #include "ui_HelpWindow.h"
 
 #include <QStandardItemModel>
 
 namespace {
-
-constexpr int KeyRole = Qt::UserRole + 1;
-constexpr int TopicRole = Qt::UserRole + 2;
 
 const QString categoryPrefix = QStringLiteral("CATEGORY:");
 
@@ -116,17 +115,8 @@ void HelpWindow::ShowCurrentTreeItem()
 
 QString HelpWindow::NormalizeKey(QString text) const
 {
-    QString key;
-    key.reserve(text.size());
-    for (const QChar unit : std::as_const(text)) {
-        const char16_t code = unit.unicode();
-        const bool kept = code < 128
-            ? ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || (code >= '0' && code <= '9'))
-            : unit.isLetterOrNumber();
-        if (kept)
-            key.append(unit.toUpper());
-    }
-    return key;
+    // The pages are keyed by the command's own rule, so the two must agree.
+    return NormalizeHelpKey(std::move(text));
 }
 
 void HelpWindow::ApplySearch()

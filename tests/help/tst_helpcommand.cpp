@@ -1,9 +1,8 @@
 #include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
-#include "help/HelpLookup.h"
-#include "help/HelpPages.h"
 #include "help/HelpWindow.h"
+#include "helplookup.h"
 
 #include <QLabel>
 #include <QStandardItemModel>
@@ -18,17 +17,10 @@ namespace {
 
 const QString untouched = QStringLiteral("UNTOUCHED");
 
-QList<HelpEntry> Catalogue()
-{
-    QList<HelpEntry> entries;
-    BuildGeneralHelpEntries(entries);
-    return entries;
-}
-
 // The page a kind of answer stands for, built from the pages themselves.
 QString ExpectedPage(const QString& kind, const QString& argument)
 {
-    const QList<HelpEntry> entries = Catalogue();
+    const QList<HelpEntry> entries = HelpLookup::Catalogue();
     if (kind == QLatin1String("index"))
         return BuildHelpIndex();
     if (kind == QLatin1String("about"))
@@ -164,7 +156,7 @@ private slots:
     // of a later one; MIN is the statistics function, not the window's.
     void findsTheFirstTopic()
     {
-        const QList<HelpEntry> entries = Catalogue();
+        const QList<HelpEntry> entries = HelpLookup::Catalogue();
         const HelpEntry* min = FindHelpTopic(entries, QStringLiteral("min"));
         QVERIFY(min);
         QCOMPARE(min->category, QStringLiteral("STATISTICS"));
@@ -220,7 +212,7 @@ private slots:
                                       "DATE & TIME", "CUSTOM FUNCTIONS", "VARIABLES", "EQUATIONS", "SOLVER",
                                       "SETTINGS", "COMMANDS", "WINDOW", "CONVERSIONS", "Using HELP",
                                       "Complete Help Manual"}));
-        const QList<HelpEntry> entries = Catalogue();
+        const QList<HelpEntry> entries = HelpLookup::Catalogue();
         int topics = 0;
         for (int row = 0; row < root->rowCount(); ++row)
             topics += root->child(row)->rowCount();
@@ -266,7 +258,7 @@ private slots:
     void everyLineShowsItsPage_data()
     {
         QTest::addColumn<QString>("line");
-        const QList<HelpEntry> entries = Catalogue();
+        const QList<HelpEntry> entries = HelpLookup::Catalogue();
         for (qsizetype i = 0; i < entries.size(); ++i)
             QTest::addRow("topic %d %s", int(i + 1), qPrintable(entries[i].title))
                 << QStringLiteral("HELP ") + entries[i].title;
