@@ -1,10 +1,11 @@
 #include "benchsupport.h"
 
+#include "pad/StoragePaths.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 // Documents at the size users keep for years: a 50 MB pad of about 1.8
@@ -35,6 +36,21 @@ QByteArray LargeDocument()
     return bytes;
 }
 
+// The large document, written once for every benchmark of the run.
+const QString& LargeDocumentPath()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString filePath = dir.filePath(QStringLiteral("large.txt"));
+        const QByteArray bytes = LargeDocument();
+        QFile file(filePath);
+        if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return QString();
+        return filePath;
+    }();
+    return path;
+}
+
 double Seconds(const QElapsedTimer& timer)
 {
     return timer.nsecsElapsed() / 1e9;
@@ -42,17 +58,13 @@ double Seconds(const QElapsedTimer& timer)
 
 void BM_OpenBeyondSetPlainText(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("large.txt"));
-    const QByteArray bytes = LargeDocument();
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            state.SkipWithError("cannot write the document");
-            return;
-        }
+    const QString& path = LargeDocumentPath();
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("cannot write the document");
+        return;
     }
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = QString::fromUtf8(file.readAll());
     for (auto _ : state) {
         QPlainTextEdit editor;
         QElapsedTimer timer;
@@ -76,16 +88,12 @@ void BM_OpenBeyondSetPlainText(benchmark::State& state)
 
 void BM_SaveLargeDocument(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString source = dir.filePath(QStringLiteral("large.txt"));
-    {
-        QFile file(source);
-        const QByteArray bytes = LargeDocument();
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            state.SkipWithError("cannot write the document");
-            return;
-        }
+    const QString& source = LargeDocumentPath();
+    if (source.isEmpty()) {
+        state.SkipWithError("cannot write the document");
+        return;
     }
+    QTemporaryDir dir;
     MainWindow window;
     window.OpenDocumentFromPath(source);
     const QString target = dir.filePath(QStringLiteral("saved.txt"));
@@ -112,9 +120,8 @@ void BM_WriteLogToLargeLog(benchmark::State& state)
         pad += QStringLiteral("%1 * 3 + 7\n").arg(i);
     window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(pad);
 
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dataDir);
-    const QString logPath = QDir(dataDir).filePath(QStringLiteral("Sumvelle.log"));
+    const QString logPath = StoragePaths::LogFilePath();
+    QDir().mkpath(StoragePaths::DataDirectory());
     {
         QFile log(logPath);
         if (!log.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -1,5 +1,6 @@
 #include "FuzzSupport.h"
 
+#include "pad/StoragePaths.h"
 #include "pad/mainwindow.h"
 #include "support/testsupport.h"
 
@@ -8,13 +9,15 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace FuzzSupport {
 
@@ -35,7 +38,7 @@ constexpr qint64 InputBudgetMs = 1000;
 
 QPlainTextEdit* PadOf(MainWindow& window)
 {
-    return window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    return TestSupport::Pad(&window).editor();
 }
 
 void EmptyDirectory(const QString& path)
@@ -56,8 +59,6 @@ void Initialize(int* argc, char*** argv)
         return;
     TestSupport::prepareEnvironment();
     application = new QApplication(*argc, *argv);
-    QStandardPaths::setTestModeEnabled(true);
-    MainWindow::SetReleaseCheckEnabled(false);
     // A modal box that no one answers would stop the fuzzer: any that opens
     // is closed at once.
     auto* closer = new QTimer(application);
@@ -78,7 +79,7 @@ void Initialize(int* argc, char*** argv)
 std::unique_ptr<MainWindow> NewWindow()
 {
     inputClock.start();
-    auto window = std::make_unique<MainWindow>();
+    auto window = TestSupport::createWindow();
     // File dialogs are answered "cancel" and warnings are dropped.
     window->documentPrompts.openFileName = [](QWidget*, const QString&) { return QString(); };
     window->documentPrompts.saveFileName = [](QWidget*, const QString&, const QString&) { return QString(); };
@@ -89,8 +90,7 @@ std::unique_ptr<MainWindow> NewWindow()
 
 void WipeUserFiles()
 {
-    EmptyDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    EmptyDirectory(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    EmptyDirectory(StoragePaths::DataDirectory());
 }
 
 QStringList Lines(const uint8_t* data, size_t size, int maxLines, int maxLength)
@@ -102,6 +102,30 @@ QStringList Lines(const uint8_t* data, size_t size, int maxLines, int maxLength)
     for (QString& line : lines)
         line.truncate(maxLength);
     return lines;
+}
+
+SplitInput Split(const uint8_t* data, size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const qsizetype firstBreak = input.indexOf('\n');
+    const qsizetype secondBreak = firstBreak < 0 ? -1 : input.indexOf('\n', firstBreak + 1);
+    SplitInput split;
+    split.first = QString::fromUtf8(firstBreak < 0 ? input : input.left(firstBreak));
+    if (firstBreak >= 0)
+        split.second =
+            QString::fromUtf8(input.mid(firstBreak + 1, secondBreak < 0 ? -1 : secondBreak - firstBreak - 1));
+    if (secondBreak >= 0)
+        split.rest = input.mid(secondBreak + 1);
+    return split;
+}
+
+QString WriteDataFile(const QString& path, QByteArrayView bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size())
+        std::abort();
+    return path;
 }
 
 bool IsKeptOut(const QString& line)

@@ -3,6 +3,8 @@
 // temporary home, windows that start as the program starts them, and a data
 // directory emptied after every input so nothing carries over between inputs.
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,20 @@ void WipeUserFiles();
 // The input as text (invalid UTF-8 becomes replacement characters), cut into
 // at most maxLines lines of at most maxLength characters each.
 QStringList Lines(const uint8_t* data, size_t size, int maxLines = 24, int maxLength = 400);
+
+// The input cut at its first two line breaks: the first line, the second
+// (switches, for the targets that take them) and the bytes after them.
+struct SplitInput
+{
+    QString first;
+    QString second;
+    QByteArray rest;
+};
+SplitInput Split(const uint8_t* data, size_t size);
+
+// Writes the bytes to the path, making its directory; any failure aborts, as
+// the target could not test what it means to.
+QString WriteDataFile(const QString& path, QByteArrayView bytes);
 
 // Lines that would block or act outside the process: the storage diagnostics
 // (a modal box, files, a browser) and the words that close the window.

@@ -1,6 +1,7 @@
 // The Find dialog's terms, wildcards and match list. The first line is Find
 // What, the second holds the switches ("c" Case Sensitive, "r" Regular
-// Expression), the rest is the pad.
+// Expression, "n" no Wrap Around, "t" Start From top), the rest is the pad,
+// with the cursor in its middle.
 
 #include "FuzzSupport.h"
 
@@ -9,6 +10,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextCursor>
 
 #include <cstdlib>
 
@@ -20,18 +23,22 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString input = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QString findWhat = input.section(QLatin1Char('\n'), 0, 0);
-    const QString switches = input.section(QLatin1Char('\n'), 1, 1);
-    const QString pad = input.section(QLatin1Char('\n'), 2);
+    const FuzzSupport::SplitInput input = FuzzSupport::Split(data, size);
+    const QString& switches = input.second;
 
     QPlainTextEdit editor;
-    editor.setPlainText(pad);
+    editor.setPlainText(QString::fromUtf8(input.rest));
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(editor.document()->characterCount() / 2);
+    editor.setTextCursor(cursor);
     SearchDialog dialog(&editor);
-    dialog.findChild<QLineEdit*>(QStringLiteral("TextSearch"))->setText(findWhat);
+    dialog.findChild<QLineEdit*>(QStringLiteral("TextSearch"))->setText(input.first);
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckCaseSensitive"))->setChecked(switches.contains(QLatin1Char('c')));
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckRegularExpression"))
         ->setChecked(switches.contains(QLatin1Char('r')));
+    dialog.findChild<QCheckBox*>(QStringLiteral("CheckWrapAround"))->setChecked(!switches.contains(QLatin1Char('n')));
+    if (switches.contains(QLatin1Char('t')))
+        dialog.findChild<QRadioButton*>(QStringLiteral("RadioStartTop"))->setChecked(true);
 
     bool ok = false;
     QString error;

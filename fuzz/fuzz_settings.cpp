@@ -3,13 +3,8 @@
 
 #include "FuzzSupport.h"
 
+#include "pad/StoragePaths.h"
 #include "pad/mainwindow.h"
-
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
@@ -20,16 +15,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     {
-        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(dataDir);
-        QFile file(QDir(dataDir).filePath(QStringLiteral("Sumvelle.ini")));
-        if (!file.open(QIODevice::WriteOnly))
-            std::abort();
-        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-        file.close();
+        FuzzSupport::WriteDataFile(StoragePaths::SettingsFilePath(),
+                                   QByteArrayView(data, static_cast<qsizetype>(size)));
 
+        // The window loads the file as it starts.
         auto window = FuzzSupport::NewWindow();
-        window->LoadSettings();
         window->SaveSettings();
         window->LoadSettings();
     }

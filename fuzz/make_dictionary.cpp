@@ -6,8 +6,6 @@
 #include "pad/mainwindow.h"
 #include "support/testsupport.h"
 
-#include <QSet>
-
 #include <cstdio>
 
 namespace {
@@ -32,27 +30,24 @@ int main(int argc, char** argv)
 {
     TestSupport::prepareEnvironment();
     QApplication app(argc, argv);
-    MainWindow::SetReleaseCheckEnabled(false);
-    MainWindow window;
+    const auto window = TestSupport::createWindow();
 
-    QSet<QString> seen;
     QStringList words;
     auto add = [&](const QString& word) {
-        if (!word.isEmpty() && !seen.contains(word)) {
-            seen.insert(word);
+        if (!word.isEmpty())
             words.append(word);
-        }
     };
-    for (const MainWindow::CalculatorSyntaxItem& item : window.GetCalculatorSyntaxCatalog()) {
+    for (const MainWindow::CalculatorSyntaxItem& item : window->GetCalculatorSyntaxCatalog()) {
         add(item.name);
         if (item.isFunction)
             add(item.name + QLatin1Char('('));
     }
-    for (const QString& word : window.GetUnitConversionVocabulary())
+    for (const QString& word : window->GetUnitConversionVocabulary())
         add(word);
     for (const char* piece : {"=",  "==",  "<>", "<=",   ">=",   "(", ")",  ",",  "{", "}", "%", "^", "!", "0x",   "0b",
                               "0o", "ANS", "PI", " to ", " in ", ":", "AM", "PM", "/", "*", "-", "+", ".", "1e308"})
         add(QString::fromLatin1(piece));
+    words.removeDuplicates();
     for (const QString& word : words)
         Print(word);
     return 0;
