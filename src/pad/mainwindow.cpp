@@ -1,14 +1,16 @@
 #include "pad/mainwindow.h"
 
+#include "pad/StoragePaths.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
-#include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <utility>
 
 namespace {
 bool releaseCheckEnabled = true;
@@ -64,8 +66,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     padIndex.Reset(ui->Text1->document()->toPlainText());
     connect(ui->Text1->document(), &QTextDocument::contentsChange, this, &MainWindow::FollowPadChange);
 
-    CopyFilesToDataLocation(QCoreApplication::applicationDirPath(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    CopyFilesToDataLocation(QCoreApplication::applicationDirPath(), StoragePaths::DataDirectory());
 
     LoadSettings();
     InitializeMenus();
@@ -104,9 +105,11 @@ void MainWindow::CopyFilesToDataLocation(const QString& executableDirectory, con
 {
     if (dataLocation.isEmpty() || !QDir().mkpath(dataLocation))
         return;
-    for (const QString& name : {QStringLiteral("Sumvelle.ini"), QStringLiteral("Sumvelle.log")}) {
-        const QString oldPath = QDir(executableDirectory).filePath(name);
-        const QString newPath = QDir(dataLocation).filePath(name);
+    const std::pair<QString, QString> copies[] = {
+        {StoragePaths::SettingsFilePath(executableDirectory), StoragePaths::SettingsFilePath(dataLocation)},
+        {StoragePaths::LogFilePath(executableDirectory), StoragePaths::LogFilePath(dataLocation)},
+    };
+    for (const auto& [oldPath, newPath] : copies) {
         if (oldPath == newPath)
             continue;
         if (QFile::exists(oldPath) && !QFile::exists(newPath))

@@ -6,8 +6,6 @@
 
 #include "tools/LogViewer.h"
 
-#include "ui_LogViewer.h"
-
 #include <QDateTime>
 #include <QFile>
 #include <QMap>
@@ -196,7 +194,6 @@ void LogViewer::ReadLogFile()
     QList<LogDay> days;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || !ReadLogDays(file, days)) {
         logUnreadable = true;
-        ui->LabelLogStatus->setText(QStringLiteral("Could not open the calculator log"));
         return;
     }
     logDays = days;

@@ -3,10 +3,10 @@
 
 #include "tools/LogViewer.h"
 
+#include "engine/TextScan.h"
 #include "tools/TimeBudget.h"
 #include "ui_LogViewer.h"
 
-#include <QTextBlock>
 #include <QThread>
 
 #include <algorithm>
@@ -36,23 +36,25 @@ QString TermPattern(const QString& term)
     const qsizetype size = term.size();
     for (qsizetype i = 0; i < size; ++i) {
         const QChar c = term.at(i);
+        // Where a "[" finds its "]"; -1 for any other character.
+        const qsizetype close = c == QLatin1Char('[') ? term.indexOf(QLatin1Char(']'), i + 1) : -1;
         if (c == QLatin1Char('*')) {
             pattern += QStringLiteral(".*");
         } else if (c == QLatin1Char('?')) {
             pattern += QLatin1Char('.');
         } else if (c == QLatin1Char('#')) {
             pattern += QStringLiteral("\\d");
-        } else if (c == QLatin1Char('[') && term.indexOf(QLatin1Char(']'), i + 1) > i) {
-            const qsizetype close = term.indexOf(QLatin1Char(']'), i + 1);
+        } else if (close > i) {
             pattern += term.mid(i, close - i + 1);
             i = close;
-        } else if (c.isHighSurrogate() && i + 1 < size && term.at(i + 1).isLowSurrogate()) {
-            // Escaped as a whole: a backslash between the halves would break
-            // the pair and with it the pattern.
-            pattern += QRegularExpression::escape(term.mid(i, 2));
-            ++i;
         } else {
-            pattern += QRegularExpression::escape(QString(c));
+            // A character outside the Basic Multilingual Plane is escaped as a
+            // whole: a backslash between its halves would break the pair and
+            // with it the pattern.
+            int width = 1;
+            TextScan::CodePointAt(term, int(i), width);
+            pattern += QRegularExpression::escape(term.mid(i, width));
+            i += width - 1;
         }
     }
     return pattern;
@@ -132,7 +134,8 @@ struct HighlightJob
     QList<HighlightRange> ranges;
 
     // Every non-empty match of every term, up to the limit; a term at which
-    // the engine gives up ends the search with what was found.
+    // the engine gives up keeps what it found before, as its iterator ends
+    // there just as after its last match.
     void Run(const std::atomic<bool>& abandoned)
     {
         for (const TermPatternCopy& term : terms) {
@@ -142,8 +145,6 @@ struct HighlightJob
                 if (abandoned.load() || ranges.size() >= LogViewer::maximumHighlights)
                     return;
                 const QRegularExpressionMatch match = iterator.next();
-                if (!match.isValid())
-                    return;
                 if (match.capturedLength(0) > 0)
                     ranges.append({int(match.capturedStart(0)), int(match.capturedLength(0))});
             }

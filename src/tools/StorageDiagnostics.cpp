@@ -27,6 +27,12 @@ QString PassFail(bool passed)
     return passed ? QStringLiteral("PASS") : QStringLiteral("FAIL");
 }
 
+// The same, with what went wrong after a failure.
+QString PassFail(bool passed, const QString& error)
+{
+    return passed ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + error;
+}
+
 // Writes all of bytes to an opened file and flushes; error is the file's own
 // text when that fails.
 bool WriteAll(QFile& file, const QByteArray& bytes, QString& error)
@@ -69,8 +75,7 @@ void RunTravokStorageDiagnostics(QWidget* parent)
         else
             probeError = probe.errorString();
     }
-    lines << QStringLiteral("Independent file write: ")
-            + (probeWritten ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + probeError);
+    lines << QStringLiteral("Independent file write: ") + PassFail(probeWritten, probeError);
 
     QFile probeReader(probePath);
     bool probeRead = false;
@@ -78,8 +83,7 @@ void RunTravokStorageDiagnostics(QWidget* parent)
         probeRead = probeReader.readAll() == ProbeContent;
         probeReader.close();
     }
-    lines << QStringLiteral("Independent file readback: ")
-            + (probeRead ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + probeReader.errorString());
+    lines << QStringLiteral("Independent file readback: ") + PassFail(probeRead, probeReader.errorString());
 
     lines << QStringLiteral("Probe cleanup: ") + PassFail(QFile::remove(probePath));
 
@@ -113,8 +117,7 @@ void RunTravokStorageDiagnostics(QWidget* parent)
         logAppended = WriteAll(log, logLine, logError);
     else
         logError = log.errorString();
-    lines << QStringLiteral("Log append: ")
-            + (logAppended ? QStringLiteral("PASS") : QStringLiteral("FAIL: ") + logError);
+    lines << QStringLiteral("Log append: ") + PassFail(logAppended, logError);
 
     QFile logReader(logPath);
     bool logRead = false;

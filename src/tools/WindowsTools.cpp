@@ -35,18 +35,18 @@ bool MainWindow::HandleWindowsCommand(QString command, QString& result)
         return true;
     }
 
-    enum class Operation { SetNotTopMost, SetTopMost, Disable, Enable, Show, Hide };
+    // Each word with the operation it runs on a valid handle.
     static const struct
     {
         const char* word;
-        Operation operation;
+        bool (*run)(MainWindow& window, quint64 handle);
     } handleWords[] = {
-        {"SETNOTTOPMOST", Operation::SetNotTopMost},
-        {"SETTOPMOST", Operation::SetTopMost},
-        {"DISABLE", Operation::Disable},
-        {"ENABLE", Operation::Enable},
-        {"SHOW", Operation::Show},
-        {"HIDE", Operation::Hide},
+        {"SETNOTTOPMOST", [](MainWindow& window, quint64 handle) { return window.WindowsSetTopMost(handle, false); }},
+        {"SETTOPMOST", [](MainWindow& window, quint64 handle) { return window.WindowsSetTopMost(handle, true); }},
+        {"DISABLE", [](MainWindow& window, quint64 handle) { return window.WindowsDisableWindow(handle); }},
+        {"ENABLE", [](MainWindow& window, quint64 handle) { return window.WindowsEnableWindow(handle); }},
+        {"SHOW", [](MainWindow& window, quint64 handle) { return window.WindowsShowWindow(handle); }},
+        {"HIDE", [](MainWindow& window, quint64 handle) { return window.WindowsHideWindow(handle); }},
     };
     for (const auto& entry : handleWords) {
         if (!MatchCommand(command, QLatin1String(entry.word), rest))
@@ -57,27 +57,7 @@ bool MainWindow::HandleWindowsCommand(QString command, QString& result)
             result = QStringLiteral("Invalid Handle");
             return true;
         }
-        bool done = false;
-        switch (entry.operation) {
-        case Operation::SetNotTopMost:
-            done = WindowsSetTopMost(handle, false);
-            break;
-        case Operation::SetTopMost:
-            done = WindowsSetTopMost(handle, true);
-            break;
-        case Operation::Disable:
-            done = WindowsDisableWindow(handle);
-            break;
-        case Operation::Enable:
-            done = WindowsEnableWindow(handle);
-            break;
-        case Operation::Show:
-            done = WindowsShowWindow(handle);
-            break;
-        case Operation::Hide:
-            done = WindowsHideWindow(handle);
-            break;
-        }
+        const bool done = entry.run(*this, handle);
         result = done ? QStringLiteral("1") : QStringLiteral("0");
         return true;
     }

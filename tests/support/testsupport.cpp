@@ -3,6 +3,7 @@
 #include "engine/TextScan.h"
 #include "pad/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -44,16 +45,29 @@ void prepareEnvironment()
     QStandardPaths::setTestModeEnabled(true);
 }
 
-void readNextMessageBox(ShownMessage& shown)
+void readNextMessageBox(ShownMessage& shown, const QString& buttonText)
 {
-    QTimer::singleShot(0, &shown.context, [&shown]() {
+    QTimer::singleShot(0, &shown.context, [&shown, buttonText]() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
         shown.shown = true;
         shown.title = box->windowTitle();
         shown.text = box->text();
-        box->accept();
+        shown.detailedText = box->detailedText();
+        QAbstractButton* answer = nullptr;
+        for (QAbstractButton* button : box->buttons()) {
+            shown.buttons << button->text();
+            shown.buttonRoles << box->buttonRole(button);
+            if (button->text() == buttonText)
+                answer = button;
+        }
+        if (buttonText.isEmpty())
+            box->accept();
+        else if (answer)
+            answer->click();
+        else
+            box->reject();
     });
 }
 

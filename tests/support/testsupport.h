@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTest>
 #include <memory>
@@ -30,14 +31,19 @@ struct ShownMessage
     bool shown = false;
     QString title;
     QString text;
+    QString detailedText;
+    // The buttons' texts and roles, in the box's order.
+    QStringList buttons;
+    QList<QMessageBox::ButtonRole> buttonRoles;
     // The reading dies with this, so that a box that never came cannot be
     // read into a later test.
     QObject context;
 };
 
-// Reads the next message box to open and accepts it: call before the action
+// Reads the next message box to open and accepts it, or clicks its button of
+// the given text (rejects it when it has none such): call before the action
 // that opens it.
-void readNextMessageBox(ShownMessage& shown);
+void readNextMessageBox(ShownMessage& shown, const QString& buttonText = QString());
 
 // A main window as the program builds it, for tests that drive the pad or
 // call the engine's member functions; it starts without the release check,

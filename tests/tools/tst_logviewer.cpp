@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 
+#include "pad/StoragePaths.h"
 #include "pad/mainwindow.h"
 #include "tools/LogViewer.h"
 
@@ -38,7 +39,7 @@ const QDate day3(2024, 3, 3);
 QString searchLog()
 {
     return header(day3) + QStringLiteral("mortgage\n[x] - done\n") + header(day2)
-        + QStringLiteral("car payment 300\nnote: total!\n") + header(day1)
+        + QStringLiteral("car payment 300\nnote: total! \U0001F600\n") + header(day1)
         + QStringLiteral("MORTGAGE payment 1200\nrate = 0.05\n");
 }
 
@@ -285,6 +286,9 @@ void LogViewerTest::search_data()
                                                     << QStringList{"!"} << "";
     QTest::newRow("bracket without a close") << "[x" << false << false << QStringList{row(day3)}
                                              << QStringList{"[x"} << "";
+    QTest::newRow("character outside the Basic Multilingual Plane")
+        << QStringLiteral("\U0001F600") << false << false << QStringList{row(day2)}
+        << QStringList{QStringLiteral("\U0001F600")} << "";
     QTest::newRow("overlapping terms both highlight") << "mortg tgage" << false << false
                                                       << QStringList{row(day1), row(day3)}
                                                       << QStringList{"MORTG", "TGAGE"} << "";
@@ -332,6 +336,8 @@ void LogViewerTest::statusWithSelection()
     f.open(searchLog());
     f.list()->setCurrentRow(2);
     QCOMPARE(f.status(), QStringLiteral("3 of 3 log day(s) match \u2014 Sunday, March 3, 2024 selected"));
+    f.list()->setCurrentRow(-1);
+    QCOMPARE(f.status(), QStringLiteral("3 log day(s) match"));
     f.search(QStringLiteral("nothing like this"));
     QCOMPARE(f.status(), QStringLiteral("No log days match the search"));
     QVERIFY(f.preview()->toPlainText().isEmpty());
@@ -521,8 +527,7 @@ void LogViewerTest::mainWindowCommand()
 {
     const auto window = TestSupport::createWindow();
     TestSupport::Pad pad(window.get());
-    QFile::remove(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                      .filePath(QStringLiteral("Sumvelle.log")));
+    QFile::remove(StoragePaths::LogFilePath());
     window->ShowLogViewer();
     auto* viewer = window->findChild<LogViewer*>();
     QVERIFY(viewer);

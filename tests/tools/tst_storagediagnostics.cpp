@@ -9,10 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -20,46 +17,6 @@ namespace {
 QString storage()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-// What one run showed: the box's texts, and which button closed it.
-struct ShownReport
-{
-    bool shown = false;
-    QString title;
-    QString text;
-    QString report;
-    QStringList buttons;
-    bool copyIsActionRole = false;
-    // The answer dies with the report, so that a box that never came cannot
-    // be answered in a later test.
-    QObject answerContext;
-};
-
-// Answers the next report box with the button of the given text.
-void answerReportBox(ShownReport& shown, const QString& buttonText)
-{
-    QTimer::singleShot(0, &shown.answerContext, [&shown, buttonText]() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shown.shown = true;
-        shown.title = box->windowTitle();
-        shown.text = box->text();
-        shown.report = box->detailedText();
-        QPushButton* answer = nullptr;
-        for (QAbstractButton* button : box->buttons()) {
-            shown.buttons << button->text();
-            if (button->text() == buttonText)
-                answer = qobject_cast<QPushButton*>(button);
-            if (button->text() == QLatin1String("Copy Full Report"))
-                shown.copyIsActionRole = box->buttonRole(button) == QMessageBox::ActionRole;
-        }
-        if (answer)
-            answer->click();
-        else
-            box->reject();
-    });
 }
 
 } // namespace
@@ -110,21 +67,22 @@ void StorageDiagnosticsTest::firstAndSecondRun()
 {
     const auto window = TestSupport::createWindow();
     TestSupport::Pad pad(window.get());
-    ShownReport first;
-    answerReportBox(first, QStringLiteral("Close"));
+    TestSupport::ShownMessage first;
+    TestSupport::readNextMessageBox(first, QStringLiteral("Close"));
     pad.submit(QStringLiteral("TRAVOKDEBUGSTORAGE"));
     QVERIFY(first.shown);
     QCOMPARE(first.title, QStringLiteral("Sumvelle Storage Diagnostics"));
     QCOMPARE(first.text, QStringLiteral("Installation regression report. Copy the details to share."));
+    QCOMPARE(first.buttonRoles.value(first.buttons.indexOf(QStringLiteral("Copy Full Report"))),
+             QMessageBox::ActionRole);
     first.buttons.sort();
     QCOMPARE(first.buttons, (QStringList{"Close", "Copy Full Report", "Show Details..."}));
-    QVERIFY(first.copyIsActionRole);
     // Nothing goes into the pad for the line.
     QCOMPARE(pad.text(), QStringLiteral("TRAVOKDEBUGSTORAGE\n"));
 
-    const QStringList lines = first.report.split(QLatin1Char('\n'));
+    const QStringList lines = first.detailedText.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 23);
-    QVERIFY(!first.report.endsWith(QLatin1Char('\n')));
+    QVERIFY(!first.detailedText.endsWith(QLatin1Char('\n')));
     QCOMPARE(lines.at(0), QStringLiteral("SUMVELLE INSTALL DIAGNOSTICS"));
     QVERIFY(QDateTime::fromString(lines.at(1).mid(6), Qt::ISODate).isValid());
     QCOMPARE(lines.at(2), QStringLiteral("Qt: ") + QLatin1String(qVersion()));
@@ -160,28 +118,28 @@ void StorageDiagnosticsTest::firstAndSecondRun()
     QVERIFY(QDir(storage()).entryList({".travok-storage-probe-*"}, QDir::Files | QDir::Hidden).isEmpty());
 
     // A second run, in the same process, finds the first run's token.
-    ShownReport second;
-    answerReportBox(second, QStringLiteral("Close"));
+    TestSupport::ShownMessage second;
+    TestSupport::readNextMessageBox(second, QStringLiteral("Close"));
     RunTravokStorageDiagnostics(window.get());
-    QCOMPARE(second.report.split(QLatin1Char('\n')).at(13),
+    QCOMPARE(second.detailedText.split(QLatin1Char('\n')).at(13),
              QStringLiteral("Persistence from previous run: PASS: token found (") + token + QLatin1Char(')'));
-    QVERIFY(second.report.split(QLatin1Char('\n')).at(16) != lines.at(16));
+    QVERIFY(second.detailedText.split(QLatin1Char('\n')).at(16) != lines.at(16));
 }
 
 void StorageDiagnosticsTest::copyButtonOnlyCopies()
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    ShownReport closed;
-    answerReportBox(closed, QStringLiteral("Close"));
+    TestSupport::ShownMessage closed;
+    TestSupport::readNextMessageBox(closed, QStringLiteral("Close"));
     RunTravokStorageDiagnostics(nullptr);
     QVERIFY(closed.shown);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 
-    ShownReport copied;
-    answerReportBox(copied, QStringLiteral("Copy Full Report"));
+    TestSupport::ShownMessage copied;
+    TestSupport::readNextMessageBox(copied, QStringLiteral("Copy Full Report"));
     RunTravokStorageDiagnostics(nullptr);
     QVERIFY(copied.shown);
-    QCOMPARE(QGuiApplication::clipboard()->text(), copied.report);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied.detailedText);
 }
 
 void StorageDiagnosticsTest::commandWord_data()
@@ -199,8 +157,8 @@ void StorageDiagnosticsTest::commandWord()
     QFETCH(bool, runs);
     const auto window = TestSupport::createWindow();
     TestSupport::Pad pad(window.get());
-    ShownReport shown;
-    answerReportBox(shown, QStringLiteral("Close"));
+    TestSupport::ShownMessage shown;
+    TestSupport::readNextMessageBox(shown, QStringLiteral("Close"));
     pad.submit(line);
     QCOMPARE(shown.shown, runs);
     if (runs)
@@ -216,10 +174,10 @@ void StorageDiagnosticsTest::storageThatCannotBeCreated()
         QFile blocker(storage());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     }
-    ShownReport shown;
-    answerReportBox(shown, QStringLiteral("Close"));
+    TestSupport::ShownMessage shown;
+    TestSupport::readNextMessageBox(shown, QStringLiteral("Close"));
     RunTravokStorageDiagnostics(nullptr);
-    const QStringList lines = shown.report.split(QLatin1Char('\n'));
+    const QStringList lines = shown.detailedText.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 23);
     QCOMPARE(lines.at(9), QStringLiteral("Storage directory create/access: FAIL"));
     QVERIFY(lines.at(10).startsWith(QLatin1String("Independent file write: FAIL: ")));
@@ -238,10 +196,10 @@ void StorageDiagnosticsTest::browserRefusing()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "noSuchSlot");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchSlot")));
-    ShownReport shown;
-    answerReportBox(shown, QStringLiteral("Close"));
+    TestSupport::ShownMessage shown;
+    TestSupport::readNextMessageBox(shown, QStringLiteral("Close"));
     RunTravokStorageDiagnostics(nullptr);
-    const QStringList lines = shown.report.split(QLatin1Char('\n'));
+    const QStringList lines = shown.detailedText.split(QLatin1Char('\n'));
     QVERIFY(lines.at(19).endsWith(QLatin1String("): FAILED")));
     QCOMPARE(lines.at(9), QStringLiteral("Storage directory create/access: PASS"));
     QCOMPARE(lines.at(21), QStringLiteral("INSTALLATION CHECK: WARN / FAIL (review results above)"));

@@ -1,3 +1,4 @@
+#include "pad/StoragePaths.h"
 #include "pad/mainwindow.h"
 #include "releaseserver.h"
 #include "support/testsupport.h"
@@ -5,7 +6,6 @@
 #include "tools/UpdateWindow.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -116,8 +116,7 @@ void UpdateWindowTest::cleanupTestCase()
 void UpdateWindowTest::init()
 {
     catcher.opened.clear();
-    const QString settingsPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                                     .filePath(QStringLiteral("Sumvelle.ini"));
+    const QString settingsPath = StoragePaths::SettingsFilePath();
     QSettings(settingsPath, QSettings::IniFormat).remove(QStringLiteral("Updates"));
 }
 
@@ -194,8 +193,7 @@ void UpdateWindowTest::windowWithoutUpdate()
     auto window = TestSupport::createWindow();
     // Dismissing with no release writes nothing.
     window->DismissCurrentReleaseNotice();
-    const QString settingsPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                                     .filePath(QStringLiteral("Sumvelle.ini"));
+    const QString settingsPath = StoragePaths::SettingsFilePath();
     QVERIFY(!QSettings(settingsPath, QSettings::IniFormat).contains(QStringLiteral("Updates/DismissedRelease")));
 
     part<QAction>(window.get(), "actionCheckForUpdates")->trigger();
