@@ -1,39 +1,22 @@
 #include "editing/CompletionVocabulary.h"
 
+#include "engine/TextScan.h"
+
 #include <QSet>
 
 #include <algorithm>
 
-namespace {
-
-// The character that ends just before index (index > 0), read whole when it
-// is a surrogate pair.
-char32_t CodePointBefore(QStringView text, qsizetype index)
-{
-    const QChar c = text.at(index - 1);
-    if (c.isLowSurrogate() && index >= 2 && text.at(index - 2).isHighSurrogate())
-        return QChar::surrogateToUcs4(text.at(index - 2), c);
-    return c.unicode();
-}
-
-} // namespace
-
-bool IsCompletionWordCharacter(char32_t c)
-{
-    return c == U'_' || QChar::isLetterOrNumber(c);
-}
-
 bool IsCompletionWordCharacterBefore(QStringView text, qsizetype index)
 {
-    return IsCompletionWordCharacter(CodePointBefore(text, index));
+    return TextScan::IsWordCharacter(TextScan::CodePointBefore(text, index));
 }
 
 qsizetype WordStartBefore(QStringView text, qsizetype end)
 {
     qsizetype start = end;
     while (start > 0) {
-        const char32_t c = CodePointBefore(text, start);
-        if (!IsCompletionWordCharacter(c))
+        const char32_t c = TextScan::CodePointBefore(text, start);
+        if (!TextScan::IsWordCharacter(c))
             break;
         start -= QChar::requiresSurrogates(c) ? 2 : 1;
     }
@@ -44,17 +27,19 @@ qsizetype WordEndAfter(QStringView text, qsizetype start)
 {
     qsizetype end = start;
     while (end < text.size()) {
-        char32_t c = text.at(end).unicode();
-        qsizetype width = 1;
-        if (QChar::isHighSurrogate(c) && end + 1 < text.size() && text.at(end + 1).isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text.at(end), text.at(end + 1));
-            width = 2;
-        }
-        if (!IsCompletionWordCharacter(c))
+        int width = 1;
+        if (!TextScan::IsWordCharacter(TextScan::CodePointAt(text, end, width)))
             break;
         end += width;
     }
     return end;
+}
+
+QStringView LineBefore(QStringView text, qsizetype position)
+{
+    position = std::clamp<qsizetype>(position, 0, text.size());
+    const qsizetype lineStart = position > 0 ? text.lastIndexOf(QLatin1Char('\n'), position - 1) + 1 : 0;
+    return text.mid(lineStart, position - lineStart);
 }
 
 CompletionWordList::CompletionWordList(const QStringList& words, const CompletionWordList* known)

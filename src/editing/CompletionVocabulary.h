@@ -64,11 +64,12 @@ private:
     CompletionWordList ownWords;
 };
 
-// A letter or digit of any script, or "_": the characters a word is made of.
-bool IsCompletionWordCharacter(char32_t c);
-// Whether the character that ends just before index (index > 0) is one.
+// Whether the character that ends just before index (index > 0) is a word
+// character (TextScan::IsWordCharacter).
 bool IsCompletionWordCharacterBefore(QStringView text, qsizetype index);
 // Where the run of word characters that ends at end begins (end when none does).
 qsizetype WordStartBefore(QStringView text, qsizetype end);
 // Where the run of word characters that begins at start ends (start when none does).
 qsizetype WordEndAfter(QStringView text, qsizetype start);
+// The text from the start of position's line up to position (clamped to the text).
+QStringView LineBefore(QStringView text, qsizetype position);

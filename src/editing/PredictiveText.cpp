@@ -22,12 +22,13 @@ namespace {
 
 // The catalogue's own names and the conversion phrases never change while
 // the program runs: one list with the word operators and one without.
-std::shared_ptr<const CompletionWordList> FixedWords(const QList<MainWindow::CalculatorSyntaxItem>& builtIn,
-                                                     const QStringList& conversions, bool wordOperators)
+std::shared_ptr<const CompletionWordList> FixedWords(bool wordOperators)
 {
     static std::shared_ptr<const CompletionWordList> lists[2];
     std::shared_ptr<const CompletionWordList>& list = lists[wordOperators ? 1 : 0];
     if (!list) {
+        const QList<MainWindow::CalculatorSyntaxItem>& builtIn = MainWindow::BuiltInCalculatorSyntaxItems();
+        const QStringList conversions = MainWindow::GetUnitConversionVocabulary();
         QStringList words;
         words.reserve(builtIn.size() + conversions.size());
         for (const MainWindow::CalculatorSyntaxItem& item : builtIn) {
@@ -43,20 +44,37 @@ std::shared_ptr<const CompletionWordList> FixedWords(const QList<MainWindow::Cal
 // The width of each word in the popup's font, measured once: shaping
 // hundreds of rows would cost more than the rest of a keystroke. The words
 // all come from the vocabulary, so the cache stays as large as that.
-int TextWidth(const QFont& font, const QString& text)
+class TextWidths
 {
-    static QString cachedFontKey;
-    static QHash<QString, int> widths;
-    const QString fontKey = font.key();
-    if (fontKey != cachedFontKey) {
-        cachedFontKey = fontKey;
-        widths.clear();
+public:
+    // The font is named once here, not for every row: widths measured in
+    // another font are forgotten.
+    explicit TextWidths(const QFont& popupFont) : font(popupFont), widths(WidthsOf(popupFont)) {}
+
+    int Of(const QString& text)
+    {
+        auto found = widths.constFind(text);
+        if (found == widths.cend())
+            found = widths.insert(text, QFontMetrics(font).horizontalAdvance(text));
+        return found.value();
     }
-    auto found = widths.constFind(text);
-    if (found == widths.cend())
-        found = widths.insert(text, QFontMetrics(font).horizontalAdvance(text));
-    return found.value();
-}
+
+private:
+    static QHash<QString, int>& WidthsOf(const QFont& font)
+    {
+        static QString cachedFontKey;
+        static QHash<QString, int> cachedWidths;
+        const QString fontKey = font.key();
+        if (fontKey != cachedFontKey) {
+            cachedFontKey = fontKey;
+            cachedWidths.clear();
+        }
+        return cachedWidths;
+    }
+
+    const QFont& font;
+    QHash<QString, int>& widths;
+};
 
 // The popup's size hint for its column. Asking the view measures every row,
 // hundreds for a short prefix, on each keystroke; the rows differ only in
@@ -67,10 +85,11 @@ int PopupColumnWidth(const QAbstractItemView* popup, const QStringList& rows)
     if (!model || model->rowCount() != rows.size())
         return popup->sizeHintForColumn(0);
     const QFont font = popup->font();
+    TextWidths widths(font);
     int widestRow = -1;
     int widest = -1;
     for (qsizetype row = 0; row < rows.size(); ++row) {
-        const int width = TextWidth(font, rows.at(row));
+        const int width = widths.Of(rows.at(row));
         if (width > widest) {
             widest = width;
             widestRow = int(row);
@@ -182,17 +201,14 @@ const CompletionVocabulary& MainWindow::GetCompletionVocabulary()
         && cache.customFunctions.isSharedWith(customFunctions))
         return cache.vocabulary;
 
-    const QList<CalculatorSyntaxItem> catalog = GetCalculatorSyntaxCatalog();
-    // The user's functions stand last in the catalogue, one entry each.
-    const qsizetype builtInCount = catalog.size() - customFunctions.size();
+    // The user's functions in the catalogue's order, then the variables.
     QStringList ownWords;
     ownWords.reserve(customFunctions.size() + variables.size());
-    for (qsizetype i = builtInCount; i < catalog.size(); ++i)
-        ownWords.append(catalog.at(i).name);
+    for (const CustomFunctionDefinition& definition : customFunctions)
+        ownWords.append(definition.name);
     ownWords.append(variables.keys());
 
-    cache.vocabulary = CompletionVocabulary(
-        FixedWords(catalog.mid(0, builtInCount), GetUnitConversionVocabulary(), wordOperators), ownWords);
+    cache.vocabulary = CompletionVocabulary(FixedWords(wordOperators), ownWords);
     cache.wordOperators = wordOperators;
     cache.variables = variables;
     cache.customFunctions = customFunctions;
@@ -213,8 +229,7 @@ void MainWindow::UpdateAutoCompleteSuggestions()
 
     const QString& text = PadText();
     const int position = std::clamp(cursor.position(), 0, int(text.size()));
-    const int lineStart = position > 0 ? int(text.lastIndexOf(QLatin1Char('\n'), position - 1)) + 1 : 0;
-    const QStringView line = QStringView(text).mid(lineStart, position - lineStart);
+    const QStringView line = LineBefore(text, position);
 
     const int prefixLength = vocabulary.FindPrefixLength(line);
     if (prefixLength < 2 || !model) {
@@ -224,13 +239,9 @@ void MainWindow::UpdateAutoCompleteSuggestions()
     const QString prefix = line.right(prefixLength).toString();
     const int start = position - prefixLength;
     int end = position;
-    if (!prefix.contains(QLatin1Char(' '))) {
-        // From inside a word, the suggestion takes the whole word.
-        int wordStart = 0;
-        int wordEnd = 0;
-        if (!GetIdentifierAtCursor(wordStart, wordEnd).isEmpty() && wordStart == start)
-            end = wordEnd;
-    }
+    // From inside a word, the suggestion takes the whole word.
+    if (!prefix.contains(QLatin1Char(' ')) && WordStartBefore(text, position) == start)
+        end = int(WordEndAfter(text, position));
 
     const QStringList matches = vocabulary.Matches(prefix);
     if (matches.isEmpty()) {

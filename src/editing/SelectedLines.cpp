@@ -56,7 +56,7 @@ void MainWindow::MoveWithPadChange(QList<int>& positions, int position, int remo
     }
 }
 
-QList<int> MainWindow::SelectedLineUnitEnds(const QString& text)
+QList<int> MainWindow::SelectedLineUnitEnds(QStringView text)
 {
     QList<int> ends;
     int depth = 0;
@@ -101,13 +101,11 @@ void MainWindow::ExecuteSelectedLines()
     // Only a close asked for during this run ends it.
     closeRequested = false;
 
-    QString selected = selection.selectedText();
-    for (QChar& c : selected) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = QLatin1Char('\n');
-    }
+    // The pad's own text holds the selection at the same positions, its
+    // paragraph separators already read as line ends.
     const int selectionStart = selection.selectionStart();
-    const QList<int> unitEnds = SelectedLineUnitEnds(selected);
+    const QList<int> unitEnds =
+        SelectedLineUnitEnds(QStringView(PadText()).mid(selectionStart, selection.selectionEnd() - selectionStart));
     if (unitEnds.isEmpty())
         return;
 

@@ -218,17 +218,17 @@ QList<Item> BuildBuiltInCatalog()
     return catalog;
 }
 
-const QList<Item>& BuiltInCatalog()
+} // namespace
+
+const QList<MainWindow::CalculatorSyntaxItem>& MainWindow::BuiltInCalculatorSyntaxItems()
 {
-    static const QList<Item> builtInCatalog = BuildBuiltInCatalog();
+    static const QList<CalculatorSyntaxItem> builtInCatalog = BuildBuiltInCatalog();
     return builtInCatalog;
 }
 
-} // namespace
-
 QList<MainWindow::CalculatorSyntaxItem> MainWindow::GetCalculatorSyntaxCatalog() const
 {
-    QList<CalculatorSyntaxItem> catalog = BuiltInCatalog();
+    QList<CalculatorSyntaxItem> catalog = BuiltInCalculatorSyntaxItems();
     catalog.append(GetCustomFunctionSyntaxItems());
     return catalog;
 }
@@ -238,7 +238,7 @@ std::optional<MainWindow::CalculatorSyntaxItem> MainWindow::FindCalculatorSyntax
     // The built-in entries come first in the catalogue, so they win over a
     // user function of the same name; scanning them in place saves a copy
     // on every keystroke.
-    for (const CalculatorSyntaxItem& item : BuiltInCatalog()) {
+    for (const CalculatorSyntaxItem& item : BuiltInCalculatorSyntaxItems()) {
         if (item.name.compare(name, Qt::CaseInsensitive) == 0)
             return item;
     }

@@ -13,14 +13,6 @@
 
 namespace {
 
-// The start of the cursor's line and the cursor, read off the pad's own text.
-QStringView LineBeforeCursor(const QString& text, int position)
-{
-    position = std::clamp(position, 0, int(text.size()));
-    const int lineStart = position > 0 ? int(text.lastIndexOf(QLatin1Char('\n'), position - 1)) + 1 : 0;
-    return QStringView(text).mid(lineStart, position - lineStart);
-}
-
 // Commas outside brackets: the index of the argument the text ends in.
 int CountTopLevelCommas(QStringView text)
 {
@@ -84,11 +76,11 @@ std::optional<MainWindow::CalculatorSyntaxItem> LongestCommandAtStart(
 
 } // namespace
 
-bool MainWindow::FindActiveFunctionCall(QString& name, int& argumentIndex) const
+bool MainWindow::FindActiveFunctionCall(QStringView line, QString& name, int& argumentIndex)
 {
     name.clear();
     argumentIndex = 0;
-    return FindOpenCall(LineBeforeCursor(PadText(), ui->Text1->textCursor().position()), name, argumentIndex);
+    return FindOpenCall(line, name, argumentIndex);
 }
 
 QString MainWindow::BuildSyntaxHintText(const CalculatorSyntaxItem& item, int argumentIndex) const
@@ -123,17 +115,17 @@ void MainWindow::UpdateSyntaxHint()
         return;
     }
 
+    const QStringView line = LineBefore(PadText(), ui->Text1->textCursor().position());
     std::optional<CalculatorSyntaxItem> entry;
     int argumentIndex = 0;
     QString name;
-    if (FindActiveFunctionCall(name, argumentIndex)) {
+    if (FindActiveFunctionCall(line, name, argumentIndex)) {
         entry = FindCalculatorSyntaxItem(name);
         if (entry && !entry->isFunction)
             entry.reset();
     }
 
     if (!entry) {
-        const QStringView line = LineBeforeCursor(PadText(), ui->Text1->textCursor().position());
         static const QRegularExpression firstIdentifier(QStringLiteral("^\\s*([A-Za-z_][A-Za-z0-9_]*)\\b"));
         const QRegularExpressionMatch match = firstIdentifier.match(line.toString());
         if (!match.hasMatch()) {
@@ -143,9 +135,9 @@ void MainWindow::UpdateSyntaxHint()
         entry = FindCalculatorSyntaxItem(match.captured(1));
         // MENU OUTPUT BASE HEX is its own command, not MENU's.
         // Only built-in entries are commands, so they are picked out once.
-        static const QList<CalculatorSyntaxItem> commands = [this]() {
+        static const QList<CalculatorSyntaxItem> commands = []() {
             QList<CalculatorSyntaxItem> found;
-            for (const CalculatorSyntaxItem& item : GetCalculatorSyntaxCatalog()) {
+            for (const CalculatorSyntaxItem& item : BuiltInCalculatorSyntaxItems()) {
                 if (item.isCommand)
                     found.append(item);
             }

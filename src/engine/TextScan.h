@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 // Character classes, the decimal-number reader and the recursion bound shared
 // by the engine's scanners, so that the parser, the variable scan and the date
@@ -77,7 +78,7 @@ QString WithoutLoneSurrogates(const QString& text);
 
 // The character that starts at index (index < text.size()); width becomes the
 // number of units it takes.
-inline char32_t CodePointAt(const QString& text, int index, int& width)
+inline char32_t CodePointAt(QStringView text, qsizetype index, int& width)
 {
     const QChar c = text.at(index);
     if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate()) {
@@ -88,19 +89,25 @@ inline char32_t CodePointAt(const QString& text, int index, int& width)
     return c.unicode();
 }
 
-inline char32_t CodePointAt(const QString& text, int index)
+inline char32_t CodePointAt(QStringView text, qsizetype index)
 {
     int width = 1;
     return CodePointAt(text, index, width);
 }
 
 // The character that ends just before index (index > 0).
-inline char32_t CodePointBefore(const QString& text, int index)
+inline char32_t CodePointBefore(QStringView text, qsizetype index)
 {
     const QChar c = text.at(index - 1);
     if (c.isLowSurrogate() && index >= 2 && text.at(index - 2).isHighSurrogate())
         return QChar::surrogateToUcs4(text.at(index - 2), c);
     return c.unicode();
+}
+
+// A letter or digit of any script, or "_": the characters a word is made of.
+inline bool IsWordCharacter(char32_t c)
+{
+    return c == U'_' || QChar::isLetterOrNumber(c);
 }
 
 // Reads an unsigned decimal number at position: digits with at most one

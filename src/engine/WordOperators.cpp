@@ -16,6 +16,7 @@ using TextScan::CodePointAt;
 using TextScan::CodePointBefore;
 using TextScan::IsAsciiLetter;
 using TextScan::IsAsciiSpace;
+using TextScan::IsWordCharacter;
 
 struct WordReplacement
 {
@@ -326,11 +327,6 @@ bool JoinsNumberWords(const QString& text, int from, int to)
             return false;
     }
     return true;
-}
-
-bool IsWordCharacter(char32_t c)
-{
-    return c == U'_' || QChar::isLetterOrNumber(c);
 }
 
 // Looks at whole code points, so that a letter or digit beyond the basic

@@ -13,7 +13,6 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 
@@ -50,7 +49,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // goes to the pad as if typed there, so that it opens the edit step, Tab
     // takes the suggestion and Up and Down move in the list; Return, after
     // the popup has closed, submits the line instead of accepting.
-    if (event->type() == QEvent::KeyPress && popupVisible && (watched == popup || watched == popup->viewport())) {
+    if (event->type() == QEvent::KeyPress && popupVisible && watched == popup) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
         QKeyEvent resent(QEvent::KeyPress, keyEvent->key(), keyEvent->modifiers(), keyEvent->text(),
                          keyEvent->isAutoRepeat(), ushort(keyEvent->count()));
@@ -256,11 +255,9 @@ bool MainWindow::HandleEquationBlockState(const QString& text, int position, Tex
         ui->Label1->setText(QStringLiteral("Equation block open"));
         return true;
     }
-    const int end = std::clamp(position, 0, int(text.size()));
-    const int start = end > 0 ? int(text.lastIndexOf(QLatin1Char('\n'), end - 1)) + 1 : 0;
-    const QString line = text.mid(start, end - start).trimmed();
     QList<QString> equations;
-    if (line.endsWith(QLatin1Char('}')) && ExtractEquationBlock(text, position, equations)) {
+    if (LineBefore(text, position).trimmed().endsWith(QLatin1Char('}'))
+        && ExtractEquationBlock(text, position, equations)) {
         ui->Label1->setText(QStringLiteral("Equation block ready: %1 equation(s)").arg(equations.size()));
         return true;
     }

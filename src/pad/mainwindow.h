@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <functional>
 #include <optional>
@@ -203,7 +204,7 @@ public:
     // The uptime in words for the given elapsed milliseconds.
     static QString UptimeText(qint64 elapsedMilliseconds);
 
-    // ---- Pad: documents (pad/Documents.cpp) ----------------------------------
+    // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
     void UpdateDocumentWindowTitle();
     // Exactly the bytes a saved document holds: the pad's text as UTF-8
     // without a byte-order mark, every line ending "\n". Produced piece by
@@ -211,7 +212,6 @@ public:
     bool ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const;
     QByteArray DocumentBytes() const;
 
-    // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
     // The questions a document command asks; tests answer them without a
     // modal dialog. An empty path means the dialog was cancelled.
     enum class DropChoice { Open, Insert, DontOpen };
@@ -362,6 +362,9 @@ public:
     // By value: the list and its entries stay valid whatever the caller asks
     // for next, also while user-defined functions come and go.
     QList<CalculatorSyntaxItem> GetCalculatorSyntaxCatalog() const;
+    // The catalogue's own entries, the same for every window: the catalogue
+    // without the user's functions.
+    static const QList<CalculatorSyntaxItem>& BuiltInCalculatorSyntaxItems();
     std::optional<CalculatorSyntaxItem> FindCalculatorSyntaxItem(const QString& name) const;
 
     // ---- Predictive text: autocomplete (editing/PredictiveText.cpp) ---------
@@ -377,7 +380,8 @@ public:
     // ---- Predictive text: syntax hint (editing/SyntaxHint.cpp) --------------
     void UpdateSyntaxHint();
     void HideSyntaxHint();
-    bool FindActiveFunctionCall(QString& name, int& argumentIndex) const;
+    // The innermost call still open at the end of the line before the cursor.
+    static bool FindActiveFunctionCall(QStringView line, QString& name, int& argumentIndex);
     QString BuildSyntaxHintText(const CalculatorSyntaxItem& item, int argumentIndex) const;
     // Where the hint stands: under the cursor, moved left and above it where
     // the viewport ends.
@@ -401,7 +405,7 @@ public:
     void ExecuteSelectedLines();
     // Where each unit of the text ends: a line, or a block in braces up to
     // its closing line; blank lines make none.
-    static QList<int> SelectedLineUnitEnds(const QString& text);
+    static QList<int> SelectedLineUnitEnds(QStringView text);
     // Moves sorted pad positions as a change of the pad moves its text.
     static void MoveWithPadChange(QList<int>& positions, int position, int removed, int added);
 
@@ -412,7 +416,7 @@ public:
 
     // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
     QString ExpandUnitConversions(QString line);
-    QStringList GetUnitConversionVocabulary();
+    static QStringList GetUnitConversionVocabulary();
 
     // ---- Help: the HELP command (help/Help.cpp) -----------------------------
     // Recognises a help line; on true helpText holds the page to show and
@@ -459,6 +463,7 @@ protected:
     // Defined in pad/Documents.cpp.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Defined in pad/PadDriver.cpp.
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -481,9 +486,20 @@ private:
 
 private slots:
     // Connected by object name when the form is set up: never connect them again.
+
+    // ---- pad/CalculatorLog.cpp ----------------------------------------------
+    void on_actionShow_Log_triggered();
+    void on_actionCopyWithoutFormatting_triggered();
+
+    // ---- pad/Documents.cpp --------------------------------------------------
+    void on_actionNew_Document_triggered();
+    void on_actionOpen_Document_triggered();
+    void on_actionSave_Document_triggered();
+    void on_actionSave_Document_As_triggered();
+    void on_actionInsert_Document_At_Cursor_triggered();
+
+    // ---- pad/MenuSlots.cpp --------------------------------------------------
     void on_actionExit_triggered();
-    void on_Text1_textChanged();
-    void on_Text1_cursorPositionChanged();
     void on_actionLarger_triggered();
     void on_actionSmaller_triggered();
     void on_actionSet_As_Top_Most_TopMost_triggered();
@@ -492,16 +508,15 @@ private slots:
     void on_actionLarge_Numbers_0_triggered();
     void on_actionClear_triggered();
     void on_actionClear_Pad_triggered();
-    void on_actionShow_Log_triggered();
     void on_actionLog_Viewer_triggered();
-    void on_actionSave_Settings_triggered();
     void on_actionFont_triggered();
-    void on_actionCopyWithoutFormatting_triggered();
-    void on_actionNew_Document_triggered();
-    void on_actionOpen_Document_triggered();
-    void on_actionSave_Document_triggered();
-    void on_actionSave_Document_As_triggered();
-    void on_actionInsert_Document_At_Cursor_triggered();
+
+    // ---- pad/PadDriver.cpp --------------------------------------------------
+    void on_Text1_textChanged();
+    void on_Text1_cursorPositionChanged();
+
+    // ---- pad/Settings.cpp ---------------------------------------------------
+    void on_actionSave_Settings_triggered();
 
 private:
     // ---- Pad state ----------------------------------------------------------

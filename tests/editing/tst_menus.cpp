@@ -122,28 +122,24 @@ void MenusTest::insertText()
 void MenusTest::conversionEntriesConvert_data()
 {
     QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("inches") << "actionConvertInToCm" << "30.48";
-    QTest::newRow("fahrenheit") << "actionConvertFToC" << "100";
-    QTest::newRow("celsius") << "actionConvertCToF" << "53.6";
-    QTest::newRow("kelvin") << "actionConvertKToC" << "-261.15";
-    QTest::newRow("miles per gallon") << "actionConvertMpgToL100km" << "19.6012152777778";
-    QTest::newRow("astronomical units") << "actionConvertAuToKm" << "1795174448.4";
-    QTest::newRow("degrees") << "actionConvertDegToRad" << "0.20943951023932";
+    QTest::newRow("inches") << "actionConvertInToCm" << "12" << "30.48";
+    QTest::newRow("fahrenheit") << "actionConvertFToC" << "212" << "100";
+    QTest::newRow("celsius") << "actionConvertCToF" << "12" << "53.6";
+    QTest::newRow("kelvin") << "actionConvertKToC" << "12" << "-261.15";
+    QTest::newRow("miles per gallon") << "actionConvertMpgToL100km" << "12" << "19.6012152777778";
+    QTest::newRow("astronomical units") << "actionConvertAuToKm" << "12" << "1795174448.4";
+    QTest::newRow("degrees") << "actionConvertDegToRad" << "12" << "0.20943951023932";
 }
 
 // Typed after a value, an entry completes a conversion the pad answers.
 void MenusTest::conversionEntriesConvert()
 {
     QFETCH(QString, action);
+    QFETCH(QString, value);
     QFETCH(QString, answer);
-    pad->type(QStringLiteral("212"));
-    if (action != QLatin1String("actionConvertFToC")) {
-        pad->key(Qt::Key_Backspace);
-        pad->key(Qt::Key_Backspace);
-        pad->key(Qt::Key_Backspace);
-        pad->type(QStringLiteral("12"));
-    }
+    pad->type(value);
     window->findChild<QAction*>(action)->trigger();
     pad->enter();
     QCOMPARE(pad->status(), QStringLiteral("Value = ") + answer);
