@@ -2,10 +2,12 @@
 """Draws the window icon (a calculator pad) and writes Sumvelle.ico.
 
 The icon holds one PNG image per size; Qt's ico reader and current desktops
-read PNG entries. Only the standard library is used, so the icon can be
-redrawn anywhere:  python3 make_icon.py [output.ico]
+read PNG entries. The same images are written beside it as sumvelle-N.png,
+which the install puts in the desktop's icon theme. Only the standard library
+is used, so the icon can be redrawn anywhere:  python3 make_icon.py [output.ico]
 """
 
+import os
 import struct
 import sys
 import zlib
@@ -109,6 +111,10 @@ def main():
     images = [(size, png(size, render(size))) for size in SIZES]
     with open(output, "wb") as file:
         file.write(ico(images))
+    folder = os.path.dirname(output)
+    for size, image in images:
+        with open(os.path.join(folder, "sumvelle-%d.png" % size), "wb") as file:
+            file.write(image)
 
 
 if __name__ == "__main__":
