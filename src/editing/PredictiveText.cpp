@@ -15,6 +15,7 @@
 #include <QPalette>
 #include <QStringListModel>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -176,7 +177,11 @@ void MainWindow::InitializePredictiveText()
 void MainWindow::ReleasePredictiveText()
 {
     if (autoCompleter) {
-        autoCompleter->popup()->removeEventFilter(this);
+        QAbstractItemView* popup = autoCompleter->popup();
+        popup->removeEventFilter(this);
+        popup->viewport()->removeEventFilter(this);
+        if (QWindow* window = popup->windowHandle())
+            window->removeEventFilter(this);
         autoCompleter->disconnect(this);
     }
     if (suggestionSuppressTimer) {

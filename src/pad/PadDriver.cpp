@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -25,6 +26,24 @@ bool IsContinuationOperator(QChar c)
 {
     return c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('*') || c == QLatin1Char('/')
         || c == QLatin1Char('^') || c == QChar(0x00F7);
+}
+
+// The popup, its viewport and its own window: under a real display server a
+// key can reach any of them, also while the popup is being mapped and just
+// after it has hidden, when it no longer counts as visible.
+bool IsPartOfPopup(const QObject* watched, const QAbstractItemView* popup)
+{
+    return watched == popup || watched == popup->viewport()
+        || (popup->windowHandle() && watched == popup->windowHandle());
+}
+
+// The popup's own window exists once the popup first shows; the filter goes
+// on before the window is mapped.
+void WatchPopupKeys(QAbstractItemView* popup, QObject* filter)
+{
+    popup->viewport()->installEventFilter(filter);
+    if (QWindow* window = popup->windowHandle())
+        window->installEventFilter(filter);
 }
 
 bool IsCopyEntry(const QAction* action)
@@ -44,12 +63,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     QAbstractItemView* popup = autoCompleter ? autoCompleter->popup() : nullptr;
     const bool popupVisible = popup && popup->isVisible();
 
+    if (popup && watched == popup && event->type() == QEvent::Show)
+        WatchPopupKeys(popup, this);
+
     // While the popup shows, the keys reach it instead of the pad, and the
     // completer would hand them on to the pad past the pad's filter. Each one
     // goes to the pad as if typed there, so that it opens the edit step, Tab
     // takes the suggestion and Up and Down move in the list; Return, after
-    // the popup has closed, submits the line instead of accepting.
-    if (event->type() == QEvent::KeyPress && popupVisible && watched == popup) {
+    // the popup has closed, submits the line instead of accepting. This holds
+    // whether or not the popup still counts as visible: a key the display
+    // server hands it as it maps or hides would otherwise reach the pad past
+    // this filter too, and a Return so passed types a newline that submits
+    // nothing.
+    if (event->type() == QEvent::KeyPress && popup && IsPartOfPopup(watched, popup)) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
         QKeyEvent resent(QEvent::KeyPress, keyEvent->key(), keyEvent->modifiers(), keyEvent->text(),
                          keyEvent->isAutoRepeat(), ushort(keyEvent->count()));
@@ -97,6 +123,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
 
+    // The pad is the one widget that takes the focus, so Tab moves it at
+    // most; it never types a tab character.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        if (!(keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            focusNextPrevChild(key == Qt::Key_Tab && !(keyEvent->modifiers() & Qt::ShiftModifier));
+        return true;
+    }
+
     if (keyEvent->matches(QKeySequence::Undo)) {
         UndoPadState();
         return true;
@@ -124,7 +158,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
 
     const bool isEdit = keyEvent->matches(QKeySequence::Cut) || keyEvent->matches(QKeySequence::Paste)
-        || key == Qt::Key_Tab || key == Qt::Key_Backspace || key == Qt::Key_Delete || IsReturnKey(key)
+        || key == Qt::Key_Backspace || key == Qt::Key_Delete || IsReturnKey(key)
         || (!keyEvent->text().isEmpty() && !(keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
     if (isEdit && !solveRunning && !busy)
         BeginUndoEditTransaction();

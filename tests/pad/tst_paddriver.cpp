@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QWindow>
 
 // One step of typing: text to type, or a key with its modifiers.
 struct Keystroke
@@ -20,6 +21,10 @@ struct Keystroke
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
 };
 Q_DECLARE_METATYPE(QList<Keystroke>)
+
+// Where a key press arrives while the autocomplete popup is up.
+enum class KeyTarget { Pad, Popup, PopupViewport, PopupWindow };
+Q_DECLARE_METATYPE(KeyTarget)
 
 namespace {
 
@@ -139,6 +144,19 @@ void PadDriverTest::typing_data()
         << QList<Keystroke>{Text("1+2"), Enter(), Key(Qt::Key_Z, Qt::ControlModifier),
                             Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier)}
         << "1+2\n3\n" << QStringList{"3"} << "Value = 3";
+    // The pad is the one widget that takes the focus: Tab moves it nowhere
+    // and types nothing.
+    QTest::newRow("Tab without a popup types nothing")
+        << QList<Keystroke>{Text("12"), Key(Qt::Key_Tab), Text("+1")} << "12+1" << QStringList{} << "12+1 = 13";
+    QTest::newRow("Backtab without a popup types nothing")
+        << QList<Keystroke>{Text("12"), Key(Qt::Key_Backtab, Qt::ShiftModifier), Text("+1")} << "12+1"
+        << QStringList{} << "12+1 = 13";
+    QTest::newRow("Ctrl+Tab types nothing either")
+        << QList<Keystroke>{Text("12"), Key(Qt::Key_Tab, Qt::ControlModifier), Text("+1")} << "12+1"
+        << QStringList{} << "12+1 = 13";
+    QTest::newRow("Tab after Escape closed the popup types nothing")
+        << QList<Keystroke>{Text("2*ata"), Key(Qt::Key_Escape), Key(Qt::Key_Tab)} << "2*ata" << QStringList{}
+        << "Cannot Solve";
 }
 
 void PadDriverTest::typing()
@@ -288,23 +306,43 @@ void PadDriverTest::enterThatCancelsLeavesNothingPending()
 
 void PadDriverTest::popupKeys_data()
 {
-    QTest::addColumn<bool>("onPopup");
+    QTest::addColumn<KeyTarget>("target");
+    QTest::addColumn<bool>("hiddenFirst");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("popupHidden");
 
     QTest::newRow("Return on the popup submits the line")
-        << true << int(Qt::Key_Return) << "1+2\n3\n" << true;
+        << KeyTarget::Popup << false << int(Qt::Key_Return) << "1+2\n3\n" << true;
     QTest::newRow("keypad Enter on the popup submits the line")
-        << true << int(Qt::Key_Enter) << "1+2\n3\n" << true;
-    QTest::newRow("Escape hides the popup and nothing else") << false << int(Qt::Key_Escape) << "1+2" << true;
-    QTest::newRow("Tab is taken by the popup, never typed") << false << int(Qt::Key_Tab) << "1+2" << false;
-    QTest::newRow("Backtab is taken by the popup") << false << int(Qt::Key_Backtab) << "1+2" << false;
+        << KeyTarget::Popup << false << int(Qt::Key_Enter) << "1+2\n3\n" << true;
+    QTest::newRow("Escape hides the popup and nothing else")
+        << KeyTarget::Pad << false << int(Qt::Key_Escape) << "1+2" << true;
+    QTest::newRow("Tab is taken by the popup, never typed")
+        << KeyTarget::Pad << false << int(Qt::Key_Tab) << "1+2" << false;
+    QTest::newRow("Backtab is taken by the popup")
+        << KeyTarget::Pad << false << int(Qt::Key_Backtab) << "1+2" << false;
+    // Under a real display server keys also reach the popup's viewport and
+    // its own window, and still reach them while it is being mapped or
+    // after it has hidden.
+    QTest::newRow("Return on the popup's viewport submits the line")
+        << KeyTarget::PopupViewport << false << int(Qt::Key_Return) << "1+2\n3\n" << true;
+    QTest::newRow("Return on the popup's window submits the line")
+        << KeyTarget::PopupWindow << false << int(Qt::Key_Return) << "1+2\n3\n" << true;
+    QTest::newRow("Return on the popup as it hides submits the line")
+        << KeyTarget::Popup << true << int(Qt::Key_Return) << "1+2\n3\n" << true;
+    QTest::newRow("Return on the popup's window as it hides submits the line")
+        << KeyTarget::PopupWindow << true << int(Qt::Key_Return) << "1+2\n3\n" << true;
+    QTest::newRow("Tab on the popup as it hides types nothing")
+        << KeyTarget::Popup << true << int(Qt::Key_Tab) << "1+2" << true;
+    QTest::newRow("a letter on the popup's viewport is typed in the pad")
+        << KeyTarget::PopupViewport << false << int(Qt::Key_4) << "1+24" << false;
 }
 
 void PadDriverTest::popupKeys()
 {
-    QFETCH(bool, onPopup);
+    QFETCH(KeyTarget, target);
+    QFETCH(bool, hiddenFirst);
     QFETCH(int, key);
     QFETCH(QString, text);
     QFETCH(bool, popupHidden);
@@ -312,13 +350,35 @@ void PadDriverTest::popupKeys()
     QCompleter* completer = MainWindowTestAccess::installCompleter(*window, pad->editor());
     pad->type(QStringLiteral("1+2"));
     completer->complete();
-    QVERIFY(completer->popup()->isVisible());
+    QAbstractItemView* popup = completer->popup();
+    QVERIFY(popup->isVisible());
+    if (hiddenFirst)
+        popup->hide();
 
-    QTest::keyClick(onPopup ? static_cast<QWidget*>(completer->popup()) : pad->editor(), Qt::Key(key));
+    switch (target) {
+    case KeyTarget::Pad:
+        QTest::keyClick(pad->editor(), Qt::Key(key));
+        break;
+    case KeyTarget::Popup:
+        QTest::keyClick(popup, Qt::Key(key));
+        break;
+    case KeyTarget::PopupViewport:
+        QTest::keyClick(popup->viewport(), Qt::Key(key));
+        break;
+    case KeyTarget::PopupWindow:
+        QVERIFY(popup->windowHandle());
+        QTest::keyClick(popup->windowHandle(), Qt::Key(key));
+        break;
+    }
     QCOMPARE(pad->text(), text);
     if (popupHidden)
-        QVERIFY(!completer->popup()->isVisible());
-    QVERIFY(pad->editor()->hasFocus() || !onPopup);
+        QVERIFY(!popup->isVisible());
+    // Which window is active after a key on the popup's own window is the
+    // window system's to say; the pad is the focus of its window in any case.
+    if (target == KeyTarget::PopupWindow)
+        QCOMPARE(window->focusWidget(), static_cast<QWidget*>(pad->editor()));
+    else
+        QVERIFY(pad->editor()->hasFocus() || target == KeyTarget::Pad);
 }
 
 void PadDriverTest::popupRows_data()
