@@ -207,14 +207,17 @@ private slots:
         QVERIFY(hidden(statisticsMin));
     }
 
-    // A loosely matched category counts only when it shows the page asked
-    // for: USERDEFINEDFUNCTIONS holds FUNCTIONS, yet means custom functions.
+    // A loosely typed category key selects the category whose page the
+    // command produced: USERDEFINEDFUNCTIONS holds FUNCTIONS, yet means
+    // custom functions.
     void looseCategoryKeysNeedTheirPage_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("label"); // empty: shown by itself
-        QTest::newRow("other page") << "CATEGORY:USERDEFINEDFUNCTIONS" << "custom functions page" << "";
+        QTest::newRow("other page")
+            << "CATEGORY:USERDEFINEDFUNCTIONS" << "custom functions page" << "CUSTOM FUNCTIONS";
+        QTest::newRow("no name in common") << "CATEGORY:FINANCE" << "financial page" << "FINANCIAL";
         QTest::newRow("same page") << "CATEGORY:MATHFUNCTIONS" << "functions page" << "FUNCTIONS";
         QTest::newRow("exact key") << "CATEGORY:FUNCTIONS" << "anything" << "FUNCTIONS";
         QTest::newRow("no such category") << "CATEGORY:UNITS" << "units page" << "";
@@ -267,15 +270,14 @@ private slots:
         QCOMPARE(hidden(root()), query == QLatin1String("loan payment"));
         QCOMPARE(currentItem(), before);
         QCOMPARE(view()->toPlainText(), shown);
-        QList<bool> expanded;
-        for (int row = 0; row < root()->rowCount(); ++row)
-            expanded << tree()->isExpanded(root()->child(row)->index());
 
+        // Categories the search hid come back expanded like the others.
         search()->clear();
         QCOMPARE(this->status()->text(), QStringLiteral("Help"));
         for (int row = 0; row < root()->rowCount(); ++row) {
-            QVERIFY(!hidden(root()->child(row)));
-            QCOMPARE(tree()->isExpanded(root()->child(row)->index()), expanded.at(row));
+            QStandardItem* item = root()->child(row);
+            QVERIFY(!hidden(item));
+            QCOMPARE(tree()->isExpanded(item->index()), item->hasChildren());
         }
     }
 
@@ -305,6 +307,35 @@ private slots:
 
         help->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
         QVERIFY(!help->isVisible());
+    }
+
+    // The label shows its whole text whatever the font, left of the field.
+    void searchLabelShowsItsText_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<int>("windowWidth");
+        QTest::newRow("default font") << 0 << 545;
+        QTest::newRow("large font") << 16 << 545;
+        QTest::newRow("minimum width") << 0 << 400;
+    }
+    void searchLabelShowsItsText()
+    {
+        QFETCH(int, pointSize);
+        QFETCH(int, windowWidth);
+        if (pointSize > 0) {
+            QFont font = help->font();
+            font.setPointSize(pointSize);
+            help->setFont(font);
+        }
+        help->resize(windowWidth, 478);
+        help->show();
+        QVERIFY(QTest::qWaitForWindowExposed(help.get()));
+        const auto* label = help->findChild<QLabel*>(QStringLiteral("searchLabel"));
+        const QFontMetrics metrics(label->font());
+        QVERIFY(label->contentsRect().width() >= metrics.horizontalAdvance(label->text()));
+        QVERIFY(label->contentsRect().height() >= metrics.height());
+        QVERIFY(label->geometry().right() < search()->x());
+        QVERIFY(search()->geometry().right() < status()->x() || windowWidth == 400);
     }
 
     void contextMenuExpandsAndCollapses_data()
