@@ -144,7 +144,7 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
                        "IPMT(0.5, 2, 2, 900) -> 270\n"
                        "IPMT(0.01, 1, 12, 1000) -> 10"),
         QStringLiteral("Use IPMT to see how much of a given loan payment is interest, for instance for "
-                       "an amortization schedule or to total the interest paid in a year."),
+                       "an amortisation schedule or to total the interest paid in a year."),
         QStringLiteral("Sumvelle works out the payment as PMT does, finds the balance left after the "
                        "payments before the one asked for, and returns that balance times the rate; with "
                        "PPMT it adds up to the payment. A period below 1 or above periods, zero or negative "

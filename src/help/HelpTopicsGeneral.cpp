@@ -55,7 +55,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                  QStringLiteral("PERCENT (%)\n"
                                 "\n"
                                 "A % sign written after a value divides that value by 100, so 15%\n"
-                                "is 0.15. It is a plain division: 100+10% adds 0.1, not ten per cent\n"
+                                "is 0.15. It is a plain division: 100+10% adds 0.1, not ten percent\n"
                                 "of 100. To take a percentage of an amount, multiply, or use OF.\n"
                                 "\n"
                                 "Examples:\n"
@@ -935,9 +935,11 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                                 "A name is made of letters, digits and underscores and does not\n"
                                 "start with a digit. Names of functions, constants and commands are\n"
                                 "refused with Cannot use NAME as a variable name (for example PI or\n"
-                                "RATE). When the expression cannot be worked out, for instance\n"
-                                "because it uses a name with no value, the status bar says Cannot\n"
-                                "Solve Variable and nothing is stored. VARS lists the variables,\n"
+                                "RATE). When the expression cannot be worked out, the status bar\n"
+                                "says Cannot Solve Variable and nothing is stored. A name with no\n"
+                                "value is such a case only while Ignore Text is off: with it on, the\n"
+                                "unknown name is skipped like any other word, so U = Q + 1 stores 1.\n"
+                                "VARS lists the variables,\n"
                                 "CLEAR VARIABLES removes them, and CLEAR also empties the pad.\n"
                                 "\n"
                                 "See also: HELP VARS, HELP CLEAR VARIABLES, HELP EQUATIONS"));
@@ -1137,7 +1139,13 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
                  QStringLiteral("TOPMOST / ON TOP\n"
                                 "\n"
                                 "TOPMOST, TOP MOST, ONTOP or ON TOP keeps the Sumvelle window above\n"
-                                "other windows."));
+                                "other windows.\n"
+                                "\n"
+                                "The window handle commands HANDLE, SETTOPMOST, SETNOTTOPMOST, SHOW,\n"
+                                "HIDE, ENABLE and DISABLE act on a window through its handle, which\n"
+                                "only Windows has. Here HANDLE answers with a line saying so, and the\n"
+                                "others answer Invalid Handle, or 0 when a handle number follows\n"
+                                "them; no window changes."));
 
     AddHelpEntry(entries, QStringLiteral("NOT TOPMOST / NOT ON TOP"),
                  {QStringLiteral("NOT TOPMOST"), QStringLiteral("NOT TOP MOST"), QStringLiteral("NOTONTOP"),
@@ -1312,7 +1320,7 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("CONTINUE PREVIOUS ANSWER"),
                  {QStringLiteral("CONTINUE ANSWER"), QStringLiteral("CONTINUE PREVIOUS ANSWER"),
                   QStringLiteral("ANSWER CONTINUATION"), QStringLiteral("NEW LINE OPERATOR"),
-                  QStringLiteral("OPERATOR ON NEW LINE")},
+                  QStringLiteral("OPERATOR ON NEW LINE"), QStringLiteral("CONTINUE")},
                  QStringLiteral("BASICS"),
                  QStringLiteral("An operator typed first on a new line continues the answer above it."),
                  QStringLiteral("CONTINUE PREVIOUS ANSWER\n"
@@ -1332,18 +1340,27 @@ void AddGeneralHelpTopics(QList<HelpEntry>& entries)
     AddHelpEntry(entries, QStringLiteral("EXECUTE SELECTED LINES"),
                  {QStringLiteral("EXECUTE SELECTED LINES"), QStringLiteral("EXECUTE SELECTION"),
                   QStringLiteral("RUN SELECTED LINES"), QStringLiteral("RUN SELECTION"),
-                  QStringLiteral("SELECTED LINES"), QStringLiteral("RIGHT CLICK")},
+                  QStringLiteral("SELECTED LINES"), QStringLiteral("RIGHT CLICK"), QStringLiteral("EXECUTE")},
                  QStringLiteral("BASICS"), QStringLiteral("Calculates every selected line again, one after the other."),
                  QStringLiteral("EXECUTE SELECTED LINES\n"
                                 "\n"
                                 "Select some lines of the pad and choose File > Execute Selected\n"
                                 "Lines, or right-click the pad and choose Execute Selected Lines.\n"
                                 "Each selected line is calculated in turn, as if you had pressed\n"
-                                "Enter at its end, and its answer goes below it; so a changed value\n"
-                                "near the top carries through the lines below. Blank lines are\n"
-                                "skipped, and an equation block in braces is solved as one. While\n"
-                                "the lines run, the status bar shows the progress, such as\n"
+                                "Enter at its end, and its answer goes on a new line below it. Blank\n"
+                                "lines are skipped, and an equation block in braces is solved as one.\n"
+                                "While the lines run, the status bar shows the progress, such as\n"
                                 "[Bulk: 3/10, 7 left]. With nothing selected nothing happens.\n"
+                                "\n"
+                                "Old answer lines in the selection are calculated again too, and an\n"
+                                "old answer such as A = 2 is itself an assignment. So after changing\n"
+                                "A = 2 to A = 7 above A^2, running all the lines sets A back to 2,\n"
+                                "answers 4 again and doubles every answer line. To recalculate with\n"
+                                "a changed value, delete the old answer lines first, so that only the\n"
+                                "question lines are left, then select those and run them:\n"
+                                "  A = 7\n"
+                                "  A^2\n"
+                                "now answer A = 7 and 49.\n"
                                 "\n"
                                 "See also: HELP ENTER, HELP VARIABLES"));
 

@@ -356,8 +356,12 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
                  "\n"
                  "Sumvelle reads and shows whole numbers in binary, octal, decimal and\n"
                  "hexadecimal, and has bitwise functions. All of these work on whole\n"
-                 "numbers of magnitude at most 9007199254740991 (2^53 - 1), which every\n"
-                 "answer holds exactly.\n"
+                 "numbers of magnitude at most 9007199254740991 (2^53 - 1), which are\n"
+                 "held exactly. A decimal answer shows 15 significant digits, so one\n"
+                 "with more digits is rounded for display; in another base every digit\n"
+                 "is shown.\n"
+                 "  9007199254740991         -> 9.00719925474099e+15\n"
+                 "  HEX(9007199254740991)    -> 1FFFFFFFFFFFFF\n"
                  "\n"
                  "Base literals can stand wherever a number can:\n"
                  "  0b1010          binary (base 2)\n"
@@ -413,7 +417,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "MIN(ANS, 100)."_s,
         u"Sumvelle evaluates every argument and returns the smallest. At least one value is needed: an empty "
         "list, or an argument that cannot be evaluated, is rejected. A line holding only the word MIN is the "
-        "window command that minimizes Sumvelle, not this function."_s);
+        "window command that minimises Sumvelle, not this function."_s);
 
     AddStandardFunctionHelpEntry(
         entries, u"MAX"_s, {u"MAXIMUM"_s, u"HIGHEST"_s}, u"STATISTICS"_s, u"Returns the largest of a list of values."_s,
@@ -424,7 +428,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "a result, as in MAX(ANS, 0)."_s,
         u"Sumvelle evaluates every argument and returns the largest. At least one value is needed: an empty "
         "list, or an argument that cannot be evaluated, is rejected. A line holding only the word MAX is the "
-        "window command that maximizes Sumvelle, not this function."_s);
+        "window command that maximises Sumvelle, not this function."_s);
 
     AddStandardFunctionHelpEntry(
         entries, u"SUM"_s, {u"SUM"_s, u"TOTAL"_s}, u"STATISTICS"_s, u"Returns the total of a list of values."_s,

@@ -117,8 +117,9 @@ private slots:
         QTest::newRow("square root") << "HELP square root" << "topic" << "SQRT" << "TOPIC:SQRT";
         QTest::newRow("MIN") << "HELP MIN" << "topic" << "MIN" << "TOPIC:MIN";
         QTest::newRow("GD&T resolved as a topic") << "HELP GD&T" << "topic" << "GD&T" << "TOPIC:";
-        QTest::newRow("CONTINUE") << "HELP CONTINUE" << "exact" << "CONTINUE" << "";
-        QTest::newRow("EXECUTE") << "HELP EXECUTE" << "exact" << "EXECUTE" << "";
+        QTest::newRow("CONTINUE") << "HELP CONTINUE" << "topic" << "CONTINUE"
+                                  << "TOPIC:CONTINUEPREVIOUSANSWER";
+        QTest::newRow("EXECUTE") << "HELP EXECUTE" << "topic" << "EXECUTE" << "TOPIC:EXECUTESELECTEDLINES";
         QTest::newRow("unknown name") << "HELP qwertyuiop" << "exact" << "qwertyuiop" << "";
     }
     void readsTheLine()

@@ -7,6 +7,7 @@
 #include "support/testsupport.h"
 
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 namespace {
 
@@ -116,6 +117,9 @@ private slots:
     void examples_data();
     void examples();
     void seeAlsoOpensAPage();
+    void pageLinksOpenAPage_data();
+    void pageLinksOpenAPage();
+    void searchExampleFindsTopics();
 };
 
 void HelpExamplesTest::examples_data()
@@ -181,6 +185,54 @@ void HelpExamplesTest::seeAlsoOpensAPage()
         }
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(QLatin1Char('\n') + wrong.join(QLatin1Char('\n'))));
+}
+
+// Every HELP command a page names, as a menu entry or in its sentences,
+// opens a page or topic rather than a search.
+void HelpExamplesTest::pageLinksOpenAPage_data()
+{
+    QTest::addColumn<QString>("page");
+    const QList<HelpEntry> entries = HelpLookup::Catalogue();
+    QTest::newRow("index") << BuildHelpIndex();
+    QTest::newRow("Using HELP") << BuildHelpAboutHelp();
+    QStringList pageNames{QStringLiteral("PAD")};
+    for (const HelpEntry& entry : entries) {
+        if (!pageNames.contains(entry.category))
+            pageNames.append(entry.category);
+    }
+    for (const QString& name : std::as_const(pageNames)) {
+        QString page;
+        if (BuildHelpSubmenu(name, entries, page))
+            QTest::addRow("%s", qPrintable(name)) << page;
+    }
+}
+
+void HelpExamplesTest::pageLinksOpenAPage()
+{
+    QFETCH(QString, page);
+    const QList<HelpEntry> entries = HelpLookup::Catalogue();
+    // Upper-case names only: "HELP topic" and "HELP /S words" show forms.
+    static const QRegularExpression link(QStringLiteral("\\bHELP ([A-Z0-9&]+(?: [A-Z0-9&]+)*)"));
+    QStringList wrong;
+    for (auto it = link.globalMatch(page); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        if (!OpensAPage(entries, name))
+            wrong.append(QStringLiteral("HELP %1 opens only a search").arg(name));
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(QLatin1Char('\n') + wrong.join(QLatin1Char('\n'))));
+}
+
+// The example that HELP /S alone offers finds something to read.
+void HelpExamplesTest::searchExampleFindsTopics()
+{
+    const std::unique_ptr<MainWindow> window = TestSupport::createWindow();
+    QString text;
+    QVERIFY(window->HandleHelpCommand(QStringLiteral("HELP /S"), text));
+    const QString example = text.section(QLatin1Char('\n'), -1).trimmed();
+    QVERIFY(example.startsWith(QStringLiteral("HELP /S ")));
+    QVERIFY(window->HandleHelpCommand(example, text));
+    QVERIFY2(text.contains(QStringLiteral(" found.")) && !text.startsWith(QStringLiteral("No help")),
+             qPrintable(text));
 }
 
 SUMVELLE_TEST_MAIN(HelpExamplesTest)
