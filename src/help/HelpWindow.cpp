@@ -3,6 +3,7 @@
 #include "ui_HelpWindow.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QResizeEvent>
@@ -46,6 +47,9 @@ HelpWindow::HelpWindow(const QList<HelpWindowArticle>& givenArticles, const QMap
     connect(ui->helpTree, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { ShowTreeContextMenu(position); });
     ui->helpText->setReadOnly(true);
+    // The pages line up examples and tables in columns, which only a
+    // fixed-pitch font keeps.
+    ui->helpText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ui->helpSplitter->setChildrenCollapsible(false);
     connect(ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->helpTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
