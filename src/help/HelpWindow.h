@@ -74,8 +74,9 @@ private:
     // ---- help/HelpWindowText.cpp ----
     void RefreshDisplayedHelpText();
     QString FormatHelpTextForCurrentWidth(const QString& text) const;
-    QString BuildFullWidthEquals(int width) const;
-    QString BuildTitleLine(const QString& title, int width) const;
+    // The rules and headings of "-" are fitted like those of "=".
+    QString BuildFullWidthEquals(int width, QChar fill = QLatin1Char('=')) const;
+    QString BuildTitleLine(const QString& title, int width, QChar fill = QLatin1Char('=')) const;
     int AvailableTextWidth() const;
 
     Ui_HelpWindow* ui;
