@@ -354,34 +354,43 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
                  u"PROGRAMMER MATH"_s, u"Base literals, base conversions, the output base and the bitwise functions."_s,
                  u"PROGRAMMER MATH\n"
                  "\n"
-                 "Sumvelle reads and shows whole numbers in binary, octal, decimal and\n"
-                 "hexadecimal, and has bitwise functions. All of these work on whole\n"
-                 "numbers of magnitude at most 9007199254740991 (2^53 - 1), which every\n"
-                 "answer holds exactly.\n"
+                 "Sumvelle reads and shows whole numbers in\n"
+                 "binary, octal, decimal and hexadecimal, and has\n"
+                 "bitwise functions. All of these work on whole\n"
+                 "numbers of magnitude at most 9007199254740991\n"
+                 "(2^53 - 1), which are held exactly. A decimal\n"
+                 "answer shows 15 significant digits, so one with\n"
+                 "more digits is rounded for display; in another\n"
+                 "base every digit is shown.\n"
+                 "  9007199254740991  -> 9.00719925474099e+15\n"
+                 "  HEX(9007199254740991)  -> 1FFFFFFFFFFFFF\n"
                  "\n"
                  "Base literals can stand wherever a number can:\n"
-                 "  0b1010          binary (base 2)\n"
-                 "  0o17            octal (base 8)\n"
-                 "  0xFF            hexadecimal (base 16, digits A-F in either case)\n"
+                 "  0b1010  binary (base 2)\n"
+                 "  0o17    octal (base 8)\n"
+                 "  0xFF    hexadecimal (base 16, A-F or a-f)\n"
                  "\n"
                  "  0xFF + 1        -> 256\n"
                  "  0b1010 * 2      -> 20\n"
                  "\n"
-                 "A digit that the base does not have, as in 0b102, makes the line\n"
-                 "answer -Cannot Solve-.\n"
+                 "A digit that the base does not have, as in\n"
+                 "0b102, makes the line answer -Cannot Solve-.\n"
                  "\n"
-                 "A line that is a single BIN(...), OCT(...), HEX(...) or DEC(...) call\n"
-                 "shows its one answer in that base: upper-case digits, no prefix, and a\n"
-                 "minus sign for a negative value. Inside a larger expression these\n"
-                 "functions pass their value on unchanged.\n"
+                 "A line that is a single BIN(...), OCT(...),\n"
+                 "HEX(...) or DEC(...) call shows its one answer\n"
+                 "in that base: upper-case digits, no prefix, and\n"
+                 "a minus sign for a negative value. Inside a\n"
+                 "larger expression these functions pass their\n"
+                 "value on unchanged.\n"
                  "  HEX(255)        -> FF\n"
                  "  BIN(10)         -> 1010\n"
                  "  DEC(0x1F)       -> 31\n"
                  "\n"
-                 "Bitwise functions work bit by bit in two's complement, so negative\n"
-                 "numbers are allowed. BITAND, BITOR, BITXOR, BITNOT, LSHIFT and RSHIFT\n"
-                 "are other names for AND, OR, XOR, NOT, SHL and SHR. Shift counts run\n"
-                 "from 0 to 52.\n"
+                 "Bitwise functions work bit by bit in two's\n"
+                 "complement, so negative numbers are allowed.\n"
+                 "BITAND, BITOR, BITXOR, BITNOT, LSHIFT and\n"
+                 "RSHIFT are other names for AND, OR, XOR, NOT,\n"
+                 "SHL and SHR. Shift counts run from 0 to 52.\n"
                  "  AND(12, 10)     -> 8\n"
                  "  OR(12, 10)      -> 14\n"
                  "  XOR(12, 10)     -> 6\n"
@@ -389,20 +398,26 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
                  "  SHL(1, 4)       -> 16\n"
                  "  SHR(256, 4)     -> 16\n"
                  "\n"
-                 "The output base shows every answer that is a whole number in the range\n"
-                 "in the chosen base; other answers stay decimal. Choose it under\n"
-                 "File > Output Base, or type MENU OUTPUT BASE followed by DEC, BIN, OCT\n"
-                 "or HEX (or DECIMAL, BINARY, OCTAL, HEXADECIMAL). MENU OUTPUT BASE alone\n"
-                 "shows the current base.\n"
-                 "  MENU OUTPUT BASE HEX     -> Output Base = Hexadecimal\n"
-                 "  200 + 55                 -> FF\n"
-                 "  2.5 * 3                  -> 7.5\n"
-                 "  MENU OUTPUT BASE DEC     -> Output Base = Decimal\n"
+                 "The output base shows every answer that is a\n"
+                 "whole number in the range in the chosen base;\n"
+                 "other answers stay decimal. Choose it under\n"
+                 "File > Output Base, or type MENU OUTPUT BASE\n"
+                 "followed by DEC, BIN, OCT or HEX (or DECIMAL,\n"
+                 "BINARY, OCTAL, HEXADECIMAL). MENU OUTPUT BASE\n"
+                 "alone shows the current base.\n"
+                 "  MENU OUTPUT BASE HEX\n"
+                 "    -> Output Base = Hexadecimal\n"
+                 "  200 + 55  -> FF\n"
+                 "  2.5 * 3   -> 7.5\n"
+                 "  MENU OUTPUT BASE DEC\n"
+                 "    -> Output Base = Decimal\n"
                  "\n"
-                 "A fractional value, or one beyond 2^53 - 1 in size, given to any of\n"
-                 "the functions above makes the line answer -Cannot Solve-.\n"
+                 "A fractional value, or one beyond 2^53 - 1 in\n"
+                 "size, given to any of the functions above makes\n"
+                 "the line answer -Cannot Solve-.\n"
                  "\n"
-                 "See also: HELP BIN, HELP HEX, HELP DEC, HELP AND, HELP SHL"_s);
+                 "See also: HELP BIN, HELP HEX, HELP DEC,\n"
+                 "HELP AND, HELP SHL"_s);
 
     AddStandardFunctionHelpEntry(
         entries, u"MIN"_s, {u"MINIMUM"_s, u"LOWEST"_s}, u"STATISTICS"_s, u"Returns the smallest of a list of values."_s,
@@ -413,7 +428,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "MIN(ANS, 100)."_s,
         u"Sumvelle evaluates every argument and returns the smallest. At least one value is needed: an empty "
         "list, or an argument that cannot be evaluated, is rejected. A line holding only the word MIN is the "
-        "window command that minimizes Sumvelle, not this function."_s);
+        "window command that minimises Sumvelle, not this function."_s);
 
     AddStandardFunctionHelpEntry(
         entries, u"MAX"_s, {u"MAXIMUM"_s, u"HIGHEST"_s}, u"STATISTICS"_s, u"Returns the largest of a list of values."_s,
@@ -424,7 +439,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         "a result, as in MAX(ANS, 0)."_s,
         u"Sumvelle evaluates every argument and returns the largest. At least one value is needed: an empty "
         "list, or an argument that cannot be evaluated, is rejected. A line holding only the word MAX is the "
-        "window command that maximizes Sumvelle, not this function."_s);
+        "window command that maximises Sumvelle, not this function."_s);
 
     AddStandardFunctionHelpEntry(
         entries, u"SUM"_s, {u"SUM"_s, u"TOTAL"_s}, u"STATISTICS"_s, u"Returns the total of a list of values."_s,
@@ -494,7 +509,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         u"Returns the sample standard deviation of a list of values."_s, u"STDEV(value1, value2, ...)"_s,
         u"value1, value2, ...: Two or more real numbers or expressions, a sample taken from a larger "
         "population."_s,
-        u"STDEV(2, 4, 4, 4, 5, 5, 7, 9) -> 2.1380899352994\nSTDEV(1, 2, 3, 4, 5) -> 1.58113883008419\n"
+        u"STDEV(2,4,4,4,5,5,7,9) -> 2.1380899352994\nSTDEV(1, 2, 3, 4, 5) -> 1.58113883008419\n"
         "STDEV(5, 5, 5) -> 0"_s,
         u"Use STDEV to measure how widely a sample of measurements spreads around its mean, for example in "
         "quality control, experiments or surveys."_s,
@@ -518,7 +533,7 @@ void AddMathHelpTopics(QList<HelpEntry>& entries)
         u"Returns the sample variance of a list of values."_s, u"VARIANCE(value1, value2, ...)"_s,
         u"value1, value2, ...: Two or more real numbers or expressions, a sample taken from a larger "
         "population."_s,
-        u"VARIANCE(1, 2, 3, 4, 5) -> 2.5\nVARIANCE(2, 4, 4, 4, 5, 5, 7, 9) -> 4.57142857142857\n"
+        u"VARIANCE(1, 2, 3, 4, 5) -> 2.5\nVARIANCE(2,4,4,4,5,5,7,9) -> 4.57142857142857\n"
         "VARIANCE(10, 10) -> 0"_s,
         u"Use VARIANCE to measure the spread of a sample in squared units, as needed by many statistical "
         "formulas and tests."_s,

@@ -3,6 +3,7 @@
 #include "ui_HelpWindow.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QResizeEvent>
@@ -46,6 +47,9 @@ HelpWindow::HelpWindow(const QList<HelpWindowArticle>& givenArticles, const QMap
     connect(ui->helpTree, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { ShowTreeContextMenu(position); });
     ui->helpText->setReadOnly(true);
+    // The pages line up examples and tables in columns, which only a
+    // fixed-pitch font keeps.
+    ui->helpText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ui->helpSplitter->setChildrenCollapsible(false);
     connect(ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->helpTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -67,8 +71,12 @@ void HelpWindow::resizeEvent(QResizeEvent* event)
     const int width = event->size().width();
     const int height = event->size().height();
     ui->helpSplitter->setGeometry(0, 0, width - 2, height - 28);
-    ui->searchLabel->move(5, height - 18);
-    ui->searchEdit->setGeometry(40, height - 24, qMax(width - 374, 60), 21);
+    // The label takes the room its text needs in the font at hand, and the
+    // field starts after it while its right edge stays where it was.
+    const QSize labelSize = ui->searchLabel->sizeHint();
+    ui->searchLabel->setGeometry(5, height - 24 + (21 - labelSize.height()) / 2, labelSize.width(), labelSize.height());
+    const int searchLeft = qMax(40, 5 + labelSize.width() + 4);
+    ui->searchEdit->setGeometry(searchLeft, height - 24, qMax(width - 334 - searchLeft, 60), 21);
     ui->statusLabel->setGeometry(width - 325, height - 24, 251, 21);
     ui->closeButton->setGeometry(width - 69, height - 23, 65, 20);
     // Only the first size is ours to give; after that the user's splitter

@@ -59,11 +59,14 @@ private:
     QStandardItem* FindNavigationItem(const QString& key) const;
     // Among the items sharing the found item's key, the one showing text.
     QStandardItem* ItemShowingText(QStandardItem* item, const QString& text) const;
+    // The category item whose page is this text, or null.
+    QStandardItem* CategoryItemShowing(const QString& text) const;
     void SelectAndShowItem(QStandardItem* item);
     void ShowStandaloneText(const QString& text);
     void ShowCurrentTreeItem();
     QString NormalizeKey(QString text) const;
     void ApplySearch();
+    void ExpandWholeTree(const QStandardItem* item);
     bool FilterTreeItem(QStandardItem* item, const QString& query);
     bool ItemMatchesSearch(QStandardItem* item, const QString& query) const;
     int CountVisibleArticles(QStandardItem* item) const;
@@ -71,8 +74,9 @@ private:
     // ---- help/HelpWindowText.cpp ----
     void RefreshDisplayedHelpText();
     QString FormatHelpTextForCurrentWidth(const QString& text) const;
-    QString BuildFullWidthEquals(int width) const;
-    QString BuildTitleLine(const QString& title, int width) const;
+    // The rules and headings of "-" are fitted like those of "=".
+    QString BuildFullWidthEquals(int width, QChar fill = QLatin1Char('=')) const;
+    QString BuildTitleLine(const QString& title, int width, QChar fill = QLatin1Char('=')) const;
     int AvailableTextWidth() const;
 
     Ui_HelpWindow* ui;

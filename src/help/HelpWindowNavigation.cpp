@@ -20,12 +20,12 @@ void HelpWindow::ShowHelp(const QString& key, const QString& text)
     activateWindow();
 
     QStandardItem* item = FindNavigationItem(key);
-    // A category key that names no item exactly was typed loosely; a loose
-    // match may be a different category (USERDEFINEDFUNCTIONS holds
-    // FUNCTIONS), so it counts only when that item shows the very page asked
-    // for.
-    if (item && key.startsWith(categoryPrefix) && !itemsByKey.contains(key) && textsByItem.value(item) != text)
-        item = nullptr;
+    // A category key that names no item exactly was typed loosely (VARIABLE,
+    // MATH FUNCTIONS). A loose match by name may be a different category
+    // (USERDEFINEDFUNCTIONS holds FUNCTIONS), while the page the command
+    // produced tells which category was meant.
+    if (key.startsWith(categoryPrefix) && !itemsByKey.contains(key))
+        item = CategoryItemShowing(text);
     if (item)
         SelectAndShowItem(ItemShowingText(item, text));
     else
@@ -40,6 +40,21 @@ QStandardItem* HelpWindow::ItemShowingText(QStandardItem* item, const QString& t
             return candidate;
     }
     return item;
+}
+
+QStandardItem* HelpWindow::CategoryItemShowing(const QString& text) const
+{
+    if (text.isEmpty())
+        return nullptr;
+    for (auto it = itemsByKey.constBegin(); it != itemsByKey.constEnd(); ++it) {
+        if (!it.key().startsWith(categoryPrefix))
+            continue;
+        for (QStandardItem* item : *it) {
+            if (textsByItem.value(item) == text)
+                return item;
+        }
+    }
+    return nullptr;
 }
 
 QStandardItem* HelpWindow::FindNavigationItem(const QString& key) const
@@ -131,10 +146,22 @@ void HelpWindow::ApplySearch()
         ui->statusLabel->setText(QStringLiteral("Help"));
         return;
     }
-    ui->helpTree->expandAll();
+    ExpandWholeTree(model->invisibleRootItem());
     const int count = CountVisibleArticles(model->invisibleRootItem());
     ui->statusLabel->setText(QString::number(count)
                              + (count == 1 ? QStringLiteral(" topic") : QStringLiteral(" topics")));
+}
+
+void HelpWindow::ExpandWholeTree(const QStandardItem* item)
+{
+    // expandAll passes over hidden rows, which would come back collapsed
+    // once the filter is emptied; expanding each item reaches them too.
+    if (!item->hasChildren())
+        return;
+    if (item->index().isValid())
+        ui->helpTree->expand(item->index());
+    for (int row = 0; row < item->rowCount(); ++row)
+        ExpandWholeTree(item->child(row));
 }
 
 bool HelpWindow::FilterTreeItem(QStandardItem* item, const QString& query)

@@ -26,11 +26,25 @@ int LargestFittingCount(int low, int high, const Fits& fits)
     return low;
 }
 
-// An upper bound on the "=" a width can take, past which nothing fits.
-int EqualsBound(const QFontMetrics& metrics, int width)
+// An upper bound on the fill characters a width can take, past which
+// nothing fits.
+int EqualsBound(const QFontMetrics& metrics, int width, QChar fill)
 {
-    const int advance = qMax(1, metrics.horizontalAdvance(QLatin1Char('=')));
+    const int advance = qMax(1, metrics.horizontalAdvance(fill));
     return width / advance * 2 + 4;
+}
+
+// What stands between the leading and the trailing run of fill characters,
+// trimmed.
+QString TitleBetweenRuns(const QString& line, QChar fill)
+{
+    qsizetype first = 0;
+    while (first < line.size() && line.at(first) == fill)
+        ++first;
+    qsizetype last = line.size();
+    while (last > first && line.at(last - 1) == fill)
+        --last;
+    return line.mid(first, last - first).trimmed();
 }
 
 } // namespace
@@ -68,8 +82,9 @@ void HelpWindow::RefreshDisplayedHelpText()
 QString HelpWindow::FormatHelpTextForCurrentWidth(const QString& text) const
 {
     const int width = AvailableTextWidth();
-    // Every full-width rule is the same line; measure it once.
+    // Every full-width rule of a kind is the same line; measure it once.
     QString fullWidthEquals;
+    QString fullWidthHyphens;
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines) {
         const QString trimmed = line.trimmed();
@@ -83,42 +98,53 @@ QString HelpWindow::FormatHelpTextForCurrentWidth(const QString& text) const
             continue;
         }
         if (trimmed.startsWith(QLatin1Char('=')) && trimmed.endsWith(QLatin1Char('=')) && equalsCount >= 4) {
-            qsizetype first = 0;
-            while (first < trimmed.size() && trimmed.at(first) == QLatin1Char('='))
-                ++first;
-            qsizetype last = trimmed.size();
-            while (last > first && trimmed.at(last - 1) == QLatin1Char('='))
-                --last;
-            const QString title = trimmed.mid(first, last - first).trimmed();
+            const QString title = TitleBetweenRuns(trimmed, QLatin1Char('='));
             if (!title.isEmpty())
                 line = BuildTitleLine(title, width);
+            continue;
+        }
+        // In the fixed-pitch font the 60 "-" of the menu rules and the
+        // manual's section headings are wider than the pane at its first
+        // size and would wrap; they follow the width as the "=" lines do.
+        // Three "-" on each side at least, so that no sentence that merely
+        // begins and ends with one (-Cannot Solve-) is taken for a heading.
+        if (trimmed.count(QLatin1Char('-')) == trimmed.size()) {
+            if (fullWidthHyphens.isEmpty())
+                fullWidthHyphens = BuildFullWidthEquals(width, QLatin1Char('-'));
+            line = fullWidthHyphens;
+            continue;
+        }
+        if (trimmed.startsWith(QStringLiteral("---")) && trimmed.endsWith(QStringLiteral("---"))) {
+            const QString title = TitleBetweenRuns(trimmed, QLatin1Char('-'));
+            if (!title.isEmpty())
+                line = BuildTitleLine(title, width, QLatin1Char('-'));
         }
     }
     return lines.join(QLatin1Char('\n'));
 }
 
-QString HelpWindow::BuildFullWidthEquals(int width) const
+QString HelpWindow::BuildFullWidthEquals(int width, QChar fill) const
 {
     const QFontMetrics metrics(ui->helpText->font());
-    const int count = LargestFittingCount(1, EqualsBound(metrics, width), [&](int candidate) {
-        return metrics.horizontalAdvance(QString(candidate, QLatin1Char('='))) <= width;
+    const int count = LargestFittingCount(1, EqualsBound(metrics, width, fill), [&](int candidate) {
+        return metrics.horizontalAdvance(QString(candidate, fill)) <= width;
     });
-    return QString(count, QLatin1Char('='));
+    return QString(count, fill);
 }
 
-QString HelpWindow::BuildTitleLine(const QString& title, int width) const
+QString HelpWindow::BuildTitleLine(const QString& title, int width, QChar fill) const
 {
     const QFontMetrics metrics(ui->helpText->font());
     const QString trimmed = title.trimmed();
     const QString middle = QLatin1Char(' ') + trimmed + QLatin1Char(' ');
-    // After `added` more "=", the left run has the odd one: growth starts on
+    // After `added` more fill characters, the left run has the odd one: growth starts on
     // the left and alternates.
     const auto lineWith = [&](int added) {
-        return QString(1 + (added + 1) / 2, QLatin1Char('=')) + middle + QString(1 + added / 2, QLatin1Char('='));
+        return QString(1 + (added + 1) / 2, fill) + middle + QString(1 + added / 2, fill);
     };
     if (metrics.horizontalAdvance(lineWith(0)) >= width)
-        return QLatin1Char('=') + trimmed + QLatin1Char('=');
-    const int added = LargestFittingCount(0, EqualsBound(metrics, width), [&](int candidate) {
+        return fill + trimmed + fill;
+    const int added = LargestFittingCount(0, EqualsBound(metrics, width, fill), [&](int candidate) {
         return metrics.horizontalAdvance(lineWith(candidate)) <= width;
     });
     return lineWith(added);

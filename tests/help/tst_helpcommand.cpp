@@ -4,6 +4,7 @@
 #include "help/HelpWindow.h"
 #include "helplookup.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -116,8 +117,9 @@ private slots:
         QTest::newRow("square root") << "HELP square root" << "topic" << "SQRT" << "TOPIC:SQRT";
         QTest::newRow("MIN") << "HELP MIN" << "topic" << "MIN" << "TOPIC:MIN";
         QTest::newRow("GD&T resolved as a topic") << "HELP GD&T" << "topic" << "GD&T" << "TOPIC:";
-        QTest::newRow("CONTINUE") << "HELP CONTINUE" << "exact" << "CONTINUE" << "";
-        QTest::newRow("EXECUTE") << "HELP EXECUTE" << "exact" << "EXECUTE" << "";
+        QTest::newRow("CONTINUE") << "HELP CONTINUE" << "topic" << "CONTINUE"
+                                  << "TOPIC:CONTINUEPREVIOUSANSWER";
+        QTest::newRow("EXECUTE") << "HELP EXECUTE" << "topic" << "EXECUTE" << "TOPIC:EXECUTESELECTEDLINES";
         QTest::newRow("unknown name") << "HELP qwertyuiop" << "exact" << "qwertyuiop" << "";
     }
     void readsTheLine()
@@ -289,6 +291,32 @@ private slots:
             QCOMPARE(status->text(), QStringLiteral("Help"));
     }
 
+    // The Help menu's entries for a category page move the tree to that
+    // category, whatever name they send for it.
+    void helpMenuSelectsTheCategory_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("variables") << "actionHelpVariables" << "VARIABLES";
+        QTest::newRow("equations") << "actionHelpEquations" << "EQUATIONS";
+        QTest::newRow("functions") << "actionHelpFunctions" << "FUNCTIONS";
+        QTest::newRow("statistics") << "actionHelpStatisticsFunctions" << "STATISTICS";
+    }
+    void helpMenuSelectsTheCategory()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, label);
+        window->findChild<QAction*>(action)->trigger();
+        HelpWindow* help = Access::helpWindow(*window);
+        QVERIFY(help);
+        auto* tree = help->findChild<QTreeView*>(QStringLiteral("helpTree"));
+        QVERIFY(tree->selectionModel()->hasSelection());
+        QStandardItem* item = CurrentItem(help);
+        QCOMPARE(item->text(), label);
+        QCOMPARE(item->data(Qt::UserRole + 2).toBool(), false);
+        QCOMPARE(help->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(), label);
+    }
+
     // HELP MIN produces the statistics page, so the window selects the
     // statistics item rather than the window command of the same title.
     void sharedTitlesSelectTheirOwnItem()
@@ -307,8 +335,8 @@ private slots:
         HelpWindow* help = Access::helpWindow(*window);
         auto* tree = help->findChild<QTreeView*>(QStringLiteral("helpTree"));
         QCOMPARE(Access::currentHelpText(*help), page);
-        if (tree->selectionModel()->hasSelection())
-            QCOMPARE(CurrentItem(help)->text(), QStringLiteral("CUSTOM FUNCTIONS"));
+        QVERIFY(tree->selectionModel()->hasSelection());
+        QCOMPARE(CurrentItem(help)->text(), QStringLiteral("CUSTOM FUNCTIONS"));
 
         Show(QStringLiteral("HELP math functions"));
         QCOMPARE(CurrentItem(help)->text(), QStringLiteral("FUNCTIONS"));

@@ -2,11 +2,15 @@
 // examples are typed into a fresh pad, in order, as a reader would try them.
 
 #include "help/HelpPages.h"
+#include "help/HelpWindow.h"
 #include "helplookup.h"
 #include "pad/mainwindow.h"
+#include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
+#include <QFontInfo>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 namespace {
 
@@ -29,15 +33,23 @@ QStringList StandardFunctionExamples(const HelpEntry& entry)
 }
 
 // In a general topic only the example lines with a reply are calculations:
-// indented by two blanks and holding " -> ".
+// indented by two blanks and holding " -> ", or, when too wide for that,
+// followed by a line that holds only the deeper indented "-> " and reply.
 QStringList GeneralExamples(const HelpEntry& entry)
 {
     QStringList lines;
     const QStringList body = entry.text.split(QLatin1Char('\n'));
-    for (const QString& line : body) {
-        if (line.startsWith(QStringLiteral("  ")) && line.size() > 2 && !line.at(2).isSpace()
-            && line.contains(Arrow))
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        const QString& line = body.at(i);
+        if (!line.startsWith(QStringLiteral("  ")) || line.size() <= 2 || line.at(2).isSpace())
+            continue;
+        if (line.contains(Arrow)) {
             lines.append(line.trimmed());
+            continue;
+        }
+        const QString next = body.value(i + 1);
+        if (next.startsWith(QStringLiteral("   ")) && next.trimmed().startsWith(QStringLiteral("-> ")))
+            lines.append(line.trimmed() + QLatin1Char(' ') + next.trimmed());
     }
     return lines;
 }
@@ -106,6 +118,50 @@ bool OpensAPage(const QList<HelpEntry>& entries, const QString& name)
     return HelpLookup::FindTopic(entries, name) >= 0;
 }
 
+// The room for a line in the help window's text view at the window's first
+// size, with the scroll bar that long pages bring, in the view's own font.
+struct DefaultPane
+{
+    int width = 0;
+    QFont font;
+};
+
+const DefaultPane& DefaultHelpPane()
+{
+    static const DefaultPane pane = [] {
+        DefaultPane measured;
+        const std::unique_ptr<MainWindow> window = TestSupport::createWindow();
+        HelpWindow* help = MainWindowTestAccess::ensureHelpWindow(*window);
+        help->ShowHelp(QStringLiteral("SPECIAL:ALL"), QString());
+        // A window never shown has no width to measure: every row fails.
+        if (QTest::qWaitForWindowExposed(help))
+            measured.width = MainWindowTestAccess::availableTextWidth(*help);
+        measured.font = help->findChild<QPlainTextEdit*>(QStringLiteral("helpText"))->font();
+        return measured;
+    }();
+    return pane;
+}
+
+// The lines of a topic page that must never wrap: example and table rows,
+// which are indented, and the lines of a function topic's Examples section.
+QStringList RowsOf(const HelpEntry& entry)
+{
+    QStringList rows;
+    const QStringList lines = FormatHelpTopic(entry).split(QLatin1Char('\n'));
+    bool inExamples = false;
+    for (const QString& line : lines) {
+        if (line.isEmpty() || !line.at(0).isSpace()) {
+            inExamples = line == QLatin1String("Examples:") || (inExamples && !line.isEmpty()
+                                                                && !line.endsWith(QLatin1Char(':')));
+            if (line == QLatin1String("Examples:"))
+                continue;
+        }
+        if ((!line.isEmpty() && line.at(0).isSpace()) || (inExamples && !line.isEmpty()))
+            rows.append(line);
+    }
+    return rows;
+}
+
 } // namespace
 
 class HelpExamplesTest : public QObject
@@ -116,6 +172,12 @@ private slots:
     void examples_data();
     void examples();
     void seeAlsoOpensAPage();
+    void pageLinksOpenAPage_data();
+    void pageLinksOpenAPage();
+    void searchExampleFindsTopics();
+    void articlesUseAFixedPitchFont();
+    void rowsFitTheDefaultWidth_data();
+    void rowsFitTheDefaultWidth();
 };
 
 void HelpExamplesTest::examples_data()
@@ -181,6 +243,81 @@ void HelpExamplesTest::seeAlsoOpensAPage()
         }
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(QLatin1Char('\n') + wrong.join(QLatin1Char('\n'))));
+}
+
+// Every HELP command a page names, as a menu entry or in its sentences,
+// opens a page or topic rather than a search.
+void HelpExamplesTest::pageLinksOpenAPage_data()
+{
+    QTest::addColumn<QString>("page");
+    const QList<HelpEntry> entries = HelpLookup::Catalogue();
+    QTest::newRow("index") << BuildHelpIndex();
+    QTest::newRow("Using HELP") << BuildHelpAboutHelp();
+    QStringList pageNames{QStringLiteral("PAD")};
+    for (const HelpEntry& entry : entries) {
+        if (!pageNames.contains(entry.category))
+            pageNames.append(entry.category);
+    }
+    for (const QString& name : std::as_const(pageNames)) {
+        QString page;
+        if (BuildHelpSubmenu(name, entries, page))
+            QTest::addRow("%s", qPrintable(name)) << page;
+    }
+}
+
+void HelpExamplesTest::pageLinksOpenAPage()
+{
+    QFETCH(QString, page);
+    const QList<HelpEntry> entries = HelpLookup::Catalogue();
+    // Upper-case names only: "HELP topic" and "HELP /S words" show forms.
+    static const QRegularExpression link(QStringLiteral("\\bHELP ([A-Z0-9&]+(?: [A-Z0-9&]+)*)"));
+    QStringList wrong;
+    for (auto it = link.globalMatch(page); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        if (!OpensAPage(entries, name))
+            wrong.append(QStringLiteral("HELP %1 opens only a search").arg(name));
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(QLatin1Char('\n') + wrong.join(QLatin1Char('\n'))));
+}
+
+// The example that HELP /S alone offers finds something to read.
+void HelpExamplesTest::searchExampleFindsTopics()
+{
+    const std::unique_ptr<MainWindow> window = TestSupport::createWindow();
+    QString text;
+    QVERIFY(window->HandleHelpCommand(QStringLiteral("HELP /S"), text));
+    const QString example = text.section(QLatin1Char('\n'), -1).trimmed();
+    QVERIFY(example.startsWith(QStringLiteral("HELP /S ")));
+    QVERIFY(window->HandleHelpCommand(example, text));
+    QVERIFY2(text.contains(QStringLiteral(" found.")) && !text.startsWith(QStringLiteral("No help")),
+             qPrintable(text));
+}
+
+void HelpExamplesTest::articlesUseAFixedPitchFont()
+{
+    QVERIFY(QFontInfo(DefaultHelpPane().font).fixedPitch());
+}
+
+void HelpExamplesTest::rowsFitTheDefaultWidth_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    const QList<HelpEntry> entries = HelpLookup::Catalogue();
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        QTest::addRow("%d %s", int(i + 1), qPrintable(entries.at(i).title)) << RowsOf(entries.at(i));
+}
+
+// An example or table row that wraps breaks its columns apart.
+void HelpExamplesTest::rowsFitTheDefaultWidth()
+{
+    QFETCH(QStringList, rows);
+    const DefaultPane& pane = DefaultHelpPane();
+    const QFontMetrics metrics(pane.font);
+    QStringList wide;
+    for (const QString& row : std::as_const(rows)) {
+        if (metrics.horizontalAdvance(row) > pane.width)
+            wide.append(row);
+    }
+    QVERIFY2(wide.isEmpty(), qPrintable(QLatin1Char('\n') + wide.join(QLatin1Char('\n'))));
 }
 
 SUMVELLE_TEST_MAIN(HelpExamplesTest)

@@ -207,14 +207,17 @@ private slots:
         QVERIFY(hidden(statisticsMin));
     }
 
-    // A loosely matched category counts only when it shows the page asked
-    // for: USERDEFINEDFUNCTIONS holds FUNCTIONS, yet means custom functions.
+    // A loosely typed category key selects the category whose page the
+    // command produced: USERDEFINEDFUNCTIONS holds FUNCTIONS, yet means
+    // custom functions.
     void looseCategoryKeysNeedTheirPage_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("label"); // empty: shown by itself
-        QTest::newRow("other page") << "CATEGORY:USERDEFINEDFUNCTIONS" << "custom functions page" << "";
+        QTest::newRow("other page")
+            << "CATEGORY:USERDEFINEDFUNCTIONS" << "custom functions page" << "CUSTOM FUNCTIONS";
+        QTest::newRow("no name in common") << "CATEGORY:FINANCE" << "financial page" << "FINANCIAL";
         QTest::newRow("same page") << "CATEGORY:MATHFUNCTIONS" << "functions page" << "FUNCTIONS";
         QTest::newRow("exact key") << "CATEGORY:FUNCTIONS" << "anything" << "FUNCTIONS";
         QTest::newRow("no such category") << "CATEGORY:UNITS" << "units page" << "";
@@ -267,15 +270,14 @@ private slots:
         QCOMPARE(hidden(root()), query == QLatin1String("loan payment"));
         QCOMPARE(currentItem(), before);
         QCOMPARE(view()->toPlainText(), shown);
-        QList<bool> expanded;
-        for (int row = 0; row < root()->rowCount(); ++row)
-            expanded << tree()->isExpanded(root()->child(row)->index());
 
+        // Categories the search hid come back expanded like the others.
         search()->clear();
         QCOMPARE(this->status()->text(), QStringLiteral("Help"));
         for (int row = 0; row < root()->rowCount(); ++row) {
-            QVERIFY(!hidden(root()->child(row)));
-            QCOMPARE(tree()->isExpanded(root()->child(row)->index()), expanded.at(row));
+            QStandardItem* item = root()->child(row);
+            QVERIFY(!hidden(item));
+            QCOMPARE(tree()->isExpanded(item->index()), item->hasChildren());
         }
     }
 
@@ -305,6 +307,35 @@ private slots:
 
         help->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
         QVERIFY(!help->isVisible());
+    }
+
+    // The label shows its whole text whatever the font, left of the field.
+    void searchLabelShowsItsText_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<int>("windowWidth");
+        QTest::newRow("default font") << 0 << 545;
+        QTest::newRow("large font") << 16 << 545;
+        QTest::newRow("minimum width") << 0 << 400;
+    }
+    void searchLabelShowsItsText()
+    {
+        QFETCH(int, pointSize);
+        QFETCH(int, windowWidth);
+        if (pointSize > 0) {
+            QFont font = help->font();
+            font.setPointSize(pointSize);
+            help->setFont(font);
+        }
+        help->resize(windowWidth, 478);
+        help->show();
+        QVERIFY(QTest::qWaitForWindowExposed(help.get()));
+        const auto* label = help->findChild<QLabel*>(QStringLiteral("searchLabel"));
+        const QFontMetrics metrics(label->font());
+        QVERIFY(label->contentsRect().width() >= metrics.horizontalAdvance(label->text()));
+        QVERIFY(label->contentsRect().height() >= metrics.height());
+        QVERIFY(label->geometry().right() < search()->x());
+        QVERIFY(search()->geometry().right() < status()->x() || windowWidth == 400);
     }
 
     void contextMenuExpandsAndCollapses_data()
@@ -356,7 +387,13 @@ private slots:
         QTest::newRow("banner") << "================ Calculator Basics ================" << "Calculator Basics";
         QTest::newRow("uneven banner") << "=== Title ==========" << "Title";
         QTest::newRow("nothing between") << "==  ==" << "kept";
-        QTest::newRow("hyphens") << QString(60, QLatin1Char('-')) << "kept";
+        // The fixed-pitch font makes the menus' 60 "-" wider than the pane.
+        QTest::newRow("hyphen rule") << QString(60, QLatin1Char('-')) << "full";
+        QTest::newRow("hyphen heading") << "-------------------- PROGRAMMER MATH --------------------"
+                                        << "PROGRAMMER MATH";
+        QTest::newRow("two hyphens") << "--" << "kept";
+        QTest::newRow("hyphens around a sentence") << "-Cannot Solve- and -Cannot Solve-" << "kept";
+        QTest::newRow("short hyphen runs") << "-- a --" << "kept";
         QTest::newRow("text") << "  HELP MATH" << "kept";
     }
     void fitsBannersToTheView()
@@ -370,20 +407,23 @@ private slots:
                                    .section(QLatin1Char('\n'), 1, 1);
         if (kind == QLatin1String("kept")) {
             QCOMPARE(fitted, line);
-        } else if (kind == QLatin1String("full")) {
-            QCOMPARE(fitted.count(QLatin1Char('=')), fitted.size());
+        }
+        // A fitted line keeps the character it was drawn with.
+        const QChar fill = line.trimmed().at(0);
+        if (kind == QLatin1String("full")) {
+            QCOMPARE(fitted.count(fill), fitted.size());
             QVERIFY(metrics.horizontalAdvance(fitted) <= width);
-            QVERIFY(metrics.horizontalAdvance(fitted + QLatin1Char('=')) > width);
-        } else {
+            QVERIFY(metrics.horizontalAdvance(fitted + fill) > width);
+        } else if (kind != QLatin1String("kept")) {
             const QString middle = QLatin1Char(' ') + kind + QLatin1Char(' ');
             const qsizetype at = fitted.indexOf(middle);
             QVERIFY(at > 0);
             const qsizetype left = at;
             const qsizetype right = fitted.size() - at - middle.size();
-            QCOMPARE(fitted, QString(left, QLatin1Char('=')) + middle + QString(right, QLatin1Char('=')));
+            QCOMPARE(fitted, QString(left, fill) + middle + QString(right, fill));
             QVERIFY(left == right || left == right + 1);
             QVERIFY(metrics.horizontalAdvance(fitted) <= width);
-            const QString wider = left == right ? QLatin1Char('=') + fitted : fitted + QLatin1Char('=');
+            const QString wider = left == right ? fill + fitted : fitted + fill;
             QVERIFY(metrics.horizontalAdvance(wider) > width);
         }
     }
