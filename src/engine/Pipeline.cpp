@@ -20,14 +20,6 @@ using TextScan::IsDecimalDigit;
 // time; as many levels as the parser allows parentheses.
 constexpr int MaximumOutputConversionDepth = TextScan::MaximumNestingDepth;
 
-// ASCII or any Unicode decimal digit (category Nd).
-bool IsDecimalDigitCharacter(char32_t c)
-{
-    if (c < 128)
-        return c >= '0' && c <= '9';
-    return QChar::category(c) == QChar::Number_DecimalDigit;
-}
-
 bool IsKeptMathCharacter(char32_t c)
 {
     switch (c) {
@@ -47,7 +39,7 @@ bool IsKeptMathCharacter(char32_t c)
     }
     if (c < 128)
         return IsAsciiDigit(QChar(c)) || IsAsciiSpace(QChar(c));
-    return IsDecimalDigitCharacter(c) || c == 0x00F7 || c == 0x0085 || c == 0x00A0 || QChar::isSpace(c);
+    return IsDecimalDigit(c) || c == 0x00F7 || c == 0x0085 || c == 0x00A0 || QChar::isSpace(c);
 }
 
 // A reading that the parser accepts is the line's answer. A value that is not
@@ -137,37 +129,32 @@ double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& pro
 
     // A text that the word operators leave as it is would only fail again;
     // the normaliser has usually rewritten the line already.
+    bool writtenInWords = false;
     if (WordOperatorsOn()) {
         const QString rewritten = RewriteWordOperators(processedText);
         if (rewritten != processedText) {
+            writtenInWords = true;
             processedText = rewritten;
             value = Eval(processedText, ok);
             if (ok)
                 return AnswerOfReading(value, ok);
+        } else {
+            writtenInWords = !lineWrittenInWords.isEmpty() && lineWrittenInWords.contains(expression);
         }
     }
 
-    // A line that calls a known function, or holds a malformed base literal,
-    // is never stripped into a different calculation.
-    static const QRegularExpression callPattern(QStringLiteral("([A-Za-z_][A-Za-z0-9_]*)\\s*\\("));
-    bool callsKnownFunction = false;
-    QRegularExpressionMatchIterator calls = callPattern.globalMatch(processedText);
-    while (calls.hasNext() && !callsKnownFunction) {
-        const std::optional<CalculatorSyntaxItem> item = FindCalculatorSyntaxItem(calls.next().captured(1));
-        callsKnownFunction = item && item->isFunction;
-    }
-    if (callsKnownFunction || ProgrammerMath::ContainsInvalidBaseLiteral(processedText)) {
-        ok = false;
-        return 0.0;
-    }
-
-    if (IgnoreTextWhenCannotSolveOn()) {
-        processedText = RemoveNonMathText(processedText);
-        value = Eval(processedText, ok);
-        if (ok)
-            return AnswerOfReading(value, ok);
-    }
+    // Only labels and notes are stripped: a line whose text carries meaning
+    // is never answered as a different calculation.
     ok = false;
+    if (!IgnoreTextWhenCannotSolveOn())
+        return 0.0;
+    const QString stripped = RemoveNonMathText(processedText);
+    if (StrippingChangesMeaning(processedText, stripped, writtenInWords))
+        return 0.0;
+    processedText = stripped;
+    value = Eval(processedText, ok);
+    if (ok)
+        return AnswerOfReading(value, ok);
     return 0.0;
 }
 
@@ -217,8 +204,7 @@ QString MainWindow::RemoveNonMathText(QString text)
             const char32_t before = CodePointBefore(text, i);
             int afterWidth = 1;
             const char32_t after = CodePointAt(text, i + 1, afterWidth);
-            if ((IsDecimalDigitCharacter(before) || before == '.')
-                && (IsDecimalDigitCharacter(after) || after == '+' || after == '-'))
+            if ((IsDecimalDigit(before) || before == '.') && (IsDecimalDigit(after) || after == '+' || after == '-'))
                 kept += QChar(c);
         }
     }

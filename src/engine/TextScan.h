@@ -60,6 +60,14 @@ inline bool IsDecimalDigit(QChar c)
     return IsAsciiDigit(c) || (c.unicode() >= 0x80 && c.category() == QChar::Number_DecimalDigit);
 }
 
+// The same for a whole character, also one beyond the Basic Multilingual Plane.
+inline bool IsDecimalDigit(char32_t c)
+{
+    if (c < 0x80)
+        return c >= '0' && c <= '9';
+    return QChar::category(c) == QChar::Number_DecimalDigit;
+}
+
 inline bool IsAsciiSpace(QChar c)
 {
     const char16_t u = c.unicode();

@@ -8,6 +8,7 @@
 QString MainWindow::NormalizeSubmittedMath(QString line)
 {
     line = line.trimmed();
+    lineWrittenInWords.clear();
     QString rest;
     // Help requests, function definitions and number formats keep their
     // words: a format's literal text is not arithmetic.
@@ -17,12 +18,18 @@ QString MainWindow::NormalizeSubmittedMath(QString line)
         || MatchCommand(line, QStringLiteral("FORMAT"), rest))
         return line;
 
-    if (WordOperatorsOn())
-        line = RewriteWordOperators(line);
+    bool writtenInWords = false;
+    if (WordOperatorsOn()) {
+        const QString rewritten = RewriteWordOperators(line);
+        writtenInWords = rewritten != line;
+        line = rewritten;
+    }
     line = ExpandUnitConversions(line);
     QString expanded;
     QString error;
     if (ExpandCustomFunctions(line, expanded, error))
         line = expanded;
+    if (writtenInWords)
+        lineWrittenInWords = line;
     return line;
 }

@@ -102,6 +102,9 @@ public:
     QString ReplaceANS(QString text) const;
     QString ReplaceVariables(QString text) const;
     static QString RemoveNonMathText(QString text);
+    // engine/StrippedText.cpp: whether stripping a failed line to stripped
+    // would drop something that carries meaning rather than a label.
+    bool StrippingChangesMeaning(const QString& text, const QString& stripped, bool writtenInWords) const;
     double EvaluateEquationResidual(QString left, QString right, bool& ok);
     // The length of the exponent ("e3", "E-12") of a number whose letter
     // stands at index, or 0. Scans that look for names skip it.
@@ -592,6 +595,9 @@ private:
     QMap<QString, double> variables;                         // keys upper case
     QMap<QString, CustomFunctionDefinition> customFunctions; // keys upper case
     QString lastWordOperatorOutput;                          // see RewriteWordOperators
+    // The normaliser's last line when the word operators rewrote it, else
+    // empty: the pipeline strips no unknown word from a line written in words.
+    QString lineWrittenInWords;
     mutable CustomFunctionNameIndex customFunctionNameIndex;
 
     // Engine tests reach the state above through this, defined in the test.

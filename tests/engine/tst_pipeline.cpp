@@ -108,7 +108,7 @@ void PipelineTest::evaluate_data()
     QTest::newRow("blank before the call's parenthesis")
         << false << true << "SQRT (x y)" << false << 0.0 << "SQRT ((3) y)";
     QTest::newRow("malformed base literal is not stripped") << false << true << "0b102" << false << 0.0 << "0b102";
-    QTest::newRow("unknown call is stripped") << false << true << "FOO(2)+1" << true << 3.0 << "(2)+1";
+    QTest::newRow("unknown call is not stripped") << false << true << "FOO(2)+1" << false << 0.0 << "FOO(2)+1";
     QTest::newRow("both options off") << false << false << "total 5 + 3" << false << 0.0 << "total 5 + 3";
     QTest::newRow("word operators before stripping")
         << true << true << "apples: five plus three" << true << 8.0 << "5 + 3";

@@ -17,6 +17,8 @@ private slots:
     void numericAnswerForgetsDateAnswer();
     void failedLineKeepsAns();
     void replyGoesBeforeTheFollowingLine();
+    void ignoredText_data();
+    void ignoredText();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -107,6 +109,90 @@ void SubmissionTest::replyGoesBeforeTheFollowingLine()
     pad->enter();
     QCOMPARE(pad->text(), QStringLiteral("2+2\n4\n\nnext"));
     QCOMPARE(pad->boldRuns(), QStringList{"4"});
+}
+
+// With Ignore Text on (as it starts), labels and notes beside the numbers
+// are stripped from a line that fails; text that carries meaning fails the
+// line instead of answering a different calculation. ANS is 7 before each
+// line.
+void SubmissionTest::ignoredText_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("reply");
+
+    const QString cannotSolve = QStringLiteral("-Cannot Solve-");
+    const struct
+    {
+        const char* name;
+        const char* line;
+    } failing[] = {
+        {"function without parentheses", "cos 0"},
+        {"function before a number", "sqrt 9"},
+        {"function before a signed number", "abs -5"},
+        {"short function name", "ln 2"},
+        {"unknown function with digits", "log10(100)"},
+        {"unknown function of two arguments", "pow(2,3)"},
+        {"unknown function named like a known one", "hypot(3,4)"},
+        {"undefined user function", "AREA2(1)"},
+        {"name joined to a digit", "x2*3"},
+        {"constant joined to a digit", "PI2"},
+        {"unknown name as the first operand", "y + 1"},
+        {"unknown name as the last operand", "2 * k"},
+        {"unknown name between operators", "3 + z - 1"},
+        {"middle dot between digits", "2\u00B73"},
+        {"multiplication sign between digits", "2\u00D73"},
+        {"letter x between digits", "2x3"},
+        {"decimal comma", "1,5 + 1"},
+        {"percent in words", "ten percent of fifty"},
+        {"squared in words", "five squared"},
+        {"dozen in words", "twelve dozen"},
+        {"unit the catalogue lacks", "1 ton to kg"},
+        {"unit abbreviation the catalogue lacks", "3 hrs to min"},
+        {"units of different kinds", "5 KM TO KG"},
+        {"mass to length", "2 kg to m"},
+        {"value glued to its unit", "5KM TO M"},
+        {"volume to mass", "1 FL OZ TO G"},
+        {"conversion after a converted group", "(5 KM TO M) TO CM"},
+        {"base literal among words", "0x1F + 5 apples"},
+    };
+    for (const auto& row : failing)
+        QTest::newRow(row.name) << QStringList() << QString::fromUtf8(row.line) << cannotSolve;
+
+    QTest::newRow("call of a deleted function")
+        << QStringList{"CREATE FUNCTION F(x) = x*2", "DELETE FUNCTION F"} << "F(3)" << cannotSolve;
+    QTest::newRow("option off keeps the failure")
+        << QStringList{"MENU IGNORE TEXT OFF"} << "total 5 + 3 apples" << cannotSolve;
+
+    QTest::newRow("words before and after") << QStringList() << "total 5 + 3 apples" << "8";
+    QTest::newRow("exponent among words") << QStringList() << "the price is 2e3 dollars" << "2000";
+    QTest::newRow("label after each number") << QStringList() << "5 apples + 3 oranges" << "8";
+    QTest::newRow("headings") << QStringList() << "Rent: 1200 + Food: 300" << "1500";
+    QTest::newRow("currency signs") << QStringList() << "$5 + $3" << "8";
+    QTest::newRow("units without TO") << QStringList() << "5 kg + 3 kg" << "8";
+    QTest::newRow("thousands separator") << QStringList() << "1,000 + 5" << "1005";
+    QTest::newRow("several thousands separators") << QStringList() << "12,345,678.5 + 0.5" << "12345679";
+    QTest::newRow("word operators") << QStringList() << "5 plus 3" << "8";
+    QTest::newRow("heading before words") << QStringList() << "apples: five plus three" << "8";
+    QTest::newRow("resolved conversion") << QStringList() << "12 inch to cm" << "30.48";
+}
+
+void SubmissionTest::ignoredText()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, line);
+    QFETCH(QString, reply);
+
+    pad->submit(QStringLiteral("7"));
+    for (const QString& typed : before)
+        pad->submit(typed);
+    pad->submit(line);
+    const QStringList padLines = pad->text().split(QLatin1Char('\n'));
+    QCOMPARE(padLines.at(padLines.size() - 2), reply);
+    const bool solved = reply != QStringLiteral("-Cannot Solve-");
+    QCOMPARE(pad->boldRuns().contains(reply), solved);
+    QCOMPARE(pad->status(), solved ? QStringLiteral("Value = ") + reply : QStringLiteral("Cannot Solve"));
+    QCOMPARE(MainWindowTestAccess::ans(*window), solved ? reply.toDouble() : 7.0);
 }
 
 SUMVELLE_TEST_MAIN(SubmissionTest)
