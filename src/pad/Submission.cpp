@@ -46,7 +46,7 @@ void MainWindow::HandleExpressionSubmission(QString expression)
     ansText.clear();
     ansInstant = QDateTime();
     ansIsDateTime = false;
-    const QString answer = FormatAnswer(result);
+    const QString answer = FormatAnswer(result, EvaluatedMagnitude());
     ui->Label1->setText(QStringLiteral("Value = ") + answer);
     InsertCommandResult(answer, true);
 }

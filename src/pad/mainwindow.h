@@ -52,6 +52,9 @@ public:
 
     // ---- Expression engine: parser (engine/Eval.cpp) -------------------
     double Eval(const QString& expression, bool& ok);
+    // The size of what went into the last value Eval answered: rounding noise
+    // below it is no part of the answer (FormatAnswer snaps it away).
+    double EvaluatedMagnitude() const { return evaluatedMagnitude; }
 
     // ---- Expression engine: function library (engine/Functions.cpp) ----
     double RunFunction(QString name, QList<double> arguments, bool& ok);
@@ -120,10 +123,12 @@ public:
     void InsertCannotSolveLine();
 
     // ---- Expression engine: answer formatting ----------------------------
-    QString FormatAnswer(double value);
+    // magnitude: the size of what went into the value (EvaluatedMagnitude);
+    // the value's own size when not known.
+    QString FormatAnswer(double value, double magnitude = 0.0);
     static QString FormatNumberSection(double value, QString section);
     // The parts of FormatAnswer that read no window state.
-    static double SnapToShortDecimal(double value);
+    static double SnapToShortDecimal(double value, double magnitude = 0.0);
     static QString FormatWithNumberFormat(double value, const QString& format);
 
     // ---- Expression engine: word operators and number words --------------
@@ -480,6 +485,8 @@ private:
     int parserPosition = 0;
     bool parserOk = true;
     int parserDepth = 0;
+    double parserMagnitude = 0.0; // of the value the last rule returned
+    double evaluatedMagnitude = 0.0;
 
     // ---- Window form ------------------------------------------------------
     Ui::MainWindow* ui = nullptr;

@@ -347,7 +347,7 @@ void PipelineTest::answers()
     QString processed;
     const double value = window->EvaluateExpression(line, ok, processed);
     QVERIFY(ok);
-    QCOMPARE(window->FormatAnswer(value), answer);
+    QCOMPARE(window->FormatAnswer(value, window->EvaluatedMagnitude()), answer);
 }
 
 SUMVELLE_TEST_MAIN(PipelineTest)
