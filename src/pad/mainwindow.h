@@ -152,9 +152,11 @@ public:
     // ---- Expression engine: chained comparisons (engine/Comparison.cpp) ---
     // True when the line is a comparison; ok says whether every operand
     // evaluated, result whether every link holds. The lists, when given, are
-    // filled only with ok true.
+    // filled only with ok true; magnitudes are the sizes of what went into
+    // each value, for showing it (FormatAnswer).
     bool EvaluateComparison(QString expression, bool& ok, bool& result, QList<QString>* parts = nullptr,
-                            QList<QString>* operators = nullptr, QList<double>* values = nullptr);
+                            QList<QString>* operators = nullptr, QList<double>* values = nullptr,
+                            QList<double>* magnitudes = nullptr);
 
     // ---- Pad: start-up, driver, dispatcher, submission --------------------
     // The constructor starts the release check unless this is switched off;
