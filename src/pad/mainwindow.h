@@ -103,6 +103,10 @@ public:
     // ---- Expression engine: evaluation pipeline --------------------------
     double EvaluateExpression(QString expression, bool& ok, QString& processedText);
     QString ReplaceANS(QString text) const;
+    // The only writers of ANS: a number ends any date or time answer; a date
+    // or time answer keeps the last number beside it.
+    void SetNumericAnswer(double value);
+    void SetDateTimeAnswer(const QString& text, const QDateTime& instant);
     QString ReplaceVariables(QString text) const;
     static QString RemoveNonMathText(QString text);
     double EvaluateEquationResidual(QString left, QString right, bool& ok);

@@ -16,6 +16,8 @@ private slots:
     void answers();
     void smallValues_data();
     void smallValues();
+    void ansKeepsEveryDigit_data();
+    void ansKeepsEveryDigit();
     void numericAnswerForgetsDateAnswer();
     void failedLineKeepsAns();
     void replyGoesBeforeTheFollowingLine();
@@ -111,6 +113,26 @@ void SubmissionTest::compareLastReply(const QStringList& lines, const QString& l
 }
 
 void SubmissionTest::smallValues()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, lastReply);
+    compareLastReply(lines, lastReply);
+}
+
+void SubmissionTest::ansKeepsEveryDigit_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("lastReply");
+
+    QTest::newRow("large power of two") << QStringList{"2^60", "ANS - 2^60"} << "0";
+    QTest::newRow("largest safe integer in hexadecimal") << QStringList{"0x1FFFFFFFFFFFFF", "HEX(ANS)"}
+                                                         << "1FFFFFFFFFFFFF";
+    QTest::newRow("third of a large number") << QStringList{"1e20/3", "ANS*3"} << "1e+20";
+    QTest::newRow("short decimal") << QStringList{"0.1", "ANS + 0.2"} << "0.3";
+    QTest::newRow("solved equation, then ANS") << QStringList{"DATE(\"1/31/2024\")", "2x = 5", "ANS * 2"} << "5";
+}
+
+void SubmissionTest::ansKeepsEveryDigit()
 {
     QFETCH(QStringList, lines);
     QFETCH(QString, lastReply);
