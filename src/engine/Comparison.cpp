@@ -1,6 +1,6 @@
 // Chained comparisons: every operand is evaluated as an expression and each
 // link of the chain is tested with a small tolerance, so that 0.1 + 0.2 = 0.3
-// holds as a user expects.
+// holds as a user expects, and 0.1 + 0.2 > 0.3 then does not.
 
 #include "engine/Comparison.h"
 
@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -64,34 +65,36 @@ SplitOutcome Split(const QString& line, QList<QString>& operands, QList<QString>
     return SplitOutcome::Split;
 }
 
-bool AreClose(double a, double b)
+bool AreClose(double a, double b, double magnitudeA, double magnitudeB)
 {
-    const double magnitude = std::max(std::fabs(a), std::fabs(b));
-    const double tolerance = magnitude > 1.0 ? magnitude * 1e-12 : 1e-12;
+    const double magnitude = std::max({std::fabs(a), std::fabs(b), magnitudeA, magnitudeB});
+    // A few steps of the smallest double keep the tolerance above nothing.
+    const double tolerance = std::max(magnitude * 1e-12, 4 * std::numeric_limits<double>::denorm_min());
     return std::fabs(a - b) <= tolerance;
 }
 
-bool LinkHolds(const QString& op, double a, double b)
+bool LinkHolds(const QString& op, double a, double b, double magnitudeA, double magnitudeB)
 {
+    const bool close = AreClose(a, b, magnitudeA, magnitudeB);
     if (op == QLatin1String("="))
-        return AreClose(a, b);
+        return close;
     if (op == QLatin1String("<>"))
-        return !AreClose(a, b);
+        return !close;
     if (op == QLatin1String("<"))
-        return a < b;
+        return !close && a < b;
     if (op == QLatin1String(">"))
-        return a > b;
+        return !close && a > b;
     if (op == QLatin1String("<="))
-        return a < b || AreClose(a, b);
+        return close || a < b;
     if (op == QLatin1String(">="))
-        return a > b || AreClose(a, b);
+        return close || a > b;
     return false;
 }
 
 } // namespace Comparison
 
 bool MainWindow::EvaluateComparison(QString expression, bool& ok, bool& result, QList<QString>* parts,
-                                    QList<QString>* operators, QList<double>* values)
+                                    QList<QString>* operators, QList<double>* values, QList<double>* magnitudes)
 {
     ok = false;
     result = false;
@@ -101,6 +104,8 @@ bool MainWindow::EvaluateComparison(QString expression, bool& ok, bool& result, 
         operators->clear();
     if (values)
         values->clear();
+    if (magnitudes)
+        magnitudes->clear();
 
     QList<QString> operandTexts;
     QList<QString> operatorTexts;
@@ -119,7 +124,9 @@ bool MainWindow::EvaluateComparison(QString expression, bool& ok, bool& result, 
                                         [](const QString& op) { return op == QLatin1String("="); });
 
     QList<double> operandValues;
+    QList<double> operandMagnitudes;
     operandValues.reserve(operandTexts.size());
+    operandMagnitudes.reserve(operandTexts.size());
     for (const QString& operand : operandTexts) {
         QString expanded;
         QString error;
@@ -132,11 +139,13 @@ bool MainWindow::EvaluateComparison(QString expression, bool& ok, bool& result, 
         if (!operandOk || !std::isfinite(value))
             return !onlyEquals;
         operandValues.append(value);
+        operandMagnitudes.append(EvaluatedMagnitude());
     }
 
     result = true;
     for (qsizetype k = 0; k < operatorTexts.size(); ++k) {
-        if (!Comparison::LinkHolds(operatorTexts.at(k), operandValues.at(k), operandValues.at(k + 1))) {
+        if (!Comparison::LinkHolds(operatorTexts.at(k), operandValues.at(k), operandValues.at(k + 1),
+                                   operandMagnitudes.at(k), operandMagnitudes.at(k + 1))) {
             result = false;
             break;
         }
@@ -148,6 +157,8 @@ bool MainWindow::EvaluateComparison(QString expression, bool& ok, bool& result, 
         *operators = operatorTexts;
     if (values)
         *values = operandValues;
+    if (magnitudes)
+        *magnitudes = operandMagnitudes;
     ok = true;
     return true;
 }

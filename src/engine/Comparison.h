@@ -19,10 +19,14 @@ enum class SplitOutcome {
 // come back trimmed; both lists are left empty unless the outcome is Split.
 SplitOutcome Split(const QString& line, QList<QString>& operands, QList<QString>& operators);
 
-// Equal within 1e-12, relative to the larger magnitude once that exceeds 1.
-bool AreClose(double a, double b);
+// Equal within 1e-12 of the larger of the two values and of the sizes of what
+// went into them (magnitudeA, magnitudeB; 0 when not known), so that noise
+// left by a cancelling sum still counts as equal while tiny values that
+// differ stay apart.
+bool AreClose(double a, double b, double magnitudeA = 0.0, double magnitudeB = 0.0);
 
-// Whether "a op b" holds; "<" and ">" are strict, the others use AreClose.
-bool LinkHolds(const QString& op, double a, double b);
+// Whether "a op b" holds. Values that are close are equal and neither less
+// nor greater, so exactly one of "=", "<" and ">" holds for any pair.
+bool LinkHolds(const QString& op, double a, double b, double magnitudeA = 0.0, double magnitudeB = 0.0);
 
 } // namespace Comparison

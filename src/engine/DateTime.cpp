@@ -198,6 +198,30 @@ QDate GetCalendarDate(const DateTimeValue& v)
     return QDate();
 }
 
+// A local date and time as one fixed moment. When the clocks go back the time
+// occurs twice, and the toolkit's own reading may change with the arithmetic
+// that follows; a typed time is always its first occurrence. A time that the
+// clocks skip stays invalid.
+QDateTime FirstLocalOccurrence(const QDate& date, const QTime& time)
+{
+    const QDateTime read(date, time, Qt::LocalTime);
+    if (!read.isValid())
+        return read;
+    const qint64 wall = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
+    qint64 first = read.toSecsSinceEpoch();
+    // The same wall time under the offsets in force a day either side.
+    for (const qint64 side : {-SecondsPerDay, SecondsPerDay}) {
+        const int offset = QDateTime::fromSecsSinceEpoch(first + side, Qt::LocalTime).offsetFromUtc();
+        const qint64 candidate = wall - offset;
+        if (candidate >= first)
+            continue;
+        const QDateTime local = QDateTime::fromSecsSinceEpoch(candidate, Qt::LocalTime);
+        if (local.date() == date && local.time() == time)
+            first = candidate;
+    }
+    return QDateTime::fromSecsSinceEpoch(first, Qt::LocalTime);
+}
+
 // A date counts as its first moment in local time. Where a daylight-saving
 // jump skips midnight that is the first valid time of the day, not an invalid
 // 00:00.
@@ -270,7 +294,7 @@ DateTimeValue AddCalendarValue(DateTimeParserState& state, const DateTimeValue& 
         const QDate target = calendar.dateTime.date().addDays(days);
         if (!target.isValid() || !target.startOfDay(Qt::LocalTime).isValid())
             return Fail(state);
-        QDateTime moved(target, calendar.dateTime.time(), Qt::LocalTime);
+        QDateTime moved = FirstLocalOccurrence(target, calendar.dateTime.time());
         if (!moved.isValid()) // the time of day falls in a daylight-saving gap: addDays moves it past
             moved = calendar.dateTime.addDays(days);
         if (moved.date() != target)
@@ -590,7 +614,8 @@ bool ParseDateLiteral(const QString& text, DateTimeValue& out)
         return false;
 
     // A local time that a daylight-saving jump skips is invalid: refused.
-    const QDateTime dateTime(date, QTime(TwentyFourHour(hour, match.captured(7)), minute, second), Qt::LocalTime);
+    const QDateTime dateTime =
+        FirstLocalOccurrence(date, QTime(TwentyFourHour(hour, match.captured(7)), minute, second));
     if (!dateTime.isValid())
         return false;
     DateTimeValue value;

@@ -3,6 +3,7 @@
 #include "engine/ProgrammerMath.h"
 #include "engine/TextScan.h"
 
+#include <QSet>
 #include <QVarLengthArray>
 
 #include <cmath>
@@ -68,6 +69,67 @@ QList<double> BorrowedList(const QVarLengthArray<double, BufferedArguments>& arg
     return QList<double>(QArrayDataPointer<double>::fromRawData(arguments.constData(), qsizetype(arguments.size())));
 }
 
+// Every rule leaves, beside its value, the magnitude of what went into it: the
+// scale at which rounding noise in the value lives. A sum that cancels keeps
+// the size of its terms (0.1 + 0.2 - 0.3 is noise beside 0.3), a product or a
+// quotient carries its operands' noise along, and a value read from the text
+// is its own magnitude. The answer's snap is measured against it.
+double Magnitude(double value, double magnitude)
+{
+    const double own = std::fabs(value);
+    if (!std::isfinite(magnitude) || magnitude < own)
+        return own;
+    return magnitude;
+}
+
+// How many times the value's own size its magnitude is.
+double Excess(double value, double magnitude)
+{
+    const double own = std::fabs(value);
+    return own > 0 && std::isfinite(own) ? qMax(1.0, magnitude / own) : 1.0;
+}
+
+// The core functions that compute their value to full relative precision.
+bool IsCoreFunction(const QString& name)
+{
+    static const QSet<QString> names{"SQRT",  "ABS",  "LOG",  "LN",  "EXP", "ASIN",  "ACOS", "ATAN", "ROUND",
+                                     "FLOOR", "CEIL", "SIGN", "RAD", "DEG", "ATAN2", "GCD",  "LCM"};
+    return names.contains(name);
+}
+
+// The trigonometric functions carry their argument's noise as an absolute
+// error (SIN(PI) is noise beside PI); the core functions keep the relative
+// noise of their noisiest argument. The function families subtract, sum and
+// iterate inside (COORDDEV(25.03, 25), RATE), which leaves noise of the size
+// of their arguments; it is counted up to units only, so that a large
+// argument does not cut real digits from an answer such as a payment.
+double CallMagnitude(const QString& name, const QVarLengthArray<double, BufferedArguments>& arguments,
+                     const QVarLengthArray<double, BufferedArguments>& magnitudes, double value)
+{
+    if (arguments.size() == 1) {
+        const double x = arguments.at(0);
+        double slope = -1.0;
+        if (name == QLatin1String("SIN"))
+            slope = std::fabs(std::cos(x));
+        else if (name == QLatin1String("COS"))
+            slope = std::fabs(std::sin(x));
+        else if (name == QLatin1String("TAN"))
+            slope = 1.0 + value * value;
+        if (slope >= 0)
+            return Magnitude(value, slope * magnitudes.at(0));
+    }
+    double excess = 1.0;
+    double largestArgument = 0.0;
+    for (int i = 0; i < arguments.size(); ++i) {
+        excess = qMax(excess, Excess(arguments.at(i), magnitudes.at(i)));
+        largestArgument = qMax(largestArgument, magnitudes.at(i));
+    }
+    const double relative = std::fabs(value) * excess;
+    if (IsCoreFunction(name))
+        return Magnitude(value, relative);
+    return Magnitude(value, qMax(relative, qMin(largestArgument, 1.0)));
+}
+
 } // namespace
 
 double MainWindow::Eval(const QString& expression, bool& ok)
@@ -96,7 +158,10 @@ double MainWindow::Eval(const QString& expression, bool& ok)
         parserOk = false;
 
     ok = parserOk;
-    return ok ? value : 0.0;
+    if (!ok)
+        return 0.0;
+    evaluatedMagnitude = Magnitude(value, parserMagnitude);
+    return value;
 }
 
 void MainWindow::SkipSpaces()
@@ -114,6 +179,7 @@ double MainWindow::ParseExpression()
     }
 
     double value = ParseTerm();
+    double magnitude = parserMagnitude;
     while (parserOk) {
         SkipSpaces();
         if (parserPosition >= parserInput.size())
@@ -128,37 +194,43 @@ double MainWindow::ParseExpression()
         } else {
             break;
         }
+        magnitude = qMax(magnitude, parserMagnitude);
     }
+    parserMagnitude = Magnitude(value, magnitude);
     return value;
 }
 
 double MainWindow::ParseTerm()
 {
     double value = ParseUnary();
+    double magnitude = parserMagnitude;
     while (parserOk) {
         SkipSpaces();
         if (parserPosition >= parserInput.size())
             break;
         const QChar c = parserInput.at(parserPosition);
-        if (c == QLatin1Char('*')) {
+        const bool divides = c == QLatin1Char('/') || c == QChar(0x00F7);
+        if (c == QLatin1Char('*') || divides)
             ++parserPosition;
-            value *= ParseUnary();
-        } else if (c == QLatin1Char('/') || c == QChar(0x00F7)) {
-            ++parserPosition;
-            const double divisor = ParseUnary();
-            if (!parserOk)
-                break;
-            if (divisor == 0.0) {
+        else if (!StartsImplicitProduct(c))
+            break;
+        const double operand = ParseUnary();
+        if (!parserOk)
+            break;
+        // The result carries the larger relative noise of its two operands.
+        const double excess = qMax(Excess(value, magnitude), Excess(operand, parserMagnitude));
+        if (divides) {
+            if (operand == 0.0) {
                 parserOk = false;
                 break;
             }
-            value /= divisor;
-        } else if (StartsImplicitProduct(c)) {
-            value *= ParseUnary();
+            value /= operand;
         } else {
-            break;
+            value *= operand;
         }
+        magnitude = std::fabs(value) * excess;
     }
+    parserMagnitude = Magnitude(value, magnitude);
     return value;
 }
 
@@ -199,9 +271,11 @@ double MainWindow::ParsePower()
                 parserOk = false;
                 return 0.0;
             }
+            parserMagnitude = value;
         } else if (c == QLatin1Char('%')) {
             ++parserPosition;
             value /= 100.0;
+            parserMagnitude /= 100.0;
         } else {
             break;
         }
@@ -216,10 +290,13 @@ double MainWindow::ParsePower()
             parserOk = false;
             return 0.0;
         }
+        const double baseExcess = Excess(value, parserMagnitude);
         const double exponent = ParseUnary();
         if (!parserOk)
             return 0.0;
+        const double excess = qMax(baseExcess, Excess(exponent, parserMagnitude));
         value = std::pow(value, exponent);
+        parserMagnitude = Magnitude(value, std::fabs(value) * excess);
     }
     return value;
 }
@@ -268,10 +345,14 @@ double MainWindow::ParsePrimary()
                 name = parserInput.mid(start, nameLength).toUpper();
             }
             SkipSpaces();
-            if (name == QLatin1String("PI"))
+            if (name == QLatin1String("PI")) {
+                parserMagnitude = Pi;
                 return Pi;
-            if (name == QLatin1String("EULER"))
+            }
+            if (name == QLatin1String("EULER")) {
+                parserMagnitude = Euler;
                 return Euler;
+            }
             if (parserPosition < length && parserInput.at(parserPosition) == QLatin1Char('('))
                 return ParseFunction(name);
             parserOk = false;
@@ -284,6 +365,7 @@ double MainWindow::ParsePrimary()
     bool prefixSeen = false;
     if (ProgrammerMath::TryParseBaseLiteral(parserInput, position, literal, prefixSeen)) {
         parserPosition = position;
+        parserMagnitude = std::fabs(literal);
         return literal;
     }
     if (prefixSeen) {
@@ -296,6 +378,7 @@ double MainWindow::ParsePrimary()
         parserOk = false;
         return 0.0;
     }
+    parserMagnitude = std::fabs(value);
     return value;
 }
 
@@ -312,6 +395,7 @@ double MainWindow::ParseFunction(QString name)
     SkipSpaces();
 
     QVarLengthArray<double, BufferedArguments> arguments;
+    QVarLengthArray<double, BufferedArguments> magnitudes;
     if (parserPosition < length && parserInput.at(parserPosition) == QLatin1Char(')')) {
         ++parserPosition;
     } else {
@@ -320,6 +404,7 @@ double MainWindow::ParseFunction(QString name)
             if (!parserOk)
                 return 0.0;
             arguments.append(argument);
+            magnitudes.append(parserMagnitude);
             SkipSpaces();
             if (parserPosition >= length) {
                 parserOk = false;
@@ -345,5 +430,6 @@ double MainWindow::ParseFunction(QString name)
         parserOk = false;
         return 0.0;
     }
+    parserMagnitude = CallMagnitude(name, arguments, magnitudes, value);
     return value;
 }

@@ -191,9 +191,9 @@ QString FormatFixedSection(double value, const QString& section)
 
 } // namespace
 
-QString MainWindow::FormatAnswer(double value)
+QString MainWindow::FormatAnswer(double value, double magnitude)
 {
-    value = SnapToShortDecimal(value);
+    value = SnapToShortDecimal(value, magnitude);
 
     // A whole-line BIN/OCT/HEX/DEC asks for its base once, whatever the menu
     // says; it is used up here even when the value cannot be shown in it.
@@ -213,9 +213,11 @@ QString MainWindow::FormatAnswer(double value)
     return FormatWithNumberFormat(value, numberFormat);
 }
 
-double MainWindow::SnapToShortDecimal(double value)
+double MainWindow::SnapToShortDecimal(double value, double magnitude)
 {
-    const double tolerance = qMax(1e-14, std::fabs(value) * 1e-14);
+    // Only noise beside the size of what went in is snapped away: a small
+    // value computed from small operands (6.626e-34, 2^-50) is an answer.
+    const double tolerance = qMax(std::fabs(value), magnitude) * 1e-14;
     double scale = 1.0;
     for (int i = 0; i < 13; ++i, scale *= 10.0) {
         const double scaled = value * scale;

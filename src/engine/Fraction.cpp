@@ -55,10 +55,16 @@ void Reduce(Whole& numerator, Whole& denominator)
     }
 }
 
+// The digits of the value that FRACTION answers for.
+QString ShownDigits(double x)
+{
+    return QString::number(x, 'g', 15).toLower();
+}
+
 // The fraction that the value's 15-significant-digit text spells exactly.
 bool ExactFractionFromText(double x, Whole& numerator, Whole& denominator, bool& negative)
 {
-    QString s = QString::number(x, 'g', 15).toLower();
+    QString s = ShownDigits(x);
     negative = s.startsWith(QLatin1Char('-'));
     if (negative)
         s.remove(0, 1);
@@ -106,17 +112,21 @@ bool ExactFractionFromText(double x, Whole& numerator, Whole& denominator, bool&
     return true;
 }
 
-// The first denominator below one million whose rounded numerator lies
-// within the tolerance of a = |x|; false when none does.
+// The first denominator below one million whose fraction equals a = |x| to
+// the digits shown; false when none does. A fraction that is merely close
+// would answer for a different number (99999.99999 is not 9998999999/99990),
+// and a fixed tolerance would take 0/1 for any tiny value.
 bool FindSimplerFraction(long double a, Whole& numerator, Whole& denominator)
 {
-    const long double tolerance = a > 1.0L ? a * Tolerance : Tolerance;
+    const long double tolerance = a * Tolerance;
+    const QString shown = ShownDigits(static_cast<double>(a));
     for (Whole q = 1; q < SearchDenominatorEnd; ++q) {
         const long double scaled = static_cast<long double>(q) * a;
         if (scaled > Limit)
             return false;
         Whole p = llroundl(scaled);
-        if (std::fabs(static_cast<long double>(p) / static_cast<long double>(q) - a) <= tolerance) {
+        const long double candidate = static_cast<long double>(p) / static_cast<long double>(q);
+        if (std::fabs(candidate - a) <= tolerance && ShownDigits(static_cast<double>(candidate)) == shown) {
             Whole reduced = q;
             Reduce(p, reduced);
             numerator = p;
@@ -229,7 +239,8 @@ bool MainWindow::HandleFractionFunction(QString line)
             width = std::max(width, int(fractionText(row).size()));
     }
     // Errors below the precision of the value itself are noise: shown as 0.
-    const long double scale = std::max(v, 1.0L);
+    // Only there: a tiny value's 0/1 row is off by the whole value.
+    const long double scale = v;
     text += QStringLiteral("\n\nApproximate Values");
     for (const ApproximationResult& row : table) {
         if (!row.valid)
@@ -241,8 +252,8 @@ bool MainWindow::HandleFractionFunction(QString line)
             + error;
     }
 
-    // ANS takes the value itself; the date/time ANS stays as it was.
-    ans = x;
+    // Like every numeric answer, the value ends a date or time answer.
+    SetNumericAnswer(x);
     InsertCommandResult(text, true);
     return true;
 }

@@ -143,13 +143,17 @@ bool MainWindow::HandleCustomFunctionCommand(const QString& command)
             return true;
         }
 
-        // The body must evaluate with every parameter at 2; other functions
-        // it calls expand inside Eval.
+        // The body must evaluate with every parameter at 2. The functions it
+        // calls are expanded first, as a submitted line is, so that the
+        // variables and ANS in their bodies get their values too.
         QMap<QString, QString> trialValues;
         for (const QString& parameter : std::as_const(definition.parameters))
             trialValues.insert(parameter, QStringLiteral("(2)"));
-        bool ok = false;
-        Eval(ReplaceVariables(ReplaceANS(ReplaceIdentifierTokens(definition.expression, trialValues))), ok);
+        QString expanded;
+        QString error;
+        bool ok = ExpandCustomFunctions(ReplaceIdentifierTokens(definition.expression, trialValues), expanded, error);
+        if (ok)
+            Eval(ReplaceVariables(ReplaceANS(expanded)), ok);
         if (!ok) {
             restore();
             ShowStatus(QStringLiteral("Cannot solve function expression"));

@@ -4,6 +4,7 @@
 
 #include "engine/ProgrammerMath.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -164,7 +165,25 @@ QString MainWindow::ReplaceANS(QString text) const
         return text;
     static const QRegularExpression ansPattern(QStringLiteral("(?<![A-Za-z_])ANS(?![A-Za-z0-9_])"),
                                                QRegularExpression::CaseInsensitiveOption);
-    return text.replace(ansPattern, QLatin1Char('(') + QString::number(ans, 'g', 15) + QLatin1Char(')'));
+    // The shortest text that reads back as the same double: ANS is the answer
+    // itself, not its 15-digit picture, and 0.1 still reads 0.1.
+    return text.replace(
+        ansPattern, QLatin1Char('(') + QString::number(ans, 'g', QLocale::FloatingPointShortest) + QLatin1Char(')'));
+}
+
+void MainWindow::SetNumericAnswer(double value)
+{
+    ans = value;
+    ansText.clear();
+    ansInstant = QDateTime();
+    ansIsDateTime = false;
+}
+
+void MainWindow::SetDateTimeAnswer(const QString& text, const QDateTime& instant)
+{
+    ansText = text;
+    ansInstant = instant;
+    ansIsDateTime = true;
 }
 
 QString MainWindow::ReplaceVariables(QString text) const

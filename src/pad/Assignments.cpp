@@ -79,7 +79,8 @@ bool MainWindow::HandleComparisonSubmission(QString line)
     QList<QString> parts;
     QList<QString> operators;
     QList<double> values;
-    if (!EvaluateComparison(line, ok, result, &parts, &operators, &values))
+    QList<double> magnitudes;
+    if (!EvaluateComparison(line, ok, result, &parts, &operators, &values, &magnitudes))
         return false;
 
     if (!ok) {
@@ -97,8 +98,8 @@ bool MainWindow::HandleComparisonSubmission(QString line)
     // shows it.
     QStringList answers;
     answers.reserve(values.size());
-    for (const double value : values)
-        answers.append(FormatAnswer(value));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        answers.append(FormatAnswer(values.at(i), magnitudes.at(i)));
 
     ui->Label1->setText(QStringLiteral("FALSE"));
     const QSignalBlocker blocker(ui->Text1);

@@ -46,7 +46,7 @@ QString MainWindow::BuildRealtimePreview(const QString& text, int position)
             return name + QStringLiteral(" =");
         if (!ok)
             return name + QStringLiteral(" = Cannot Solve");
-        return name + QStringLiteral(" = ") + FormatAnswer(value);
+        return name + QStringLiteral(" = ") + FormatAnswer(value, EvaluatedMagnitude());
     }
 
     QString resultText;
@@ -66,5 +66,5 @@ QString MainWindow::BuildRealtimePreview(const QString& text, int position)
     value = EvaluateExpression(line, ok, processedText);
     if (!ok)
         return QStringLiteral("Cannot Solve");
-    return processedText + QStringLiteral(" = ") + FormatAnswer(value);
+    return processedText + QStringLiteral(" = ") + FormatAnswer(value, EvaluatedMagnitude());
 }

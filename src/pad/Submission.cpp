@@ -20,16 +20,10 @@ void MainWindow::HandleExpressionSubmission(QString expression)
             InsertCannotSolveLine();
             return;
         }
-        if (isNumeric) {
-            ans = value;
-            ansText.clear();
-            ansInstant = QDateTime();
-            ansIsDateTime = false;
-        } else if (!newAnsText.isEmpty()) {
-            ansText = newAnsText;
-            ansInstant = newAnsInstant;
-            ansIsDateTime = true;
-        }
+        if (isNumeric)
+            SetNumericAnswer(value);
+        else if (!newAnsText.isEmpty())
+            SetDateTimeAnswer(newAnsText, newAnsInstant);
         ui->Label1->setText(QStringLiteral("Value = ") + resultText);
         InsertCommandResult(resultText, true);
         return;
@@ -42,11 +36,8 @@ void MainWindow::HandleExpressionSubmission(QString expression)
         InsertCannotSolveLine();
         return;
     }
-    ans = result;
-    ansText.clear();
-    ansInstant = QDateTime();
-    ansIsDateTime = false;
-    const QString answer = FormatAnswer(result);
+    SetNumericAnswer(result);
+    const QString answer = FormatAnswer(result, EvaluatedMagnitude());
     ui->Label1->setText(QStringLiteral("Value = ") + answer);
     InsertCommandResult(answer, true);
 }

@@ -52,6 +52,9 @@ public:
 
     // ---- Expression engine: parser (engine/Eval.cpp) -------------------
     double Eval(const QString& expression, bool& ok);
+    // The size of what went into the last value Eval answered: rounding noise
+    // below it is no part of the answer (FormatAnswer snaps it away).
+    double EvaluatedMagnitude() const { return evaluatedMagnitude; }
 
     // ---- Expression engine: function library (engine/Functions.cpp) ----
     double RunFunction(QString name, QList<double> arguments, bool& ok);
@@ -100,6 +103,10 @@ public:
     // ---- Expression engine: evaluation pipeline --------------------------
     double EvaluateExpression(QString expression, bool& ok, QString& processedText);
     QString ReplaceANS(QString text) const;
+    // The only writers of ANS: a number ends any date or time answer; a date
+    // or time answer keeps the last number beside it.
+    void SetNumericAnswer(double value);
+    void SetDateTimeAnswer(const QString& text, const QDateTime& instant);
     QString ReplaceVariables(QString text) const;
     static QString RemoveNonMathText(QString text);
     // engine/StrippedText.cpp: whether stripping a failed line to stripped
@@ -123,10 +130,12 @@ public:
     void InsertCannotSolveLine();
 
     // ---- Expression engine: answer formatting ----------------------------
-    QString FormatAnswer(double value);
+    // magnitude: the size of what went into the value (EvaluatedMagnitude);
+    // the value's own size when not known.
+    QString FormatAnswer(double value, double magnitude = 0.0);
     static QString FormatNumberSection(double value, QString section);
     // The parts of FormatAnswer that read no window state.
-    static double SnapToShortDecimal(double value);
+    static double SnapToShortDecimal(double value, double magnitude = 0.0);
     static QString FormatWithNumberFormat(double value, const QString& format);
 
     // ---- Expression engine: word operators and number words --------------
@@ -150,9 +159,11 @@ public:
     // ---- Expression engine: chained comparisons (engine/Comparison.cpp) ---
     // True when the line is a comparison; ok says whether every operand
     // evaluated, result whether every link holds. The lists, when given, are
-    // filled only with ok true.
+    // filled only with ok true; magnitudes are the sizes of what went into
+    // each value, for showing it (FormatAnswer).
     bool EvaluateComparison(QString expression, bool& ok, bool& result, QList<QString>* parts = nullptr,
-                            QList<QString>* operators = nullptr, QList<double>* values = nullptr);
+                            QList<QString>* operators = nullptr, QList<double>* values = nullptr,
+                            QList<double>* magnitudes = nullptr);
 
     // ---- Pad: start-up, driver, dispatcher, submission --------------------
     // The constructor starts the release check unless this is switched off;
@@ -483,6 +494,8 @@ private:
     int parserPosition = 0;
     bool parserOk = true;
     int parserDepth = 0;
+    double parserMagnitude = 0.0; // of the value the last rule returned
+    double evaluatedMagnitude = 0.0;
 
     // ---- Window form ------------------------------------------------------
     Ui::MainWindow* ui = nullptr;

@@ -184,7 +184,7 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
         } else {
             const QString upperName = name.toUpper();
             variables.insert(upperName, value);
-            const QString reply = upperName + QStringLiteral(" = ") + FormatAnswer(value);
+            const QString reply = upperName + QStringLiteral(" = ") + FormatAnswer(value, EvaluatedMagnitude());
             ui->Label1->setText(reply);
             InsertCommandResult(reply, true);
         }

@@ -160,11 +160,8 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
     }
 
     ui->Label1->setText(status);
-    if (!solveApproximate && single && values.size() == 1) {
-        ans = values.first();
-        ansText.clear();
-        ansIsDateTime = false;
-    }
+    if (!solveApproximate && single && values.size() == 1)
+        SetNumericAnswer(values.first());
 
     const bool wasBlocked = ui->Text1->blockSignals(true);
     QTextCursor cursor = insertionPoint;

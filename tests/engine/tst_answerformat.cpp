@@ -30,25 +30,34 @@ private slots:
 void AnswerFormatTest::snap_data()
 {
     QTest::addColumn<double>("value");
+    // The size of what went into the value; 0 when only the value is known.
+    QTest::addColumn<double>("magnitude");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0.3";
-    QTest::newRow("one third is not snapped") << 1.0 / 3.0 << "0.333333333333333";
-    QTest::newRow("two hundred thirds snaps at the twelfth decimal") << 200.0 / 3.0 << "66.666666666667";
-    QTest::newRow("sine of pi") << std::sin(3.141592653589793) << "0";
-    QTest::newRow("sine of minus pi is not -0") << std::sin(-3.141592653589793) << "0";
-    QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("one ulp below 255") << std::nextafter(255.0, 0.0) << "255";
-    QTest::newRow("tolerance grows with magnitude") << 123456.789 + 1e-10 << "123456.789";
-    QTest::newRow("large value keeps its exponent") << 1e20 << "1e+20";
-    QTest::newRow("negative") << -2.5 << "-2.5";
-    QTest::newRow("infinity passes through") << qInf() << "inf";
+    const double pi = 3.141592653589793;
+    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << 0.3 << "0.3";
+    QTest::newRow("0.1 + 0.2 - 0.3") << 0.1 + 0.2 - 0.3 << 0.3 << "0";
+    QTest::newRow("one third is not snapped") << 1.0 / 3.0 << 0.0 << "0.333333333333333";
+    QTest::newRow("two hundred thirds snaps at the twelfth decimal") << 200.0 / 3.0 << 0.0 << "66.666666666667";
+    QTest::newRow("sine of pi") << std::sin(pi) << pi << "0";
+    QTest::newRow("sine of minus pi is not -0") << std::sin(-pi) << pi << "0";
+    QTest::newRow("negative zero") << -0.0 << 0.0 << "0";
+    QTest::newRow("one ulp below 255") << std::nextafter(255.0, 0.0) << 0.0 << "255";
+    QTest::newRow("tolerance grows with magnitude") << 123456.789 + 1e-10 << 0.0 << "123456.789";
+    QTest::newRow("large value keeps its exponent") << 1e20 << 0.0 << "1e+20";
+    QTest::newRow("negative") << -2.5 << 0.0 << "-2.5";
+    QTest::newRow("infinity passes through") << qInf() << 0.0 << "inf";
+    QTest::newRow("small value alone") << 6.626e-34 << 0.0 << "6.626e-34";
+    QTest::newRow("small value of small operands") << std::pow(2.0, -50) << 2.0 * std::pow(2.0, -50)
+                                                   << "8.88178419700125e-16";
+    QTest::newRow("small reciprocal keeps its digits") << 1.0 / 496713 << 0.0 << "2.01323500693559e-06";
 }
 
 void AnswerFormatTest::snap()
 {
     QFETCH(double, value);
+    QFETCH(double, magnitude);
     QFETCH(QString, answer);
-    QCOMPARE(MainWindow::FormatWithNumberFormat(MainWindow::SnapToShortDecimal(value), QString()), answer);
+    QCOMPARE(MainWindow::FormatWithNumberFormat(MainWindow::SnapToShortDecimal(value, magnitude), QString()), answer);
 }
 
 void AnswerFormatTest::numberFormat_data()

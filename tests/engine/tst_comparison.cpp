@@ -4,6 +4,9 @@
 #include "engine/Comparison.h"
 #include "pad/mainwindow.h"
 
+#include <algorithm>
+#include <limits>
+
 class ComparisonTest : public QObject
 {
     Q_OBJECT
@@ -13,6 +16,8 @@ private slots:
     void split();
     void links_data();
     void links();
+    void exactlyOneHolds_data();
+    void exactlyOneHolds();
     void evaluate_data();
     void evaluate();
     void listsAreEmptiedUnlessCompared_data();
@@ -79,7 +84,8 @@ void ComparisonTest::links_data()
 
     QTest::newRow("sum of tenths equal") << "=" << 0.1 + 0.2 << 0.3 << true;
     QTest::newRow("sum of tenths not unequal") << "<>" << 0.1 + 0.2 << 0.3 << false;
-    QTest::newRow("less is strict") << "<" << 2.0 << 2.0000000000001 << true;
+    QTest::newRow("close values are not less") << "<" << 2.0 << 2.0000000000001 << false;
+    QTest::newRow("less beyond the tolerance") << "<" << 2.0 << 2.00000000001 << true;
     QTest::newRow("less-or-equal") << "<=" << 2.0 << 2.0000000000001 << true;
     QTest::newRow("close values are not unequal") << "<>" << 2.0000000000001 << 2.0 << false;
     QTest::newRow("equal values are not less") << "<" << 2.0 << 2.0 << false;
@@ -89,11 +95,15 @@ void ComparisonTest::links_data()
     QTest::newRow("greater-or-equal refused") << ">=" << 1.0 << 2.0 << false;
     QTest::newRow("less-or-equal refused") << "<=" << 2.0 << 1.0 << false;
     QTest::newRow("large magnitudes scale the tolerance") << "=" << 1e20 << 1e20 + 1e7 << true;
-    QTest::newRow("tiny values against zero") << "=" << 0.0000000000001 << 0.0 << true;
+    QTest::newRow("tiny value is not zero") << "=" << 0.0000000000001 << 0.0 << false;
+    QTest::newRow("tiny values differing in the tenth digit")
+        << "=" << 0.0005433457144236712 << 0.000543345714967017 << false;
+    QTest::newRow("zero equals zero") << "=" << 0.0 << -0.0 << true;
+    QTest::newRow("smallest doubles are zero") << "=" << std::numeric_limits<double>::denorm_min() << 0.0 << true;
     QTest::newRow("above 1: inside the relative edge") << "=" << 1000.0 << 1000.0 + 0.6e-9 << true;
     QTest::newRow("above 1: outside the relative edge") << "=" << 1000.0 << 1000.0 + 1.4e-9 << false;
-    QTest::newRow("below 1: inside the absolute edge") << "=" << 0.5 << 0.5 + 0.6e-12 << true;
-    QTest::newRow("below 1: outside the absolute edge") << "=" << 0.5 << 0.5 + 1.4e-12 << false;
+    QTest::newRow("below 1: inside the relative edge") << "=" << 0.5 << 0.5 + 0.4e-12 << true;
+    QTest::newRow("below 1: outside the relative edge") << "=" << 0.5 << 0.5 + 0.6e-12 << false;
     QTest::newRow("magnitude 1 itself is absolute") << "=" << 1.0 << 1.0 - 0.6e-12 << true;
     QTest::newRow("magnitude 1 itself, outside") << "=" << 1.0 << 1.0 - 1.4e-12 << false;
     QTest::newRow("the same gap is close above 1") << "=" << 1e6 << 1e6 + 1e-7 << true;
@@ -110,6 +120,54 @@ void ComparisonTest::links()
     QFETCH(bool, holds);
 
     QCOMPARE(Comparison::LinkHolds(op, a, b), holds);
+}
+
+// For any pair exactly one of "=", "<" and ">" holds, and the other three
+// operators agree with them.
+void ComparisonTest::exactlyOneHolds_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("holding");
+
+    QTest::newRow("sum of tenths") << "0.1 + 0.2 ? 0.3" << "=";
+    QTest::newRow("product of tenths") << "1.1 * 3 ? 3.3" << "=";
+    QTest::newRow("square of a root") << "SQRT(2)^2 ? 2" << "=";
+    QTest::newRow("difference of tenths") << "1 - 0.9 ? 0.1" << "=";
+    QTest::newRow("hundredfold") << "4.35*100 ? 435" << "=";
+    QTest::newRow("cancelled sum against zero") << "0.1 + 0.2 - 0.3 ? 0" << "=";
+    QTest::newRow("tiny values") << "1e-15 ? 2e-15" << "<";
+    QTest::newRow("tiny value against zero") << "1e-13 ? 0" << ">";
+    QTest::newRow("tiny negative against zero") << "-1e-300 ? 0" << "<";
+    QTest::newRow("tenth digit below one")
+        << "0.0005433457144236712 ? 0.000543345714967017" << "<";
+    QTest::newRow("large magnitudes") << "1e20 ? 1e20 + 1e7" << "=";
+    QTest::newRow("close above 1") << "2.0000000000001 ? 2" << "=";
+}
+
+void ComparisonTest::exactlyOneHolds()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, holding);
+
+    auto window = TestSupport::createWindow();
+    const QStringList operators{"=", "<", ">", "<>", "<=", ">="};
+    QStringList held;
+    for (const QString& op : operators) {
+        bool ok = false;
+        bool result = false;
+        QVERIFY(window->EvaluateComparison(QString(line).replace(QLatin1Char('?'), op), ok, result));
+        QVERIFY(ok);
+        if (result)
+            held.append(op);
+    }
+    QStringList expected{holding, holding == QLatin1String("=") ? QStringLiteral("<=") : QStringLiteral("<>")};
+    if (holding == QLatin1String("="))
+        expected.append(QStringLiteral(">="));
+    else
+        expected.append(holding + QLatin1Char('='));
+    std::sort(expected.begin(), expected.end());
+    held.sort();
+    QCOMPARE(held, expected);
 }
 
 // X = 2, Y = 3 and ANS = 7.

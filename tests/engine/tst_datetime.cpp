@@ -913,6 +913,29 @@ void DateTimeTest::daylightSavingJumps_data()
     QTest::newRow("New York: a day after 2:30 AM moves past the jump")
         << QByteArray("America/New_York") << march << "DATE(\"3/9/2024 2:30 AM\") + 1" << true
         << "3/10/2024 3:30 AM";
+    // The night the clocks go back, a typed time that occurs twice is its
+    // first occurrence, whatever the arithmetic that follows.
+    QTest::newRow("New York: an hour after the first 1:30 AM")
+        << QByteArray("America/New_York") << march << "DATE(\"11/3/2024 1:30 AM\") + 1:00" << true
+        << "11/3/2024 1:30 AM";
+    QTest::newRow("New York: an hour before the first 1:30 AM")
+        << QByteArray("America/New_York") << march << "DATE(\"11/3/2024 1:30 AM\") - 1:00" << true
+        << "11/3/2024 12:30 AM";
+    QTest::newRow("New York: from the first 1:30 AM to 3:00 AM")
+        << QByteArray("America/New_York") << march << "DATE(\"11/3/2024 3:00 AM\") - DATE(\"11/3/2024 1:30 AM\")"
+        << true << "2:30";
+    QTest::newRow("New York: from midnight to the first 1:30 AM")
+        << QByteArray("America/New_York") << march << "DATE(\"11/3/2024 1:30 AM\") - DATE(\"11/3/2024\")" << true
+        << "1:30";
+    QTest::newRow("New York: a day after 1:30 AM lands on the first")
+        << QByteArray("America/New_York") << march << "DATE(\"11/2/2024 1:30 AM\") + 1 - DATE(\"11/3/2024\")"
+        << true << "1:30";
+    QTest::newRow("Berlin: from the first 2:30 AM to 3:00 AM")
+        << QByteArray("Europe/Berlin") << march << "DATE(\"10/27/2024 3:00 AM\") - DATE(\"10/27/2024 2:30 AM\")"
+        << true << "1:30";
+    QTest::newRow("Berlin: an hour after the first 2:30 AM")
+        << QByteArray("Europe/Berlin") << march << "DATE(\"10/27/2024 2:30 AM\") + 1:00" << true
+        << "10/27/2024 2:30 AM";
     QTest::newRow("Santiago: today + an hour")
         << QByteArray("America/Santiago") << santiagoJump << "TODAY + 1:00" << true << "9/11/2022 2:00 AM";
     QTest::newRow("Santiago: now - today")

@@ -20,7 +20,10 @@ private slots:
     void replies();
     void ansTakesTheValue_data();
     void ansTakesTheValue();
-    void dateTimeAnsIsKept();
+    void dateTimeAnsIsCleared_data();
+    void dateTimeAnsIsCleared();
+    void answerIsTheValue_data();
+    void answerIsTheValue();
     void noBaseIsLeftForTheNextAnswer();
     void otherLinesAreNotClaimed_data();
     void otherLinesAreNotClaimed();
@@ -85,8 +88,11 @@ void FractionTest::replies_data()
     QTest::newRow("largest power of ten")
         << "FRACTION(1e18)"
         << "1000000000000000000/1" + heading + "\n1000000000000000000/1  1e+18             error 0";
+    // A tiny value is no zero: its best short approximation shows its error.
     QTest::newRow("ten to the minus eighteen")
-        << "FRACTION(1e-18)" << "0/1" + heading + "\n0/1  0                 error 0";
+        << "FRACTION(1e-18)" << "1/1000000000000000000" + heading + "\n0/1  0                 error 1e-18";
+    QTest::newRow("ten to the minus fifteen")
+        << "FRACTION(1e-15)" << "1/1000000000000000" + heading + "\n0/1  0                 error 1e-15";
     QTest::newRow("lower case with blanks") << "fraction ( 2/8 )" << "1/4" + heading + "\n1/4  0.25              error 0";
     QTest::newRow("nested parentheses belong to the argument")
         << "FRACTION((1+2)/(3*4))" << "1/4" + heading + "\n1/4  0.25              error 0";
@@ -144,16 +150,53 @@ void FractionTest::ansTakesTheValue()
     QCOMPARE(MainWindowTestAccess::ans(*window), ans);
 }
 
-void FractionTest::dateTimeAnsIsKept()
+void FractionTest::dateTimeAnsIsCleared_data()
 {
-    submitAll({"9:30 AM", "FRACTION(0.5)"});
-    QCOMPARE(MainWindowTestAccess::ans(*window), 0.5);
-    QCOMPARE(MainWindowTestAccess::ansText(*window), QStringLiteral("9:30 AM"));
-    QVERIFY(MainWindowTestAccess::ansIsDateTime(*window));
+    QTest::addColumn<QString>("dateTimeLine");
+    QTest::addColumn<QString>("nextLine");
+    QTest::addColumn<QString>("nextAnswer");
+    QTest::newRow("after a time") << "9:30 AM" << "ANS + 15" << "15.5";
+    QTest::newRow("after a date") << "DATE(\"1/31/2024\")" << "ANS" << "0.5";
+}
 
-    // The date and time language still claims the next line that uses ANS.
-    pad->submit(QStringLiteral("ANS + 15"));
-    QVERIFY(pad->text().endsWith(QStringLiteral("ANS + 15\n9:45 AM\n")));
+void FractionTest::dateTimeAnsIsCleared()
+{
+    QFETCH(QString, dateTimeLine);
+    QFETCH(QString, nextLine);
+    QFETCH(QString, nextAnswer);
+
+    submitAll({dateTimeLine, "FRACTION(0.5)"});
+    QCOMPARE(MainWindowTestAccess::ans(*window), 0.5);
+    QCOMPARE(MainWindowTestAccess::ansText(*window), QString());
+    QVERIFY(!MainWindowTestAccess::ansIsDateTime(*window));
+
+    // Like any numeric answer, it is the ANS of the next line.
+    pad->submit(nextLine);
+    QVERIFY2(pad->text().endsWith(nextLine + QLatin1Char('\n') + nextAnswer + QLatin1Char('\n')),
+             qPrintable(pad->text()));
+}
+
+// The answer is the exact fraction of the digits shown; a simpler one
+// replaces it only when it is the same number to those digits.
+void FractionTest::answerIsTheValue_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("ten decimals above a hundred thousand") << "FRACTION(99999.99999)" << "9999999999/100000";
+    QTest::newRow("four decimals of a large value") << "FRACTION(31415926.5358)" << "157079632679/5000";
+    QTest::newRow("three decimals of a large value") << "FRACTION(123456789.123)" << "123456789123/1000";
+    QTest::newRow("tiny value") << "FRACTION(1e-15)" << "1/1000000000000000";
+    QTest::newRow("a third is still found") << "FRACTION(1/3)" << "1/3";
+    QTest::newRow("a simpler fraction of a large value") << "FRACTION(100000/3)" << "100000/3";
+}
+
+void FractionTest::answerIsTheValue()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, answer);
+
+    pad->submit(line);
+    QCOMPARE(pad->text().section(QLatin1Char('\n'), 1, 1), answer);
 }
 
 void FractionTest::noBaseIsLeftForTheNextAnswer()

@@ -19,6 +19,7 @@ private slots:
     void createRefused();
     void createSucceeds_data();
     void createSucceeds();
+    void callOfAFunctionThatUsesAVariable();
     void submittingAgainUpdates();
     void callsAnswerInThePad_data();
     void callsAnswerInThePad();
@@ -132,10 +133,6 @@ void FunctionCommandsTest::createRefused_data()
         << QStringList{"CREATE FUNCTION F(X) = X+1"} << "CREATE FUNCTION F(X) = 1/(X-2)" << cannotSolve;
     QTest::newRow("wrong count in a call of another function")
         << QStringList{"CREATE FUNCTION G(X) = X+1"} << "CREATE FUNCTION F(X) = G(X, 1)" << cannotSolve;
-    QTest::newRow("inner function using a variable")
-        << QStringList{"CREATE FUNCTION G(X) = X+v"} << "CREATE FUNCTION F(X) = G(X)" << cannotSolve;
-    QTest::newRow("inner function using ANS")
-        << QStringList{"CREATE FUNCTION G(X) = X+ANS"} << "CREATE FUNCTION F(X) = G(X)" << cannotSolve;
 }
 
 void FunctionCommandsTest::createRefused()
@@ -179,6 +176,13 @@ void FunctionCommandsTest::createSucceeds_data()
     QTest::newRow("update of a function that others call")
         << QStringList{"CREATE FUNCTION G(X) = X+1", "CREATE FUNCTION F(X) = G(X)*2"} << "CREATE FUNCTION G(X) = X-1"
         << "G(X) = X-1" << "Function updated: G";
+    // Calls are expanded before the variables and ANS are given their values.
+    QTest::newRow("inner function using a variable")
+        << QStringList{"CREATE FUNCTION G(X) = X+v"} << "CREATE FUNCTION F(X) = G(X)" << "F(X) = G(X)"
+        << "Function created: F";
+    QTest::newRow("inner function using ANS")
+        << QStringList{"CREATE FUNCTION G(X) = X+ANS"} << "CREATE FUNCTION F(X) = G(X)" << "F(X) = G(X)"
+        << "Function created: F";
 }
 
 void FunctionCommandsTest::createSucceeds()
@@ -196,6 +200,12 @@ void FunctionCommandsTest::createSucceeds()
     QCOMPARE(pad->text(), text + line + QLatin1Char('\n') + echo + QLatin1Char('\n'));
     QCOMPARE(pad->boldRuns().constLast(), echo);
     QVERIFY(window->GetCustomFunctionsList().split(QLatin1Char('\n')).contains(echo));
+}
+
+void FunctionCommandsTest::callOfAFunctionThatUsesAVariable()
+{
+    submit({"a = 3", "CREATE FUNCTION G(X) = X + a", "CREATE FUNCTION F(X) = G(X)*2", "F(1)"});
+    QCOMPARE(pad->status(), QStringLiteral("Value = 8"));
 }
 
 void FunctionCommandsTest::submittingAgainUpdates()

@@ -225,7 +225,8 @@ void PipelineTest::replaceAns_data()
     QTest::newRow("letter before") << 7.0 << "XANS" << "XANS";
     QTest::newRow("underscore before") << 7.0 << "_ANS" << "_ANS";
     QTest::newRow("digit after") << 7.0 << "ANS2" << "ANS2";
-    QTest::newRow("fifteen significant digits") << 1.0 / 3.0 << "ANS" << "(0.333333333333333)";
+    QTest::newRow("every digit that reads back") << 1.0 / 3.0 << "ANS" << "(0.3333333333333333)";
+    QTest::newRow("short decimal stays short") << 0.1 << "ANS" << "(0.1)";
     QTest::newRow("negative") << -2.0 << "ANS^2" << "(-2)^2";
     QTest::newRow("large") << 1e20 << "ANS" << "(1e+20)";
 }
@@ -347,7 +348,7 @@ void PipelineTest::answers()
     QString processed;
     const double value = window->EvaluateExpression(line, ok, processed);
     QVERIFY(ok);
-    QCOMPARE(window->FormatAnswer(value), answer);
+    QCOMPARE(window->FormatAnswer(value, window->EvaluatedMagnitude()), answer);
 }
 
 SUMVELLE_TEST_MAIN(PipelineTest)

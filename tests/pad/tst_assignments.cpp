@@ -151,8 +151,14 @@ void AssignmentsTest::comparisons_data()
     QTest::newRow("unequal") << "2^10 <> 1000" << "TRUE" << true << "TRUE";
     QTest::newRow("above 1, inside the tolerance") << "1000 = 1000.0000000006" << "TRUE" << true << "TRUE";
     QTest::newRow("above 1, outside the tolerance") << "1000 = 1000.0000000014" << "FALSE" << true << "FALSE";
-    QTest::newRow("below 1, inside the tolerance") << "0.5 = 0.5000000000006" << "TRUE" << true << "TRUE";
-    QTest::newRow("below 1, outside the tolerance") << "0.5 = 0.5000000000014" << "FALSE" << true << "FALSE";
+    QTest::newRow("below 1, inside the tolerance") << "0.5 = 0.5000000000004" << "TRUE" << true << "TRUE";
+    QTest::newRow("below 1, outside the tolerance") << "0.5 = 0.5000000000006" << "FALSE" << true << "FALSE";
+    QTest::newRow("tenths are equal, so not greater") << "0.1 + 0.2 > 0.3" << "FALSE" << true << "FALSE";
+    QTest::newRow("product of tenths is not greater") << "1.1 * 3 > 3.3" << "FALSE" << true << "FALSE";
+    QTest::newRow("hundredfold is not less") << "4.35*100 < 435" << "FALSE" << true << "FALSE";
+    QTest::newRow("cancelled tenths equal zero") << "0.1 + 0.2 - 0.3 = 0" << "TRUE" << true << "TRUE";
+    QTest::newRow("a tiny value is not zero") << "1e-13 = 0" << "FALSE" << true << "FALSE";
+    QTest::newRow("tiny values are ordered") << "1e-15 < 2e-15" << "TRUE" << true << "TRUE";
     QTest::newRow("a gap close above 1") << "1000000 = 1000000.0000001" << "TRUE" << true << "TRUE";
     QTest::newRow("the same gap below 1") << "0.5 = 0.5000001" << "FALSE" << true << "FALSE";
     QTest::newRow("unknown operand") << "2 < q" << "Cannot Compare" << false << "Cannot Compare";
@@ -225,6 +231,13 @@ void AssignmentsTest::falseReport_data()
     QTest::newRow("repeated parts are bold one at a time")
         << "5=5=4" << "FALSE\n5=5=4  ->  5\n5=5=4  ->  5\n5=5=4  ->  4\n5 = 5 = 4  ->  FALSE\n"
         << QStringList{"FALSE", "5", "5", "4"};
+    QTest::newRow("tiny values as they are")
+        << "1e-15 > 2e-15" << "FALSE\n1e-15>2e-15  ->  1e-15\n1e-15>2e-15  ->  2e-15\n1e-15 > 2e-15  ->  FALSE\n"
+        << QStringList{"FALSE", "1e-15", "2e-15"};
+    QTest::newRow("cancellation noise shown as the zero it equals")
+        << "0.1 + 0.2 - 0.3 > 0"
+        << "FALSE\n0.1 + 0.2 - 0.3>0  ->  0\n0.1 + 0.2 - 0.3>0  ->  0\n0 > 0  ->  FALSE\n"
+        << QStringList{"FALSE", "0.1 + 0.2 - 0.3", "0"};
 }
 
 void AssignmentsTest::falseReport()

@@ -14,6 +14,10 @@ private slots:
 
     void answers_data();
     void answers();
+    void smallValues_data();
+    void smallValues();
+    void ansKeepsEveryDigit_data();
+    void ansKeepsEveryDigit();
     void numericAnswerForgetsDateAnswer();
     void failedLineKeepsAns();
     void replyGoesBeforeTheFollowingLine();
@@ -21,6 +25,8 @@ private slots:
     void ignoredText();
 
 private:
+    void compareLastReply(const QStringList& lines, const QString& lastReply) const;
+
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<TestSupport::Pad> pad;
 };
@@ -77,6 +83,62 @@ void SubmissionTest::answers()
     QCOMPARE(pad->boldRuns().contains(lastReply), bold);
     QCOMPARE(pad->status(), status);
     QCOMPARE(MainWindowTestAccess::ans(*window), ans);
+}
+
+void SubmissionTest::smallValues_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("lastReply");
+
+    // Rounding noise is snapped away only beside the size of the operands.
+    QTest::newRow("cancellation noise") << QStringList{"0.1 + 0.2 - 0.3"} << "0";
+    QTest::newRow("sine of pi") << QStringList{"SIN(PI)"} << "0";
+    QTest::newRow("difference inside a function") << QStringList{"COORDDEV(25.03, 25)"} << "0.03";
+    QTest::newRow("noise scaled up stays noise") << QStringList{"(0.1 + 0.2 - 0.3) * 1000"} << "0";
+    QTest::newRow("power of two") << QStringList{"2^-50"} << "8.88178419700125e-16";
+    QTest::newRow("tiny literal") << QStringList{"6.626e-34"} << "6.626e-34";
+    QTest::newRow("exponential") << QStringList{"EXP(-40)"} << "4.24835425529159e-18";
+    QTest::newRow("square root") << QStringList{"SQRT(1e-300)"} << "1e-150";
+    QTest::newRow("tiny times a sum") << QStringList{"1e-20 * (1 + 1)"} << "2e-20";
+    QTest::newRow("unit conversion") << QStringList{"1 electron volt to joules"} << "1.602176634e-19";
+    QTest::newRow("reciprocal keeps its digits") << QStringList{"1/496713"} << "2.01323500693559e-06";
+    QTest::newRow("assignment echo") << QStringList{"x = 6.626e-34"} << "X = 6.626e-34";
+    QTest::newRow("variable list") << QStringList{"x = 6.626e-34", "VARS"} << "X = 6.626e-34";
+}
+
+void SubmissionTest::compareLastReply(const QStringList& lines, const QString& lastReply) const
+{
+    for (const QString& line : lines)
+        pad->submit(line);
+    const QStringList padLines = pad->text().split(QLatin1Char('\n'));
+    QCOMPARE(padLines.at(padLines.size() - 2), lastReply);
+}
+
+void SubmissionTest::smallValues()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, lastReply);
+    compareLastReply(lines, lastReply);
+}
+
+void SubmissionTest::ansKeepsEveryDigit_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("lastReply");
+
+    QTest::newRow("large power of two") << QStringList{"2^60", "ANS - 2^60"} << "0";
+    QTest::newRow("largest safe integer in hexadecimal") << QStringList{"0x1FFFFFFFFFFFFF", "HEX(ANS)"}
+                                                         << "1FFFFFFFFFFFFF";
+    QTest::newRow("third of a large number") << QStringList{"1e20/3", "ANS*3"} << "1e+20";
+    QTest::newRow("short decimal") << QStringList{"0.1", "ANS + 0.2"} << "0.3";
+    QTest::newRow("solved equation, then ANS") << QStringList{"DATE(\"1/31/2024\")", "2x = 5", "ANS * 2"} << "5";
+}
+
+void SubmissionTest::ansKeepsEveryDigit()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, lastReply);
+    compareLastReply(lines, lastReply);
 }
 
 void SubmissionTest::numericAnswerForgetsDateAnswer()
