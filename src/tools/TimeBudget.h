@@ -26,8 +26,9 @@ private:
     std::atomic<bool> cancelled{false};
 };
 
-// Runs work(0) ... work(partCount - 1) at once, each on a thread of its own,
-// and returns when every part has ended: true when all of them completed,
+// Runs work(0) ... work(partCount - 1) at once, the first on the calling
+// thread and each other on a thread of its own, and returns when every part
+// has ended: true when all of them completed,
 // false when any gave up (its work returned false). Each part must end soon
 // after the limit stops; since the call waits for them, the parts may use the
 // caller's data.
