@@ -36,6 +36,8 @@ LogViewer::~LogViewer()
 void LogViewer::OpenLogFile(const QString& path)
 {
     logFilePath = path;
+    // The days are read anew; an index into the old ones names no day.
+    previewDayIndex = -1;
     ReadLogFile();
     RebuildDayList(false);
     if (logUnreadable)
@@ -119,10 +121,26 @@ void LogViewer::LoadSelectedDay()
     if (row >= 0 && row < matchingDays.size()) {
         const LogDay& day = logDays.at(matchingDays.at(row));
         selectedDayKey = BuildDateKey(day.date);
-        ui->TextLogPreview->setPlainText(day.text);
+        // A day already shown keeps its text: on a long day the reload costs
+        // far more than the search that a key runs.
+        if (previewDayIndex != matchingDays.at(row)) {
+            // Highlights still attached would follow every edit of the reload,
+            // each one a cursor for the document to keep up to date.
+            ui->TextLogPreview->setExtraSelections({});
+            ui->TextLogPreview->setPlainText(day.text);
+            previewDayIndex = matchingDays.at(row);
+            // What the highlighting searches, read back once per day: the
+            // document may store line breaks differently from the log. Where
+            // it does not, the day's text is shared instead of copied.
+            const QString shown = ui->TextLogPreview->document()->toPlainText();
+            previewText = shown == day.text ? day.text : shown;
+        }
         HighlightSearchMatches();
     } else {
+        previewDayIndex = -1;
+        previewText.clear();
         selectedDayKey.clear();
+        ui->TextLogPreview->setExtraSelections({});
         ui->TextLogPreview->clear();
     }
     UpdateStatus();

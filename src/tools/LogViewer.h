@@ -70,6 +70,10 @@ private:
     QList<int> matchingDays;
     QString selectedDayKey;
     QString lastSearchSignature;
+    // The index in logDays of the day whose text the preview holds; -1 for none.
+    int previewDayIndex = -1;
+    // The preview's plain text, as the highlighting searches it.
+    QString previewText;
     // The last read found the log but could not read it.
     bool logUnreadable = false;
 };

@@ -4,14 +4,13 @@
 #include "tools/LogViewer.h"
 
 #include "engine/TextScan.h"
+#include "tools/LimitedPattern.h"
 #include "tools/TimeBudget.h"
 #include "ui_LogViewer.h"
 
 #include <QThread>
 
 #include <algorithm>
-#include <atomic>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -60,64 +59,43 @@ QString TermPattern(const QString& term)
     return pattern;
 }
 
-// A term's expression made anew, so that each thread matches with its own.
-struct TermPatternCopy
+// The patterns of one search, compiled once and shared by the threads that
+// test the days.
+struct SearchPatterns
 {
-    bool excluded = false;
-    QString pattern;
-    QRegularExpression::PatternOptions options;
-};
+    QList<bool> excluded;
+    QList<LimitedPattern> patterns;
 
-// Whether one day's text passes; complete comes back false when the engine
-// gave up (its match limit), which must not pass for "no match".
-bool DayPasses(const QString& text, const QList<LogViewer::SearchTerm>& terms, const QRegularExpression& expression,
-               bool regularExpression, bool& complete)
-{
-    complete = true;
-    if (regularExpression) {
-        const QRegularExpressionMatch match = expression.match(text);
-        complete = match.isValid();
-        return complete && match.hasMatch();
-    }
-    for (const LogViewer::SearchTerm& term : terms) {
-        const QRegularExpressionMatch match = term.expression.match(text);
-        if (!match.isValid()) {
-            complete = false;
-            return false;
-        }
-        if (match.hasMatch() == term.excluded)
-            return false;
-    }
-    return true;
-}
-
-// What the day filter's threads share; it outlives a rebuild that stopped
-// waiting for them.
-struct FilterJob
-{
-    QList<LogViewer::LogDay> days;
-    QList<TermPatternCopy> terms;
-    QString expressionPattern;
-    QRegularExpression::PatternOptions expressionOptions;
-    bool regularExpression = false;
-    int partCount = 1;
-    std::vector<char> passes;
-    std::atomic<bool> engineGaveUp{false};
-
-    void Run(int part, const std::atomic<bool>& abandoned)
+    SearchPatterns(const QList<LogViewer::SearchTerm>& terms, const QRegularExpression& expression,
+                   bool regularExpression)
     {
-        QList<LogViewer::SearchTerm> ownTerms;
-        for (const TermPatternCopy& copy : terms)
-            ownTerms.append({copy.excluded, QRegularExpression(copy.pattern, copy.options)});
-        const QRegularExpression ownExpression(expressionPattern, expressionOptions);
-        for (qsizetype i = part; i < days.size(); i += partCount) {
-            if (abandoned.load() || engineGaveUp.load())
-                return;
-            bool complete = true;
-            passes[size_t(i)] = DayPasses(days.at(i).text, ownTerms, ownExpression, regularExpression, complete);
-            if (!complete)
-                engineGaveUp = true;
+        if (regularExpression) {
+            excluded.append(false);
+            patterns.append(LimitedPattern(expression));
+            return;
         }
+        for (const LogViewer::SearchTerm& term : terms) {
+            excluded.append(term.excluded);
+            patterns.append(LimitedPattern(term.expression));
+        }
+    }
+
+    // Whether one day's text passes; complete comes back false when the search
+    // stopped (the engine gave up or the limit ran out), which must not pass
+    // for "no match".
+    bool DayPasses(const QString& text, const SearchLimit& limit, bool& complete) const
+    {
+        complete = true;
+        for (qsizetype i = 0; i < patterns.size(); ++i) {
+            const LimitedPattern::Outcome outcome = patterns.at(i).Contains(text, limit);
+            if (outcome == LimitedPattern::Outcome::Stopped) {
+                complete = false;
+                return false;
+            }
+            if ((outcome == LimitedPattern::Outcome::Found) == excluded.at(i))
+                return false;
+        }
+        return true;
     }
 };
 
@@ -125,31 +103,6 @@ struct HighlightRange
 {
     int start = 0;
     int length = 0;
-};
-
-struct HighlightJob
-{
-    QString text;
-    QList<TermPatternCopy> terms;
-    QList<HighlightRange> ranges;
-
-    // Every non-empty match of every term, up to the limit; a term at which
-    // the engine gives up keeps what it found before, as its iterator ends
-    // there just as after its last match.
-    void Run(const std::atomic<bool>& abandoned)
-    {
-        for (const TermPatternCopy& term : terms) {
-            const QRegularExpression expression(term.pattern, term.options);
-            QRegularExpressionMatchIterator iterator = expression.globalMatch(text);
-            while (iterator.hasNext()) {
-                if (abandoned.load() || ranges.size() >= LogViewer::maximumHighlights)
-                    return;
-                const QRegularExpressionMatch match = iterator.next();
-                if (match.capturedLength(0) > 0)
-                    ranges.append({int(match.capturedStart(0)), int(match.capturedLength(0))});
-            }
-        }
-    }
 };
 
 } // namespace
@@ -185,13 +138,15 @@ bool LogViewer::LogDayMatchesSearch(const LogDay& day, const QList<SearchTerm>& 
 {
     if (ui->TextSearch->text().trimmed().isEmpty())
         return true;
+    const SearchLimit limit(searchTimeBudgetMs);
     bool complete = true;
-    return DayPasses(day.text, terms, expression, ui->CheckRegularExpression->isChecked(), complete);
+    return SearchPatterns(terms, expression, ui->CheckRegularExpression->isChecked())
+        .DayPasses(day.text, limit, complete);
 }
 
 // The days are shared out among a few threads; the rebuild stays synchronous,
-// but a search that takes too long is given up as too complex instead of
-// freezing the window.
+// and the engine stops at the limit, so that a search that takes too long is
+// given up as too complex instead of freezing the window.
 bool LogViewer::FilterDays(const QList<SearchTerm>& terms, const QRegularExpression& expression, QList<int>& indexes,
                            QString& error) const
 {
@@ -204,27 +159,30 @@ bool LogViewer::FilterDays(const QList<SearchTerm>& terms, const QRegularExpress
         return true;
     }
 
-    auto job = std::make_shared<FilterJob>();
-    job->days = logDays;
-    for (const SearchTerm& term : terms)
-        job->terms.append({term.excluded, term.expression.pattern(), term.expression.patternOptions()});
-    job->expressionPattern = expression.pattern();
-    job->expressionOptions = expression.patternOptions();
-    job->regularExpression = regularExpression;
-    job->partCount = std::clamp(int(logDays.size() / DaysPerPart), 1,
-                                std::min(MaximumParts, std::max(1, QThread::idealThreadCount())));
-    job->passes.assign(size_t(logDays.size()), 0);
-
-    const bool finished =
-        RunWithinTimeBudget(searchTimeBudgetMs, job->partCount,
-                            [job](int part, const std::atomic<bool>& abandoned) { job->Run(part, abandoned); });
-    if (!finished || job->engineGaveUp.load()) {
+    const SearchPatterns patterns(terms, expression, regularExpression);
+    SearchLimit limit(searchTimeBudgetMs);
+    const int partCount = std::clamp(int(logDays.size() / DaysPerPart), 1,
+                                     std::min(MaximumParts, std::max(1, QThread::idealThreadCount())));
+    std::vector<char> passes(size_t(logDays.size()), 0);
+    const bool completed = RunSearchParts(partCount, [&](int part) {
+        for (qsizetype i = part; i < logDays.size(); i += partCount) {
+            bool complete = true;
+            passes[size_t(i)] = patterns.DayPasses(logDays.at(i).text, limit, complete);
+            if (!complete) {
+                // The other parts need not go on either.
+                limit.Cancel();
+                return false;
+            }
+        }
+        return true;
+    });
+    if (!completed) {
         error = (regularExpression ? QStringLiteral("Regular expression error: ") : QStringLiteral("Search error: "))
             + tooComplexText;
         return false;
     }
     for (int i = 0; i < logDays.size(); ++i) {
-        if (job->passes[size_t(i)])
+        if (passes[size_t(i)])
             indexes.append(i);
     }
     return true;
@@ -238,11 +196,12 @@ void LogViewer::HighlightSearchMatches()
         return;
     }
     const QRegularExpression::PatternOptions options = SearchOptions(ui->CheckCaseSensitive->isChecked());
-    auto job = std::make_shared<HighlightJob>();
+    QList<LimitedPattern> patterns;
     if (ui->CheckRegularExpression->isChecked()) {
-        if (!QRegularExpression(searchText, options).isValid())
+        const QRegularExpression expression(searchText, options);
+        if (!expression.isValid())
             return;
-        job->terms.append({false, searchText, options});
+        patterns.append(LimitedPattern(expression));
     } else {
         QList<SearchTerm> terms;
         QString error;
@@ -250,19 +209,35 @@ void LogViewer::HighlightSearchMatches()
             return;
         for (const SearchTerm& term : terms) {
             if (!term.excluded)
-                job->terms.append({false, term.expression.pattern(), term.expression.patternOptions()});
+                patterns.append(LimitedPattern(term.expression));
         }
     }
-    job->text = ui->TextLogPreview->document()->toPlainText();
+
+    // Every non-empty match of every term, up to the cap; a search that stops
+    // on the way highlights nothing.
+    const QString& text = previewText;
+    const SearchLimit limit(searchTimeBudgetMs);
+    QList<HighlightRange> ranges;
+    bool completed = true;
+    for (const LimitedPattern& pattern : patterns) {
+        const LimitedPattern::Outcome outcome = pattern.ForEachMatch(text, limit, [&ranges](int start, int length) {
+            if (length > 0)
+                ranges.append({start, length});
+            return ranges.size() < LogViewer::maximumHighlights;
+        });
+        if (outcome == LimitedPattern::Outcome::Stopped)
+            completed = false;
+        if (!completed || ranges.size() >= LogViewer::maximumHighlights)
+            break;
+    }
 
     QList<QTextEdit::ExtraSelection> selections;
-    if (RunWithinTimeBudget(searchTimeBudgetMs, 1,
-                            [job](int, const std::atomic<bool>& abandoned) { job->Run(abandoned); })) {
+    if (completed) {
         QTextCharFormat format;
         format.setBackground(QBrush(QColor(255, 235, 120)));
         QTextDocument* document = ui->TextLogPreview->document();
-        selections.reserve(job->ranges.size());
-        for (const HighlightRange& range : job->ranges) {
+        selections.reserve(ranges.size());
+        for (const HighlightRange& range : ranges) {
             QTextEdit::ExtraSelection selection;
             selection.cursor = QTextCursor(document);
             selection.cursor.setPosition(range.start);

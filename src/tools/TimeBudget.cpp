@@ -1,57 +1,38 @@
 #include "tools/TimeBudget.h"
 
-#include <QDeadlineTimer>
 #include <QMutex>
 #include <QThreadPool>
 #include <QWaitCondition>
 
-#include <memory>
-
-namespace {
-
-// Outlives the caller when the time runs out: the parts still hold it.
-struct BudgetedRun
-{
-    std::function<void(int, const std::atomic<bool>&)> work;
-    std::atomic<bool> abandoned{false};
-    QMutex mutex;
-    QWaitCondition finishedCondition;
-    int running = 0;
-};
-
-} // namespace
-
-bool RunWithinTimeBudget(int budgetMs, int partCount,
-                         const std::function<void(int part, const std::atomic<bool>& abandoned)>& work)
+bool RunSearchParts(int partCount, const std::function<bool(int part)>& work)
 {
     if (partCount < 1)
         return true;
-    auto run = std::make_shared<BudgetedRun>();
-    run->work = work;
-    run->running = partCount;
+    if (partCount == 1)
+        return work(0);
 
-    const QDeadlineTimer deadline(budgetMs);
+    QMutex mutex;
+    QWaitCondition finishedCondition;
+    int running = partCount - 1;
+    std::atomic<bool> allCompleted{true};
     QThreadPool* pool = QThreadPool::globalInstance();
-    for (int part = 0; part < partCount; ++part) {
-        // A reserved thread starts at once, even while abandoned runs still
-        // occupy the pool.
+    for (int part = 1; part < partCount; ++part) {
+        // A reserved thread starts at once, however busy the pool is.
         pool->reserveThread();
-        pool->startOnReservedThread([run, part]() {
-            run->work(part, run->abandoned);
-            QMutexLocker locker(&run->mutex);
-            if (--run->running == 0)
-                run->finishedCondition.wakeAll();
+        pool->startOnReservedThread([&, part]() {
+            if (!work(part))
+                allCompleted = false;
+            QMutexLocker locker(&mutex);
+            if (--running == 0)
+                finishedCondition.wakeAll();
         });
     }
+    // The calling thread takes the first part itself instead of idling.
+    if (!work(0))
+        allCompleted = false;
 
-    QMutexLocker locker(&run->mutex);
-    while (run->running > 0) {
-        if (!run->finishedCondition.wait(&run->mutex, deadline))
-            break;
-    }
-    if (run->running > 0) {
-        run->abandoned = true;
-        return false;
-    }
-    return true;
+    QMutexLocker locker(&mutex);
+    while (running > 0)
+        finishedCondition.wait(&mutex);
+    return allCompleted.load();
 }

@@ -1,6 +1,7 @@
 #include "tools/searchdialog.h"
 
 #include "engine/TextScan.h"
+#include "tools/LimitedPattern.h"
 #include "tools/TimeBudget.h"
 #include "ui_searchdialog.h"
 
@@ -8,8 +9,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <atomic>
-#include <memory>
 
 namespace {
 
@@ -18,8 +17,7 @@ using SearchMatch = SearchDialog::SearchMatch;
 
 const QString tooComplexText = QStringLiteral("Search too complex");
 
-// What one match build needs, copied off the dialog so that it can run away
-// from the GUI thread.
+// What one match build reads and gives back.
 struct MatchJob
 {
     QString text;
@@ -116,33 +114,19 @@ QRegularExpression TermExpression(const QString& term, bool caseSensitive)
 }
 
 // Every match of the expression's global match, empty ones included.
-// complete comes back false when the engine gave up on the way (its match
-// limit), which a plain global match would pass off as the end of the matches.
+// complete comes back false when the search stopped on the way: the engine
+// gave up (its match limit) or the limit ran out, neither of which may pass
+// for the end of the matches.
 QList<SearchMatch> EnumerateMatches(const QString& text, const QRegularExpression& expression, bool& complete,
-                                    const std::atomic<bool>* abandoned = nullptr)
+                                    const SearchLimit& limit)
 {
     QList<SearchMatch> matches;
-    complete = true;
-    int resumeAt = 0;
-    QRegularExpressionMatchIterator iterator = expression.globalMatch(text);
-    while (iterator.hasNext()) {
-        if (abandoned && abandoned->load()) {
-            complete = false;
-            return matches;
-        }
-        const QRegularExpressionMatch match = iterator.next();
-        if (!match.hasMatch())
-            continue;
-        SearchMatch found;
-        found.start = int(match.capturedStart(0));
-        found.length = int(match.capturedLength(0));
-        matches.append(found);
-        resumeAt = found.start + found.length;
-    }
-    // The iterator ends the same way at the last match and at an engine
-    // error; one more search from where it stopped tells the two apart.
-    if (!expression.match(text, resumeAt).isValid())
-        complete = false;
+    const LimitedPattern pattern(expression);
+    const LimitedPattern::Outcome outcome = pattern.ForEachMatch(text, limit, [&matches](int start, int length) {
+        matches.append({start, length});
+        return true;
+    });
+    complete = outcome != LimitedPattern::Outcome::Stopped;
     return matches;
 }
 
@@ -153,8 +137,7 @@ void Fail(MatchJob& job, const QString& error)
     job.matches.clear();
 }
 
-// abandoned is raised once the GUI stops waiting: the build ends at its next step.
-void RunMatchJob(MatchJob& job, const std::atomic<bool>& abandoned)
+void RunMatchJob(MatchJob& job, const SearchLimit& limit)
 {
     if (job.regularExpression) {
         QRegularExpression expression(job.findWhat,
@@ -163,7 +146,7 @@ void RunMatchJob(MatchJob& job, const std::atomic<bool>& abandoned)
         if (!expression.isValid())
             return Fail(job, QStringLiteral("Invalid regular expression"));
         bool complete = true;
-        job.matches = EnumerateMatches(job.text, expression, complete, &abandoned);
+        job.matches = EnumerateMatches(job.text, expression, complete, limit);
         if (!complete)
             Fail(job, tooComplexText);
         return;
@@ -180,13 +163,11 @@ void RunMatchJob(MatchJob& job, const std::atomic<bool>& abandoned)
         const QRegularExpression expression = TermExpression(term.text, job.caseSensitive);
         if (!expression.isValid())
             return Fail(job, QStringLiteral("Invalid wildcard expression"));
-        const QRegularExpressionMatch first = expression.match(job.text);
-        if (!first.isValid())
+        const LimitedPattern::Outcome outcome = LimitedPattern(expression).Contains(job.text, limit);
+        if (outcome == LimitedPattern::Outcome::Stopped)
             return Fail(job, tooComplexText);
-        if (first.hasMatch())
+        if (outcome == LimitedPattern::Outcome::Found)
             return;
-        if (abandoned.load())
-            return Fail(job, tooComplexText);
     }
 
     QList<SearchMatch> collected;
@@ -196,7 +177,7 @@ void RunMatchJob(MatchJob& job, const std::atomic<bool>& abandoned)
         if (!expression.isValid())
             return Fail(job, QStringLiteral("Invalid wildcard expression"));
         bool complete = true;
-        const QList<SearchMatch> found = EnumerateMatches(job.text, expression, complete, &abandoned);
+        const QList<SearchMatch> found = EnumerateMatches(job.text, expression, complete, limit);
         if (!complete)
             return Fail(job, tooComplexText);
         if (found.isEmpty())
@@ -237,13 +218,15 @@ QRegularExpression SearchDialog::BuildFriendlyTermExpression(const QString& term
 QList<SearchDialog::SearchMatch> SearchDialog::FindRegularExpressionMatches(const QString& text,
                                                                             const QRegularExpression& expression) const
 {
+    // Not given up by time: only the engine's own match limit ends it early.
+    const SearchLimit limit(-1);
     bool complete = true;
-    return EnumerateMatches(text, expression, complete);
+    return EnumerateMatches(text, expression, complete, limit);
 }
 
-// The build runs on a pool thread over a copy of the text, and the GUI waits
-// for it only so long: one match call cannot be interrupted, and a pattern
-// that backtracks on every line could otherwise freeze the window for long.
+// The engine looks at the time budget while it matches, so a pattern that
+// backtracks on every line ends in "Search too complex" instead of freezing
+// the window, and stops its work right there.
 QList<SearchDialog::SearchMatch> SearchDialog::BuildSearchMatches(bool& ok, QString& error) const
 {
     ok = true;
@@ -260,24 +243,18 @@ QList<SearchDialog::SearchMatch> SearchDialog::BuildSearchMatches(bool& ok, QStr
         return {};
     }
 
-    auto job = std::make_shared<MatchJob>();
+    MatchJob job;
     // A stray half of a surrogate pair would fail every match; its stand-in
     // keeps the offsets.
-    job->text = TextScan::WithoutLoneSurrogates(searchTarget->document()->toPlainText());
-    job->findWhat = findWhat;
-    job->caseSensitive = ui->CheckCaseSensitive->isChecked();
-    job->regularExpression = ui->CheckRegularExpression->isChecked();
-
-    const bool finished = RunWithinTimeBudget(
-        searchTimeBudgetMs, 1, [job](int, const std::atomic<bool>& abandoned) { RunMatchJob(*job, abandoned); });
-    if (!finished) {
-        ok = false;
-        error = tooComplexText;
-        return {};
-    }
-    ok = job->ok;
-    error = job->error;
-    return job->matches;
+    job.text = TextScan::WithoutLoneSurrogates(searchTarget->document()->toPlainText());
+    job.findWhat = findWhat;
+    job.caseSensitive = ui->CheckCaseSensitive->isChecked();
+    job.regularExpression = ui->CheckRegularExpression->isChecked();
+    const SearchLimit limit(searchTimeBudgetMs);
+    RunMatchJob(job, limit);
+    ok = job.ok;
+    error = job.error;
+    return job.matches;
 }
 
 QString SearchDialog::BuildSearchSignature() const

@@ -2,6 +2,7 @@
 
 #include "pad/StoragePaths.h"
 #include "pad/mainwindow.h"
+#include "tools/LimitedPattern.h"
 #include "tools/LogViewer.h"
 
 #include <QCheckBox>
@@ -110,6 +111,7 @@ private slots:
     void statusWithSelection();
     void engineGivingUpIsAnError_data();
     void engineGivingUpIsAnError();
+    void slowSearchEndsWithinBudget_data();
     void slowSearchEndsWithinBudget();
     void highlightsAreCapped();
     void keepingTheSelection_data();
@@ -371,22 +373,41 @@ void LogViewerTest::engineGivingUpIsAnError()
 }
 
 // A pattern that stays under the engine's limit on every line can still take
-// long over many days; the rebuild gives up instead of freezing the window.
+// long over many days; the rebuild gives up instead of freezing the window,
+// and none of its threads goes on searching afterwards.
+void LogViewerTest::slowSearchEndsWithinBudget_data()
+{
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("linesPerDay");
+    QTest::addColumn<QString>("searchText");
+    // A set, so that the engine cannot rule the days out by a required character.
+    QTest::newRow("many days") << 100 << QString(30, QLatin1Char('a')) << 20 << "(a|aa)*[!?]";
+    QTest::newRow("one long day") << 1 << QString(32, QLatin1Char('a')) + QLatin1Char('!') << 300 << "(a|aa)+$";
+}
+
 void LogViewerTest::slowSearchEndsWithinBudget()
 {
+    QFETCH(int, days);
+    QFETCH(QString, line);
+    QFETCH(int, linesPerDay);
+    QFETCH(QString, searchText);
     Fixture f;
     QString log;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < days; ++i) {
         log += header(QDate(2020, 1, 1).addDays(i));
-        for (int j = 0; j < 20; ++j)
-            log += QString(30, QLatin1Char('a')) + QLatin1Char('\n');
+        for (int j = 0; j < linesPerDay; ++j)
+            log += line + QLatin1Char('\n');
     }
     f.open(log);
     f.control<QCheckBox>("CheckRegularExpression")->setChecked(true);
-    // A set, so that the engine cannot rule the days out by a required character.
-    f.search(QStringLiteral("(a|aa)*[!?]"));
+    f.search(searchText);
     QCOMPARE(f.status(), QStringLiteral("Regular expression error: search too complex"));
     QVERIFY(f.rows().isEmpty());
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
+    // The viewer answers the next key at once.
+    f.search(QStringLiteral("a!"));
+    QCOMPARE(f.rows().size(), line.endsWith(QLatin1Char('!')) ? days : 0);
 }
 
 void LogViewerTest::highlightsAreCapped()

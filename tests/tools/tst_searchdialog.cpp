@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
+#include "tools/LimitedPattern.h"
 #include "tools/searchdialog.h"
 
 #include <QCheckBox>
@@ -57,6 +58,8 @@ private slots:
     void plainTextStatus();
     void searchHelp();
     void mainWindowCommands();
+    void hostileSearchIsGivenUp_data();
+    void hostileSearchIsGivenUp();
 };
 
 void SearchDialogTest::form()
@@ -322,6 +325,56 @@ void SearchDialogTest::mainWindowCommands()
     window->ShowSearchDialog();
     QVERIFY(dialog->isVisible());
     QCOMPARE(window->findChildren<SearchDialog*>().size(), 1);
+}
+
+// Lines that a backtracking pattern tries at every start: each search runs
+// into the time budget, and none of it may go on after the press that gave it up.
+void SearchDialogTest::hostileSearchIsGivenUp_data()
+{
+    QTest::addColumn<QString>("findWhat");
+    QTest::addColumn<bool>("regularExpression");
+    // How the status begins once the pad holds only "2+3" and its answer.
+    QTest::addColumn<QString>("afterwards");
+    QTest::newRow("alternation to the end") << "(a|aa)+$" << true << "No matches found";
+    QTest::newRow("alternation before a digit") << "(a|aa)*\\d" << true << "Wrapped to beginning";
+    // A set at the end, so that the engine cannot rule the pad out by a
+    // required character.
+    QTest::newRow("wildcard chain") << "*a*a*a*a*a*a*[xyz]" << false << "No matches found";
+}
+
+void SearchDialogTest::hostileSearchIsGivenUp()
+{
+    QFETCH(QString, findWhat);
+    QFETCH(bool, regularExpression);
+    QFETCH(QString, afterwards);
+    auto window = TestSupport::createWindow();
+    TestSupport::Pad pad(window.get());
+    QString text;
+    for (int i = 0; i < 300; ++i)
+        text += QString(32, QLatin1Char('a')) + QStringLiteral("!\n");
+    pad.editor()->setPlainText(text);
+    window->ShowSearchDialog();
+    auto* dialog = window->findChild<SearchDialog*>();
+    QVERIFY(dialog);
+    auto* status = dialog->findChild<QLabel*>(QStringLiteral("LabelSearchStatus"));
+    dialog->findChild<QCheckBox*>(QStringLiteral("CheckRegularExpression"))->setChecked(regularExpression);
+    dialog->findChild<QLineEdit*>(QStringLiteral("TextSearch"))->setText(findWhat);
+    for (int press = 0; press < 3; ++press) {
+        QTest::keyClick(dialog, Qt::Key_F3);
+        QCOMPARE(status->text(), QStringLiteral("Search too complex"));
+        QCOMPARE(LimitedPattern::RunningSearches(), 0);
+    }
+    QCOMPARE(pad.editor()->textCursor().hasSelection(), false);
+
+    // The window answers at once, and the dialog searches again.
+    pad.editor()->setPlainText(QString());
+    QTest::keyClicks(pad.editor(), QStringLiteral("2+3"));
+    QTest::keyClick(pad.editor(), Qt::Key_Return);
+    QVERIFY(pad.editor()->toPlainText().contains(QStringLiteral("\n5")));
+    QTest::keyClick(dialog, Qt::Key_F3);
+    QVERIFY2(status->text().startsWith(afterwards), qPrintable(status->text()));
+    window.reset();
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
 }
 
 SUMVELLE_TEST_MAIN(SearchDialogTest)

@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 
+#include "tools/LimitedPattern.h"
 #include "tools/searchdialog.h"
 
 #include <QCheckBox>
@@ -63,6 +64,7 @@ private slots:
     void withoutTarget();
     void engineGivingUpIsReported_data();
     void engineGivingUpIsReported();
+    void slowBuildEndsWithinBudget_data();
     void slowBuildEndsWithinBudget();
 };
 
@@ -258,19 +260,33 @@ void SearchMatchesTest::engineGivingUpIsReported()
 }
 
 // A pattern that stays under the engine's limit on every line can still take
-// seconds over a long pad; the build is given up instead of freezing the window.
+// seconds over a long pad; the build is given up instead of freezing the
+// window, and no match of it goes on afterwards.
+void SearchMatchesTest::slowBuildEndsWithinBudget_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("findWhat");
+    QTest::newRow("alternation before a digit") << QString(30, QLatin1Char('a')) << 60 << "(a|aa)*\\d";
+    QTest::newRow("alternation to the end") << QString(32, QLatin1Char('a')) + QLatin1Char('!') << 300 << "(a|aa)+$";
+}
+
 void SearchMatchesTest::slowBuildEndsWithinBudget()
 {
+    QFETCH(QString, line);
+    QFETCH(int, lines);
+    QFETCH(QString, findWhat);
     Fixture fixture;
     QString text;
-    for (int i = 0; i < 60; ++i)
-        text += QString(30, QLatin1Char('a')) + QLatin1Char('\n');
+    for (int i = 0; i < lines; ++i)
+        text += line + QLatin1Char('\n');
     bool ok = true;
     QString error;
-    const auto found = fixture.search(text, QStringLiteral("(a|aa)*\\d"), false, true, ok, error);
+    const auto found = fixture.search(text, findWhat, false, true, ok, error);
     QVERIFY(!ok);
     QCOMPARE(error, QStringLiteral("Search too complex"));
     QVERIFY(found.isEmpty());
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
 }
 
 SUMVELLE_TEST_MAIN(SearchMatchesTest)

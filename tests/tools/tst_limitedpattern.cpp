@@ -1,0 +1,140 @@
+#include "support/testsupport.h"
+
+#include "tools/LimitedPattern.h"
+#include "tools/TimeBudget.h"
+
+// The searches' matcher must find exactly what QRegularExpression finds, and
+// stop when its limit does.
+
+namespace {
+
+using Options = QRegularExpression::PatternOptions;
+
+// Matches written as "start:length" items, so that a table row reads at a glance.
+QString QtMatches(const QRegularExpression& expression, const QString& text)
+{
+    QStringList parts;
+    QRegularExpressionMatchIterator iterator = expression.globalMatch(text);
+    while (iterator.hasNext()) {
+        const QRegularExpressionMatch match = iterator.next();
+        parts << QStringLiteral("%1:%2").arg(match.capturedStart(0)).arg(match.capturedLength(0));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+QString LimitedMatches(const LimitedPattern& pattern, const QString& text, LimitedPattern::Outcome& outcome)
+{
+    QStringList parts;
+    const SearchLimit limit(-1);
+    outcome = pattern.ForEachMatch(text, limit, [&parts](int start, int length) {
+        parts << QStringLiteral("%1:%2").arg(start).arg(length);
+        return true;
+    });
+    return parts.join(QLatin1Char(' '));
+}
+
+QString Hostile()
+{
+    QString text;
+    for (int i = 0; i < 300; ++i)
+        text += QString(32, QLatin1Char('a')) + QStringLiteral("!\n");
+    return text;
+}
+
+} // namespace
+
+class LimitedPatternTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void matchesAsQtDoes_data();
+    void matchesAsQtDoes();
+    void invalidPattern();
+    void stopsWithItsLimit_data();
+    void stopsWithItsLimit();
+};
+
+void LimitedPatternTest::matchesAsQtDoes_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<Options>("options");
+    QTest::addColumn<QString>("text");
+    const Options none = QRegularExpression::NoPatternOption;
+    const Options caseless = QRegularExpression::CaseInsensitiveOption;
+    const Options dotAll = QRegularExpression::DotMatchesEverythingOption;
+    QTest::newRow("empty matches everywhere") << "x*" << none << "ab\ncd";
+    QTest::newRow("empty and non-empty") << "a*" << none << "baab";
+    QTest::newRow("empty before a surrogate pair") << "x*" << none << QStringLiteral("a\U0001F600b");
+    QTest::newRow("carriage return is no line end") << "x*|$" << none << "a\r\nb\r";
+    QTest::newRow("dot stops at a line feed only") << "a.b" << none << "a\rb a\nb";
+    QTest::newRow("dot all") << "a.*?b" << dotAll << "a\nb a\r\nb";
+    QTest::newRow("case folding beyond ASCII") << QStringLiteral("\u00e9t\u00c9") << caseless
+                                              << QStringLiteral("\u00c9T\u00e9 \u00e9t\u00e9");
+    QTest::newRow("word boundaries are ASCII") << "\\b\\w+\\b" << none << QStringLiteral("caf\u00e9 ok");
+    QTest::newRow("lazy wildcard from the start") << ".*?cat" << dotAll << "the cat and the cat";
+    QTest::newRow("digits and literal dot") << "\\d\\.\\d\\d" << none << "3.14 3,14 2.718";
+    QTest::newRow("lookahead is empty") << "(?=a)" << none << "aab";
+    QTest::newRow("astral literal") << QStringLiteral("\U0001F600+") << none << QStringLiteral("x\U0001F600\U0001F600y");
+    QTest::newRow("no match") << "zebra" << caseless << "no stripes here";
+}
+
+void LimitedPatternTest::matchesAsQtDoes()
+{
+    QFETCH(QString, pattern);
+    QFETCH(Options, options);
+    QFETCH(QString, text);
+    const QRegularExpression expression(pattern, options);
+    QVERIFY(expression.isValid());
+    const LimitedPattern limited(expression);
+    QVERIFY(limited.IsValid());
+    LimitedPattern::Outcome outcome = LimitedPattern::Outcome::Stopped;
+    const QString expected = QtMatches(expression, text);
+    QCOMPARE(LimitedMatches(limited, text, outcome), expected);
+    QCOMPARE(outcome, expected.isEmpty() ? LimitedPattern::Outcome::NotFound : LimitedPattern::Outcome::Found);
+    const SearchLimit limit(-1);
+    QCOMPARE(limited.Contains(text, limit) == LimitedPattern::Outcome::Found, expression.match(text).hasMatch());
+}
+
+void LimitedPatternTest::invalidPattern()
+{
+    const LimitedPattern pattern(QRegularExpression(QStringLiteral("(a")));
+    QVERIFY(!pattern.IsValid());
+    const SearchLimit limit(-1);
+    QCOMPARE(pattern.Contains(QStringLiteral("a"), limit), LimitedPattern::Outcome::Stopped);
+}
+
+// A match that backtracks on every start ends when its limit stops, also
+// in the middle of one engine call, and leaves nothing running.
+void LimitedPatternTest::stopsWithItsLimit_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("budgetMs");
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("budget runs out") << "(a|aa)+$" << 50 << false;
+    QTest::newRow("cancelled") << "(a|aa)+$" << -1 << true;
+    QTest::newRow("engine's own match limit") << "(a+)+b" << -1 << false;
+}
+
+void LimitedPatternTest::stopsWithItsLimit()
+{
+    QFETCH(QString, pattern);
+    QFETCH(int, budgetMs);
+    QFETCH(bool, cancelled);
+    const LimitedPattern limited{QRegularExpression(pattern)};
+    SearchLimit limit(budgetMs);
+    if (cancelled)
+        limit.Cancel();
+    int visits = 0;
+    const LimitedPattern::Outcome outcome = limited.ForEachMatch(Hostile() + QStringLiteral("ab"), limit,
+                                                                 [&visits](int, int) {
+                                                                     ++visits;
+                                                                     return true;
+                                                                 });
+    QCOMPARE(outcome, LimitedPattern::Outcome::Stopped);
+    QCOMPARE(visits, 0);
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
+}
+
+SUMVELLE_TEST_MAIN(LimitedPatternTest)
+#include "tst_limitedpattern.moc"
