@@ -531,6 +531,11 @@ private:
     QString BuildRealtimePreview(const QString& text, int position);
     // New and Open: the pad gets the text, the undo history goes.
     void ReplacePadText(const QString& text);
+    // Undo's restore replaces only what differs from the pad unless told to
+    // build the whole pad anew; the two give the same pad.
+    enum class PadRestore { ByDifference, InFull };
+    void RestoreUndoState(const UndoState& state, PadRestore how);
+    void RestorePadTextInFull(const UndoState& state);
 
     QElapsedTimer uptimeClock;
     QString documentPath;
