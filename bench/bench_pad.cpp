@@ -413,6 +413,48 @@ void BM_UndoOneLineEdit(benchmark::State& state)
 }
 BENCHMARK(BM_UndoOneLineEdit)->Arg(10000)->Arg(100000)->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// "term+term+...", or "term term ...", at least length characters long.
+QString LongLine(const QString& term, int length)
+{
+    QString line = term;
+    while (line.size() < length)
+        line += term;
+    return line;
+}
+
+// (h) One character typed at the end of a long line, the whole keystroke
+// with its live preview, in a shown window: a line of about 10 KB of unit
+// conversions (goal 20 ms) and one of 200 KB without a blank (goal 50 ms).
+void BM_LongLineKey(benchmark::State& state)
+{
+    const bool conversions = state.range(0) == 0;
+    const QString line = conversions ? LongLine(QStringLiteral("5 km to m + 12 ft to in + "), 10000)
+                                     : LongLine(QStringLiteral("12*3+4/5-"), 200000);
+    PadFixture fixture(10);
+    fixture.window.resize(800, 600);
+    fixture.window.show();
+    fixture.pad->textCursor().insertText(line + QStringLiteral("1"));
+    fixture.pad->moveCursor(QTextCursor::End);
+    QCoreApplication::processEvents();
+    const int base = fixture.Length();
+    int typed = 0;
+    for (auto _ : state) {
+        if (typed == 20) {
+            state.PauseTiming();
+            fixture.CutBackTo(base);
+            typed = 0;
+            state.ResumeTiming();
+        }
+        fixture.Key(Qt::Key_7, QStringLiteral("7"));
+        ++typed;
+        QCoreApplication::processEvents();
+    }
+    state.counters["goal_ms"] = conversions ? 20.0 : 50.0;
+    state.counters["characters"] = double(line.size());
+    state.SetLabel(conversions ? "10 KB of conversions" : "200 KB without a blank");
+}
+BENCHMARK(BM_LongLineKey)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 SUMVELLE_BENCHMARK_MAIN()

@@ -215,6 +215,7 @@ void MainWindow::on_Text1_textChanged()
         const bool enterPending = enterSeen && position > 0 && text.at(position - 1) == QLatin1Char('\n');
         if (!enterPending) {
             UpdateRealtimePreview(text, position);
+            NotePreviewShown(text, position);
         } else {
             QString current = text;
             MoveEnterToEndOfLine(current, cursor, position);
@@ -237,7 +238,7 @@ void MainWindow::on_Text1_cursorPositionChanged()
         return;
     }
     const int position = ui->Text1->textCursor().position();
-    if (!HandleEquationBlockState(text, position, TextSource::Pad))
+    if (!HandleEquationBlockState(text, position, TextSource::Pad) && !PreviewStillShown(text, position))
         UpdateRealtimePreview(text, position);
     UpdatePredictiveText();
 }

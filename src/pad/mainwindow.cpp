@@ -1,5 +1,6 @@
 #include "pad/mainwindow.h"
 
+#include "pad/PadDocumentLayout.h"
 #include "pad/StoragePaths.h"
 #include "ui_mainwindow.h"
 
@@ -50,6 +51,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     registerResources();
     ui->setupUi(this);
+
+    // A pad of its own layout, before anything follows the pad's document.
+    auto* padDocument = new QTextDocument(ui->Text1);
+    padDocument->setDocumentLayout(new PadDocumentLayout(padDocument));
+    ui->Text1->setDocument(padDocument);
 
     // Every dropped file reaches the window's own drop handling.
     setAcceptDrops(true);
@@ -132,6 +138,7 @@ void MainWindow::HandleReleaseCheckResult(TravokMonetization::ReleaseCheckResult
 
 void MainWindow::FollowPadChange(int position, int removed, int added)
 {
+    ++padChanges;
     padIndex.FollowDocumentChange(ui->Text1->document(), position, removed, added);
     ForgetBoldRunsOfChangedBlocks(position, added);
 }

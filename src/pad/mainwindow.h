@@ -536,6 +536,10 @@ private:
     enum class PadRestore { ByDifference, InFull };
     void RestoreUndoState(const UndoState& state, PadRestore how);
     void RestorePadTextInFull(const UndoState& state);
+    // The live preview that a text change just showed, so that the cursor
+    // move of the same keystroke does not evaluate the line once more.
+    void NotePreviewShown(const QString& text, int position);
+    bool PreviewStillShown(const QString& text, int position);
 
     QElapsedTimer uptimeClock;
     QString documentPath;
@@ -563,6 +567,15 @@ private:
     bool closeRequested = false;
     bool submitPending = false; // the next text change is the newline of an Enter
     PadTextIndex padIndex;
+    qint64 padChanges = 0; // document changes so far
+    struct ShownPreview
+    {
+        qint64 padChange = -1;
+        qsizetype lineStart = -1;
+        QString line;
+        QString status;
+    };
+    ShownPreview shownPreview;
 
     // ---- Predictive text state ----------------------------------------------
     // The words autocomplete offers, made again only when the word-operator
