@@ -61,6 +61,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
 
+    // What the first paint does not need waits until it is done.
+    if (!startUpFinishQueued && watched == ui->Text1->viewport() && event->type() == QEvent::Paint) {
+        startUpFinishQueued = true;
+        QTimer::singleShot(0, this, &MainWindow::FinishStartUp);
+    }
+
     if (watched == ui->Text1->viewport() && event->type() == QEvent::ContextMenu) {
         ShowPadContextMenu(static_cast<QContextMenuEvent*>(event));
         return true;

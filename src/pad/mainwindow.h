@@ -536,6 +536,9 @@ private:
     enum class PadRestore { ByDifference, InFull };
     void RestoreUndoState(const UndoState& state, PadRestore how);
     void RestorePadTextInFull(const UndoState& state);
+    // Start-up work that the first paint does not need, run once the pad has
+    // been painted: the completion words and the release check.
+    void FinishStartUp();
     // The live preview that a text change just showed, so that the cursor
     // move of the same keystroke does not evaluate the line once more.
     void NotePreviewShown(const QString& text, int position);
@@ -555,6 +558,8 @@ private:
     UpdateWindow* updateWindow = nullptr;
     TravokMonetization::ReleaseMetadata availableRelease;
     TravokMonetization::ReleaseComparison availableReleaseComparison = TravokMonetization::Unknown;
+    bool releaseCheckWanted = false; // started by FinishStartUp
+    bool startUpFinishQueued = false;
     bool releaseCheckDone = false;
     bool releaseAvailable = false;
     bool menusInitialized = false;
