@@ -369,6 +369,92 @@ void BM_UndoSnapshot(benchmark::State& state)
 }
 BENCHMARK(BM_UndoSnapshot)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
+// (g) One Undo after a one-line edit in the middle of pads of 10,000, 100,000
+// and 1,000,000 lines. "first_undo_ms" is the first one after the pad was
+// built whole, and "edit_after_undo_ms" the snapshot that the next edit
+// takes right after an Undo. Goals: 2, 20 and 200 ms.
+void BM_UndoOneLineEdit(benchmark::State& state)
+{
+    const int lines = int(state.range(0));
+    PadFixture fixture(lines);
+    QTextCursor middle(fixture.pad->document()->findBlockByNumber(lines / 2));
+    middle.movePosition(QTextCursor::EndOfBlock);
+    const int editAt = middle.position();
+    const auto edit = [&fixture, editAt] {
+        fixture.window.SaveUndoState();
+        QTextCursor cursor(fixture.pad->document());
+        cursor.setPosition(editAt);
+        cursor.insertText(QStringLiteral("7"));
+    };
+    using Clock = std::chrono::steady_clock;
+    const auto millisecondsSince = [](Clock::time_point start) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
+
+    edit();
+    auto start = Clock::now();
+    fixture.window.UndoPadState();
+    const double firstUndo = millisecondsSince(start);
+    double editsAfterUndo = 0.0;
+    for (auto _ : state) {
+        start = Clock::now();
+        edit();
+        const double editMs = millisecondsSince(start);
+        editsAfterUndo += editMs;
+        start = Clock::now();
+        fixture.window.UndoPadState();
+        state.SetIterationTime(millisecondsSince(start) / 1000.0);
+    }
+    const double goal = lines <= 10000 ? 2.0 : lines <= 100000 ? 20.0 : 200.0;
+    state.counters["goal_ms"] = goal;
+    state.counters["first_undo_ms"] = firstUndo;
+    if (state.iterations() > 0)
+        state.counters["edit_after_undo_ms"] = editsAfterUndo / double(state.iterations());
+}
+BENCHMARK(BM_UndoOneLineEdit)->Arg(10000)->Arg(100000)->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// "term+term+...", or "term term ...", at least length characters long.
+QString LongLine(const QString& term, int length)
+{
+    QString line = term;
+    while (line.size() < length)
+        line += term;
+    return line;
+}
+
+// (h) One character typed at the end of a long line, the whole keystroke
+// with its live preview, in a shown window: a line of about 10 KB of unit
+// conversions (goal 20 ms) and one of 200 KB without a blank (goal 50 ms).
+void BM_LongLineKey(benchmark::State& state)
+{
+    const bool conversions = state.range(0) == 0;
+    const QString line = conversions ? LongLine(QStringLiteral("5 km to m + 12 ft to in + "), 10000)
+                                     : LongLine(QStringLiteral("12*3+4/5-"), 200000);
+    PadFixture fixture(10);
+    fixture.window.resize(800, 600);
+    fixture.window.show();
+    fixture.pad->textCursor().insertText(line + QStringLiteral("1"));
+    fixture.pad->moveCursor(QTextCursor::End);
+    QCoreApplication::processEvents();
+    const int base = fixture.Length();
+    int typed = 0;
+    for (auto _ : state) {
+        if (typed == 20) {
+            state.PauseTiming();
+            fixture.CutBackTo(base);
+            typed = 0;
+            state.ResumeTiming();
+        }
+        fixture.Key(Qt::Key_7, QStringLiteral("7"));
+        ++typed;
+        QCoreApplication::processEvents();
+    }
+    state.counters["goal_ms"] = conversions ? 20.0 : 50.0;
+    state.counters["characters"] = double(line.size());
+    state.SetLabel(conversions ? "10 KB of conversions" : "200 KB without a blank");
+}
+BENCHMARK(BM_LongLineKey)->ArgName("unbroken")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 SUMVELLE_BENCHMARK_MAIN()

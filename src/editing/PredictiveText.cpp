@@ -230,12 +230,17 @@ void MainWindow::UpdateAutoCompleteSuggestions()
         return;
     }
     auto* model = qobject_cast<QStringListModel*>(autoCompleter->model());
-    const CompletionVocabulary& vocabulary = GetCompletionVocabulary();
-
     const QString& text = PadText();
     const int position = std::clamp(cursor.position(), 0, int(text.size()));
     const QStringView line = LineBefore(text, position);
+    // No prefix is shorter than two characters; an empty pad at start-up
+    // need not build the words.
+    if (line.size() < 2) {
+        HideAutoCompletePopup();
+        return;
+    }
 
+    const CompletionVocabulary& vocabulary = GetCompletionVocabulary();
     const int prefixLength = vocabulary.FindPrefixLength(line);
     if (prefixLength < 2 || !model) {
         HideAutoCompletePopup();

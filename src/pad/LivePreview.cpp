@@ -6,14 +6,20 @@
 
 #include "ui_mainwindow.h"
 
+#include <QTimer>
+
 #include <algorithm>
+#include <utility>
 
-void MainWindow::UpdateRealtimePreview(const QString& text, int position)
+namespace {
+
+struct LineBounds
 {
-    ui->Label1->setText(BuildRealtimePreview(text, position));
-}
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
 
-QString MainWindow::BuildRealtimePreview(const QString& text, int position)
+LineBounds LineAround(const QString& text, int position)
 {
     position = std::clamp(position, 0, int(text.size()));
     // From position 0 there is nothing before the cursor to search: a search
@@ -22,7 +28,38 @@ QString MainWindow::BuildRealtimePreview(const QString& text, int position)
     qsizetype end = text.indexOf(QLatin1Char('\n'), position);
     if (end < 0)
         end = text.size();
-    const QString typed = QStringView(text).mid(start, end - start).trimmed().toString();
+    return {start, end};
+}
+
+} // namespace
+
+void MainWindow::UpdateRealtimePreview(const QString& text, int position)
+{
+    ui->Label1->setText(BuildRealtimePreview(text, position));
+}
+
+void MainWindow::NotePreviewShown(const QString& text, int position)
+{
+    const LineBounds line = LineAround(text, position);
+    shownPreview = {padChanges, line.start, text.mid(line.start, line.end - line.start), ui->Label1->text()};
+    // Good for the keystroke under way only: a menu choice may change what
+    // the line gives without changing the pad.
+    QTimer::singleShot(0, this, [this] { shownPreview = {}; });
+}
+
+bool MainWindow::PreviewStillShown(const QString& text, int position)
+{
+    const ShownPreview shown = std::exchange(shownPreview, {});
+    if (shown.padChange != padChanges || ui->Label1->text() != shown.status)
+        return false;
+    const LineBounds line = LineAround(text, position);
+    return line.start == shown.lineStart && QStringView(text).mid(line.start, line.end - line.start) == shown.line;
+}
+
+QString MainWindow::BuildRealtimePreview(const QString& text, int position)
+{
+    const LineBounds bounds = LineAround(text, position);
+    const QString typed = QStringView(text).mid(bounds.start, bounds.end - bounds.start).trimmed().toString();
     if (typed.isEmpty())
         return QString();
 

@@ -87,6 +87,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
 
+    // What the first paint does not need waits until it is done.
+    if (!startUpFinishQueued && watched == ui->Text1->viewport() && event->type() == QEvent::Paint) {
+        startUpFinishQueued = true;
+        QTimer::singleShot(0, this, &MainWindow::FinishStartUp);
+    }
+
     if (watched == ui->Text1->viewport() && event->type() == QEvent::ContextMenu) {
         ShowPadContextMenu(static_cast<QContextMenuEvent*>(event));
         return true;
@@ -249,6 +255,7 @@ void MainWindow::on_Text1_textChanged()
         const bool enterPending = enterSeen && position > 0 && text.at(position - 1) == QLatin1Char('\n');
         if (!enterPending) {
             UpdateRealtimePreview(text, position);
+            NotePreviewShown(text, position);
         } else {
             QString current = text;
             MoveEnterToEndOfLine(current, cursor, position);
@@ -271,7 +278,7 @@ void MainWindow::on_Text1_cursorPositionChanged()
         return;
     }
     const int position = ui->Text1->textCursor().position();
-    if (!HandleEquationBlockState(text, position, TextSource::Pad))
+    if (!HandleEquationBlockState(text, position, TextSource::Pad) && !PreviewStillShown(text, position))
         UpdateRealtimePreview(text, position);
     UpdatePredictiveText();
 }

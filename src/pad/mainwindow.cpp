@@ -1,5 +1,6 @@
 #include "pad/mainwindow.h"
 
+#include "pad/PadDocumentLayout.h"
 #include "pad/StoragePaths.h"
 #include "ui_mainwindow.h"
 
@@ -51,6 +52,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     registerResources();
     ui->setupUi(this);
 
+    // A pad of its own layout, before anything follows the pad's document.
+    auto* padDocument = new QTextDocument(ui->Text1);
+    padDocument->setDocumentLayout(new PadDocumentLayout(padDocument));
+    ui->Text1->setDocument(padDocument);
+
     // Every dropped file reaches the window's own drop handling.
     setAcceptDrops(true);
     ui->Text1->setAcceptDrops(false);
@@ -75,15 +81,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     TravokMonetization::Initialize(QStringLiteral("sumvelle-desktop"), QStringLiteral("Sumvelle Desktop"),
                                    QStringLiteral("1.0.0"));
     connect(ui->updateNoticeCloseButton, &QToolButton::clicked, this, &MainWindow::DismissCurrentReleaseNotice);
-    if (releaseCheckEnabled) {
-        TravokMonetization::CheckForReleaseAsync(
-            this, ReleaseMetadataUrl(),
-            [this](TravokMonetization::ReleaseCheckResult result, const TravokMonetization::ReleaseMetadata& metadata,
-                   TravokMonetization::ReleaseComparison comparison) {
-                HandleReleaseCheckResult(result, metadata, comparison);
-            },
-            8000);
-    }
+    // The check starts once the window shows (FinishStartUp): the network
+    // stack costs more to set up than the window does.
+    releaseCheckWanted = releaseCheckEnabled;
     connect(ui->updateNoticeLabel, &QLabel::linkActivated, this, [this](const QString&) { ShowUpdateWindow(); });
 
     UpdateDocumentWindowTitle();
@@ -99,6 +99,22 @@ MainWindow::~MainWindow()
     ui->Text1->document()->disconnect(this);
     ui->Text1->disconnect(this);
     delete ui;
+}
+
+void MainWindow::FinishStartUp()
+{
+    // Made now, so that the first keystroke does not wait for them.
+    GetCompletionVocabulary();
+    if (!releaseCheckWanted)
+        return;
+    releaseCheckWanted = false;
+    TravokMonetization::CheckForReleaseAsync(
+        this, ReleaseMetadataUrl(),
+        [this](TravokMonetization::ReleaseCheckResult result, const TravokMonetization::ReleaseMetadata& metadata,
+               TravokMonetization::ReleaseComparison comparison) {
+            HandleReleaseCheckResult(result, metadata, comparison);
+        },
+        8000);
 }
 
 void MainWindow::CopyFilesToDataLocation(const QString& executableDirectory, const QString& dataLocation)
@@ -132,6 +148,7 @@ void MainWindow::HandleReleaseCheckResult(TravokMonetization::ReleaseCheckResult
 
 void MainWindow::FollowPadChange(int position, int removed, int added)
 {
+    ++padChanges;
     padIndex.FollowDocumentChange(ui->Text1->document(), position, removed, added);
     ForgetBoldRunsOfChangedBlocks(position, added);
 }

@@ -547,6 +547,18 @@ private:
     QString BuildRealtimePreview(const QString& text, int position);
     // New and Open: the pad gets the text, the undo history goes.
     void ReplacePadText(const QString& text);
+    // Undo's restore replaces only what differs from the pad unless told to
+    // build the whole pad anew; the two give the same pad.
+    enum class PadRestore { ByDifference, InFull };
+    void RestoreUndoState(const UndoState& state, PadRestore how);
+    void RestorePadTextInFull(const UndoState& state);
+    // Start-up work that the first paint does not need, run once the pad has
+    // been painted: the completion words and the release check.
+    void FinishStartUp();
+    // The live preview that a text change just showed, so that the cursor
+    // move of the same keystroke does not evaluate the line once more.
+    void NotePreviewShown(const QString& text, int position);
+    bool PreviewStillShown(const QString& text, int position);
 
     QElapsedTimer uptimeClock;
     QString documentPath;
@@ -562,6 +574,8 @@ private:
     UpdateWindow* updateWindow = nullptr;
     TravokMonetization::ReleaseMetadata availableRelease;
     TravokMonetization::ReleaseComparison availableReleaseComparison = TravokMonetization::Unknown;
+    bool releaseCheckWanted = false; // started by FinishStartUp
+    bool startUpFinishQueued = false;
     bool releaseCheckDone = false;
     bool releaseAvailable = false;
     bool menusInitialized = false;
@@ -574,6 +588,15 @@ private:
     bool closeRequested = false;
     bool submitPending = false; // the next text change is the newline of an Enter
     PadTextIndex padIndex;
+    qint64 padChanges = 0; // document changes so far
+    struct ShownPreview
+    {
+        qint64 padChange = -1;
+        qsizetype lineStart = -1;
+        QString line;
+        QString status;
+    };
+    ShownPreview shownPreview;
 
     // ---- Predictive text state ----------------------------------------------
     // The words autocomplete offers, made again only when the word-operator

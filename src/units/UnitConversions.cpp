@@ -70,6 +70,7 @@ struct SideIndex
 struct AliasIndex
 {
     QList<CompiledAlias> aliases; // catalogue order
+    int mostWords = 0;            // of any alias
     QList<int> all;
     SideIndex source; // by an alias's last character
     SideIndex target; // by its first character
@@ -106,6 +107,7 @@ const AliasIndex& ProgramAliasIndex()
         for (const UnitDefinition& unit : UnitCatalogue()) {
             for (const QString& alias : unit.aliases) {
                 const QString words = alias.simplified();
+                built.mostWords = std::max(built.mostWords, int(words.count(QLatin1Char(' '))) + 1);
                 const int number = int(built.aliases.size());
                 built.aliases.append({&unit, SourcePattern(alias), TargetPattern(alias)});
                 built.all.append(number);
@@ -166,6 +168,35 @@ QList<const CompiledAlias*> AliasesToTry(const QList<UnitDefinition>& units, boo
     for (const CompiledAlias& patterns : ownPatterns)
         aliases.append(&patterns);
     return aliases;
+}
+
+int MostAliasWords(const QList<UnitDefinition>& units)
+{
+    if (&units == &UnitCatalogue())
+        return ProgramAliasIndex().mostWords;
+    int most = 0;
+    for (const UnitDefinition& unit : units) {
+        for (const QString& alias : unit.aliases)
+            most = std::max(most, int(alias.simplified().count(QLatin1Char(' '))) + 1);
+    }
+    return most;
+}
+
+// Where a source alias of at most the given number of words that ends at
+// last can begin: those words and the blank before them. The pattern needs
+// no more of the text, and running it over everything before each TO made a
+// line of many conversions cost the square of its length. Blanks here are
+// what the pattern's \s matches.
+int SourceWindowStart(QStringView text, int last, int words)
+{
+    int start = last;
+    for (int word = 0; word < words && start > 0; ++word) {
+        while (start > 0 && IsAsciiSpace(text.at(start - 1)) && word > 0)
+            --start;
+        while (start > 0 && !IsAsciiSpace(text.at(start - 1)))
+            --start;
+    }
+    return start > 0 ? start - 1 : 0;
 }
 
 // A match inside a longer match at the same place names a different, shorter
@@ -365,7 +396,8 @@ QList<UnitMatch> FindSourceUnitMatches(const QString& text, int position, const 
         return {};
     QList<CompiledAlias> ownPatterns;
     const QList<const CompiledAlias*> aliases = AliasesToTry(units, true, before.at(last - 1), ownPatterns);
-    return CollectMatches(before, 0, aliases,
+    const int start = SourceWindowStart(before, last, MostAliasWords(units));
+    return CollectMatches(before.mid(start), start, aliases,
                           [](const CompiledAlias& alias) -> const QRegularExpression& { return alias.source; });
 }
 

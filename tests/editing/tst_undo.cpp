@@ -4,6 +4,7 @@
 #include "support/testsupport.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -47,8 +48,14 @@ private slots:
     void rollBackToMark();
     void dropFirstSnapshotSinceMark_data();
     void dropFirstSnapshotSinceMark();
+    void restoreEqualsFullRestore_data();
+    void restoreEqualsFullRestore();
 
 private:
+    // What a user sees of the pad, and what the next snapshot would take.
+    QStringList padSeen() const;
+    void runStep(const QString& step);
+
     QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
 
     std::unique_ptr<MainWindow> window;
@@ -594,6 +601,118 @@ void UndoTest::dropFirstSnapshotSinceMark()
     if (expected.size() > MainWindow::MaximumUndoStates)
         expected.removeFirst();
     QCOMPARE(StackTexts(Access::undoStack(*window)), expected);
+}
+
+
+QStringList UndoTest::padSeen() const
+{
+    const QString text = pad->text();
+    QString bold(text.size(), QLatin1Char('.'));
+    for (QTextBlock block = pad->editor()->document()->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.isValid() && TextScan::IsBoldWeight(fragment.charFormat().fontWeight()))
+                bold.replace(fragment.position(), fragment.length(), QString(fragment.length(), QLatin1Char('B')));
+        }
+    }
+    QString snapshotBold(text.size(), QLatin1Char('.'));
+    for (const MainWindow::UndoBoldRange& range : window->CaptureUndoState().boldRanges)
+        snapshotBold.replace(range.start, range.length, QString(range.length, QLatin1Char('B')));
+    const QTextCursor cursor = pad->editor()->textCursor();
+    return {text,
+            bold,
+            snapshotBold,
+            window->PadText(),
+            QStringLiteral("anchor %1, position %2").arg(cursor.anchor()).arg(cursor.position()),
+            QStringLiteral("scroll %1").arg(pad->editor()->verticalScrollBar()->value())};
+}
+
+// A step is "at LINE COLUMN" (column -1 is the line end), "select LINE COLUMN
+// LINE COLUMN", "type TEXT", "enter", "backspace", "paste TEXT" (\n for a
+// line break) or "run selected".
+void UndoTest::runStep(const QString& step)
+{
+    const QStringList words = step.split(QLatin1Char(' '));
+    const QString verb = words.first();
+    const QString rest = step.mid(verb.size() + 1);
+    const auto positionOf = [this](const QString& line, const QString& column) {
+        const QTextBlock block = pad->editor()->document()->findBlockByNumber(line.toInt());
+        return block.position() + (column.toInt() < 0 ? block.length() - 1 : column.toInt());
+    };
+    if (verb == QLatin1String("at") || verb == QLatin1String("select")) {
+        QTextCursor cursor = pad->editor()->textCursor();
+        cursor.setPosition(positionOf(words.at(1), words.at(2)));
+        if (verb == QLatin1String("select"))
+            cursor.setPosition(positionOf(words.at(3), words.at(4)), QTextCursor::KeepAnchor);
+        pad->editor()->setTextCursor(cursor);
+    } else if (verb == QLatin1String("type")) {
+        pad->type(rest);
+    } else if (verb == QLatin1String("enter")) {
+        pad->enter();
+    } else if (verb == QLatin1String("backspace")) {
+        pad->key(Qt::Key_Backspace);
+    } else if (verb == QLatin1String("paste")) {
+        QApplication::clipboard()->setText(QString(rest).replace(QLatin1String("\\n"), QLatin1String("\n")));
+        pad->key(Qt::Key_V, Qt::ControlModifier);
+    } else if (step == QLatin1String("run selected")) {
+        window->RefreshMenus();
+        action("actionExecuteSelectedLines")->trigger();
+    } else {
+        QFAIL(qPrintable(QStringLiteral("unknown step: ") + step));
+    }
+}
+
+void UndoTest::restoreEqualsFullRestore_data()
+{
+    QTest::addColumn<QStringList>("steps");
+
+    QTest::newRow("typing at the start") << QStringList{"at 0 0", "type 9"};
+    QTest::newRow("a line edited in the middle") << QStringList{"at 10 -1", "type +1", "enter"};
+    QTest::newRow("a line added at the end") << QStringList{"at 40 0", "type 5*5", "enter", "type 6*6", "enter"};
+    QTest::newRow("a paste over a selection") << QStringList{"select 4 1 8 2", "paste 7*7\\n8"};
+    QTest::newRow("CLEAR") << QStringList{"at 40 0", "type CLEAR", "enter"};
+    QTest::newRow("a bulk run") << QStringList{"select 20 0 26 -1", "run selected"};
+    QTest::newRow("an edit inside a bold answer") << QStringList{"at 1 1", "type 5", "at 13 0", "backspace"};
+    QTest::newRow("an answer typed again by hand") << QStringList{"select 3 0 3 -1", "type 24"};
+    QTest::newRow("a line break removed") << QStringList{"at 6 0", "backspace", "at 30 0", "backspace"};
+}
+
+void UndoTest::restoreEqualsFullRestore()
+{
+    QFETCH(QStringList, steps);
+
+    // A pad that scrolls, with bold answers of several characters.
+    window->resize(400, 300);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (int i = 1; i <= 20; ++i)
+        pad->submit(QStringLiteral("%1*12").arg(i));
+
+    const qsizetype before = Access::undoSteps(*window);
+    for (const QString& step : steps) {
+        runStep(step);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    const qsizetype taken = Access::undoSteps(*window) - before;
+    QVERIFY(taken > 0);
+
+    // Each step back, then each step forth again, compared with the whole pad
+    // built anew from the same snapshot; two steps further back reach the
+    // submitted lines.
+    for (const bool back : {true, false}) {
+        for (qsizetype i = 0; i < taken + 2; ++i) {
+            const MainWindow::UndoState target =
+                (back ? Access::undoStack(*window) : Access::redoStack(*window)).last();
+            if (back)
+                window->UndoPadState();
+            else
+                window->RedoPadState();
+            const QStringList seen = padSeen();
+            Access::restoreInFull(*window, target);
+            QCOMPARE(seen, padSeen());
+        }
+    }
 }
 
 SUMVELLE_TEST_MAIN(UndoTest)

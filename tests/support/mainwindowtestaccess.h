@@ -78,6 +78,11 @@ struct MainWindowTestAccess
     {
         return window.undoStack.isEmpty() ? QString() : window.undoStack.first().text;
     }
+    // Puts a snapshot back by building the whole pad anew.
+    static void restoreInFull(MainWindow& window, const MainWindow::UndoState& state)
+    {
+        window.RestoreUndoState(state, MainWindow::PadRestore::InFull);
+    }
 
     // ---- Run flags ----
     static bool& busy(MainWindow& window) { return window.busy; }

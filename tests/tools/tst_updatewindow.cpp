@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
+#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QSettings>
 #include <QToolButton>
@@ -333,8 +334,12 @@ void UpdateWindowTest::checkAtStartShowsBar()
     MainWindow::SetReleaseCheckEnabled(true);
     auto window = std::make_unique<MainWindow>();
     MainWindow::SetReleaseCheckEnabled(false);
-    MainWindow::SetReleaseCheckUrl(QUrl());
+    // The check, and the network stack it needs, wait for the window to show.
+    QCoreApplication::processEvents();
+    QVERIFY(!window->findChild<QNetworkAccessManager*>());
+    window->show();
     QTRY_VERIFY_WITH_TIMEOUT(barShown(window.get()), 10000);
+    MainWindow::SetReleaseCheckUrl(QUrl());
     QVERIFY(part<QLabel>(window.get(), "updateNoticeLabel")->text().contains(QStringLiteral("New &lt;units&gt;")));
     QVERIFY(server.requestHeads.first().contains("User-Agent: Kelbrand/sumvelle-desktop (1.0.0)\r\n"));
     UpdateWindow* updateWindow = openUpdateWindow(window.get());
