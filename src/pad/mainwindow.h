@@ -454,7 +454,9 @@ public slots:
     void LoadSettings();
 
     // ---- Pad: calculator log and plain copy (pad/CalculatorLog.cpp) ---------
-    void WriteLog();
+    // Appends the pad to the log; false, with the status line saying why,
+    // when it could not be written.
+    bool WriteLog();
     void ShowLog();
 
 protected:
@@ -531,6 +533,8 @@ private:
     QString BuildRealtimePreview(const QString& text, int position);
     // New and Open: the pad gets the text, the undo history goes.
     void ReplacePadText(const QString& text);
+    // One whole record or nothing; error says why not.
+    bool AppendLogRecord(QString& error);
 
     QElapsedTimer uptimeClock;
     QString documentPath;
