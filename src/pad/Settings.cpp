@@ -10,7 +10,12 @@
 // program keep in the same file stay as they are.
 void MainWindow::SaveSettings()
 {
-    QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
+    const QString path = StoragePaths::SettingsFilePath();
+    if (!StoragePaths::SettingsFileUsable(path)) {
+        ShowStatus(QStringLiteral("Settings could not be saved"));
+        return;
+    }
+    QSettings settings(path, QSettings::IniFormat);
     settings.setValue(QStringLiteral("Font"), ui->Text1->font());
     settings.setValue(QStringLiteral("Format"), numberFormat);
     settings.setValue(QStringLiteral("UseWordOperators"), ui->actionUse_Word_Oporators->isChecked());
@@ -38,10 +43,12 @@ void MainWindow::SaveSettings()
                                                        : QStringLiteral("Settings could not be saved"));
 }
 
-// Each key is applied only when the file has it; a missing or unreadable file
-// leaves the form's defaults.
+// Each key is applied only when the file has it; a missing or unreadable file,
+// or one that is no regular file, leaves the form's defaults.
 void MainWindow::LoadSettings()
 {
+    if (!StoragePaths::SettingsFileUsable())
+        return;
     QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
     if (settings.contains(QStringLiteral("Font")))
         ui->Text1->setFont(settings.value(QStringLiteral("Font")).value<QFont>());

@@ -73,6 +73,8 @@ public:
 
     bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
     void SaveCustomFunctions(QSettings& settings) const;
+    // Reading stops here, whatever size the file claims.
+    static constexpr int MaximumStoredCustomFunctions = 100000;
     void LoadCustomFunctions(QSettings& settings);
     QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
     static CalculatorSyntaxItem CustomFunctionSyntaxItem(const CustomFunctionDefinition& definition);

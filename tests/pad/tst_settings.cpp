@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 
+#include <sys/stat.h>
+
 namespace {
 QString settingsPath()
 {
@@ -53,6 +55,8 @@ private slots:
     void boolKeysConvertAsVariants();
     void otherKeysSurviveRepeatedSaves();
     void failedSaveIsReported();
+    void specialFileInTheSettingsPlace_data();
+    void specialFileInTheSettingsPlace();
 };
 
 void SettingsTest::init()
@@ -222,6 +226,31 @@ void SettingsTest::failedSaveIsReported()
     QVERIFY(QDir().mkpath(settingsPath()));
     auto window = TestSupport::createWindow();
     TestSupport::Pad pad(window.get());
+    action(*window, "actionSave_Settings")->trigger();
+    QCOMPARE(pad.status(), QStringLiteral("Settings could not be saved"));
+}
+
+void SettingsTest::specialFileInTheSettingsPlace_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("symbolic link to /dev/zero") << "zero";
+}
+
+// The program starts with its defaults instead of waiting on the pipe or
+// reading the device without end, and Save Settings says it failed.
+void SettingsTest::specialFileInTheSettingsPlace()
+{
+    QFETCH(QString, kind);
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), settingsPath()));
+    auto window = TestSupport::createWindow();
+    TestSupport::Pad pad(window.get());
+    QCOMPARE(checkedOutputBase(*window), QStringLiteral("actionOutputBaseDecimal"));
+    for (const char* name : OptionActions)
+        QVERIFY(action(*window, name)->isChecked());
     action(*window, "actionSave_Settings")->trigger();
     QCOMPARE(pad.status(), QStringLiteral("Settings could not be saved"));
 }
