@@ -37,10 +37,18 @@ void MainWindow::SaveSettings()
     settings.setValue(QStringLiteral("TopMost"), windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     settings.setValue(QStringLiteral("WindowGeometry"), saveGeometry());
 
-    // A file that could not be written must not read as saved.
+    // A file that could not be written must not read as saved. The status
+    // keeps its first error, so a syntax error of the file as it was read
+    // would hide the outcome of the write: a file that was unreadable and now
+    // reads cleanly was written.
     settings.sync();
-    ShowStatus(settings.status() == QSettings::NoError ? QStringLiteral("Settings Saved")
-                                                       : QStringLiteral("Settings could not be saved"));
+    bool saved = settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::FormatError && StoragePaths::SettingsFileUsable(path)) {
+        const QSettings written(path, QSettings::IniFormat);
+        saved = written.status() == QSettings::NoError
+            && written.value(QStringLiteral("OutputBase")).toString() == outputBase;
+    }
+    ShowStatus(saved ? QStringLiteral("Settings Saved") : QStringLiteral("Settings could not be saved"));
 }
 
 // Each key is applied only when the file has it; a missing or unreadable file,

@@ -57,6 +57,7 @@ private slots:
     void failedSaveIsReported();
     void specialFileInTheSettingsPlace_data();
     void specialFileInTheSettingsPlace();
+    void saveOverABrokenFileIsReportedSaved();
 };
 
 void SettingsTest::init()
@@ -253,6 +254,24 @@ void SettingsTest::specialFileInTheSettingsPlace()
         QVERIFY(action(*window, name)->isChecked());
     action(*window, "actionSave_Settings")->trigger();
     QCOMPARE(pad.status(), QStringLiteral("Settings could not be saved"));
+}
+
+// The old file's broken syntax says nothing about the write just made.
+void SettingsTest::saveOverABrokenFileIsReportedSaved()
+{
+    {
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General\nFormat=0.0\n");
+    }
+    auto window = TestSupport::createWindow();
+    TestSupport::Pad pad(window.get());
+    action(*window, "actionOutputBaseOctal")->setChecked(true);
+    action(*window, "actionSave_Settings")->trigger();
+    QCOMPARE(pad.status(), QStringLiteral("Settings Saved"));
+    QSettings written(settingsPath(), QSettings::IniFormat);
+    QCOMPARE(written.status(), QSettings::NoError);
+    QCOMPARE(written.value(QStringLiteral("OutputBase")).toString(), QStringLiteral("OCT"));
 }
 
 SUMVELLE_TEST_MAIN(SettingsTest)
