@@ -1,6 +1,7 @@
 #include "pad/mainwindow.h"
 
 #include "pad/DocumentEncoding.h"
+#include "pad/FileReading.h"
 #include "ui_mainwindow.h"
 
 #include <QDragEnterEvent>
@@ -156,15 +157,31 @@ void MainWindow::on_actionNew_Document_triggered()
 
 bool MainWindow::ReadDocumentFile(const QString& path, QString& text)
 {
-    // Only regular files: a device or a pipe would never end or never answer.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        documentPrompts.warning(this, QStringLiteral("Cannot Open File"),
-                                QStringLiteral("Sumvelle could not open:\n\n") + path);
+    const QString title = QStringLiteral("Cannot Open File");
+    QByteArray bytes;
+    const FileReading::Outcome read = FileReading::ReadRegular(path, MaximumDocumentBytes, bytes);
+    switch (read.status) {
+    case FileReading::Status::Ok:
+        break;
+    case FileReading::Status::TooLarge:
+        documentPrompts.warning(this, title,
+                                QStringLiteral("Sumvelle could not open:\n\n") + path
+                                    + QStringLiteral("\n\nThe file holds %1 bytes; Sumvelle opens documents of up to "
+                                                     "%2 bytes.")
+                                          .arg(read.size)
+                                          .arg(MaximumDocumentBytes));
+        return false;
+    case FileReading::Status::ReadFailed:
+        documentPrompts.warning(this, title,
+                                QStringLiteral("Sumvelle could not completely read:\n\n") + path
+                                    + QStringLiteral("\n\n") + read.error);
+        return false;
+    case FileReading::Status::CannotOpen:
+    case FileReading::Status::Missing:
+    case FileReading::Status::NotRegular:
+        documentPrompts.warning(this, title, QStringLiteral("Sumvelle could not open:\n\n") + path);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     text = DocumentEncoding::Decode(bytes);
     // Lines end in "\n" in the pad, whatever the file used.
     if (text.contains(QLatin1Char('\r'))) {

@@ -227,6 +227,9 @@ public:
     static DocumentPrompts DefaultDocumentPrompts();
     DocumentPrompts documentPrompts = DefaultDocumentPrompts();
 
+    // Larger files are refused: the pad stays responsive up to about this
+    // size, and memory use grows many times over with it.
+    static constexpr qint64 MaximumDocumentBytes = qint64(4) << 20;
     bool ReadDocumentFile(const QString& path, QString& text);
     bool OpenDocumentFromPath(const QString& path);
     bool InsertDocumentFromPath(const QString& path);

@@ -73,6 +73,8 @@ private slots:
     void insertIsOneUndoStep();
     void unreadableFiles_data();
     void unreadableFiles();
+    void sizeLimit_data();
+    void sizeLimit();
     void failedSaves_data();
     void failedSaves();
     void cancelledDialogsDoNothing();
@@ -196,7 +198,7 @@ void DocumentsTest::openThenSave()
 void DocumentsTest::largeDocumentRoundTrip()
 {
     QByteArray bytes;
-    for (int i = 0; bytes.size() < 5 * 1024 * 1024; ++i)
+    for (int i = 0; bytes.size() < MainWindow::MaximumDocumentBytes - 64; ++i)
         bytes += "line " + QByteArray::number(i) + " = \xE2\x82\xAC" + QByteArray::number(i * 7) + "\xC2\xA0km\n";
     writeBytes(path("big.txt"), bytes);
     QVERIFY(window->OpenDocumentFromPath(path("big.txt")));
@@ -285,6 +287,56 @@ void DocumentsTest::unreadableFiles()
         QCOMPARE(pad->text(), QStringLiteral("keep"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Sumvelle"));
     }
+}
+
+void DocumentsTest::sizeLimit_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<qint64>("size");
+    const qint64 limit = MainWindow::MaximumDocumentBytes;
+    for (const char* command : {"open", "insert", "drop"}) {
+        QTest::addRow("%s at the limit", command) << command << limit;
+        QTest::addRow("%s one byte above", command) << command << limit + 1;
+    }
+}
+
+// A file above the limit is refused, naming its size and the limit, and the
+// pad stays as it was.
+void DocumentsTest::sizeLimit()
+{
+    QFETCH(QString, command);
+    QFETCH(qint64, size);
+    const bool fits = size <= MainWindow::MaximumDocumentBytes;
+    const QString target = path(QStringLiteral("big.txt"));
+    QByteArray bytes(size, 'x');
+    for (qsizetype i = 79; i < bytes.size(); i += 80)
+        bytes[i] = '\n';
+    writeBytes(target, bytes);
+    pad->type(QStringLiteral("keep"));
+    nextPath = target;
+    if (command == QLatin1String("open")) {
+        action("actionOpen_Document")->trigger();
+    } else if (command == QLatin1String("insert")) {
+        action("actionInsert_Document_At_Cursor")->trigger();
+    } else {
+        nextChoice = MainWindow::DropChoice::Open;
+        bool enterAccepted = false;
+        bool dropAccepted = false;
+        sendDrop({QUrl::fromLocalFile(target)}, enterAccepted, dropAccepted);
+    }
+    if (fits) {
+        QVERIFY(warnings.isEmpty());
+        QCOMPARE(pad->text().size(), size + (command == QLatin1String("insert") ? 4 : 0));
+        return;
+    }
+    QCOMPARE(warnings, (QStringList{QStringLiteral("Cannot Open File"),
+                                    QStringLiteral("Sumvelle could not open:\n\n") + target
+                                        + QStringLiteral("\n\nThe file holds %1 bytes; Sumvelle opens documents of "
+                                                         "up to %2 bytes.")
+                                              .arg(size)
+                                              .arg(MainWindow::MaximumDocumentBytes)}));
+    QCOMPARE(pad->text(), QStringLiteral("keep"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Sumvelle"));
 }
 
 void DocumentsTest::failedSaves_data()
