@@ -145,9 +145,19 @@ void MainWindow::ReplacePadText(const QString& text)
     ui->Text1->setTextCursor(start);
 }
 
+// New and Open throw the pad and its history away: with Save Log on Clear the
+// pad reaches the log first, as CLEAR does, and stays when the log could not
+// take it. An empty pad has nothing to keep.
+bool MainWindow::LogPadBeforeReplacing()
+{
+    if (!ui->actionSave_Log_On_Clear->isChecked() || PadText().isEmpty())
+        return true;
+    return WriteLog();
+}
+
 void MainWindow::on_actionNew_Document_triggered()
 {
-    if (RefuseWhileBusy())
+    if (RefuseWhileBusy() || !LogPadBeforeReplacing())
         return;
     documentPath.clear();
     ReplacePadText(QString());
@@ -196,7 +206,7 @@ bool MainWindow::OpenDocumentFromPath(const QString& path)
     if (RefuseWhileBusy())
         return false;
     QString text;
-    if (!ReadDocumentFile(path, text))
+    if (!ReadDocumentFile(path, text) || !LogPadBeforeReplacing())
         return false;
     ReplacePadText(text);
     documentPath = path;

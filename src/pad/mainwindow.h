@@ -538,6 +538,8 @@ private:
     QString BuildRealtimePreview(const QString& text, int position);
     // New and Open: the pad gets the text, the undo history goes.
     void ReplacePadText(const QString& text);
+    // False when the pad should have been logged and could not be.
+    bool LogPadBeforeReplacing();
     // One whole record or nothing; error says why not.
     bool AppendLogRecord(QString& error);
 

@@ -80,6 +80,8 @@ private slots:
     void cancelledDialogsDoNothing();
     void drops_data();
     void drops();
+    void replacingLogsThePadFirst_data();
+    void replacingLogsThePadFirst();
     void refusedWhileSolving_data();
     void refusedWhileSolving();
 
@@ -460,6 +462,60 @@ void DocumentsTest::drops()
         QVERIFY(questions.first() == QLatin1String("a.txt") || questions.first() == QLatin1String("b.txt"));
     QCOMPARE(pad->text(), padText);
     QCOMPARE(window->windowTitle(), title);
+}
+
+void DocumentsTest::replacingLogsThePadFirst_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("saveLogOnClear");
+    QTest::addColumn<bool>("logWritable");
+    for (const char* command : {"new", "open", "drop"}) {
+        QTest::addRow("%s logs the pad", command) << command << true << true;
+        QTest::addRow("%s keeps the pad the log refused", command) << command << true << false;
+        QTest::addRow("%s without Save Log on Clear", command) << command << false << true;
+    }
+}
+
+void DocumentsTest::replacingLogsThePadFirst()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, saveLogOnClear);
+    QFETCH(bool, logWritable);
+    const QString log =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("Sumvelle.log"));
+    QFile::remove(log);
+    QDir(log).removeRecursively();
+    if (!logWritable)
+        QVERIFY(QDir().mkpath(log));
+    action("actionSave_Log_On_Clear")->setChecked(saveLogOnClear);
+    pad->submit(QStringLiteral("1+1"));
+    writeBytes(path("doc.txt"), "text");
+    nextPath = path("doc.txt");
+    if (command == QLatin1String("new")) {
+        action("actionNew_Document")->trigger();
+    } else if (command == QLatin1String("open")) {
+        action("actionOpen_Document")->trigger();
+    } else {
+        nextChoice = MainWindow::DropChoice::Open;
+        bool enterAccepted = false;
+        bool dropAccepted = false;
+        sendDrop({QUrl::fromLocalFile(path("doc.txt"))}, enterAccepted, dropAccepted);
+    }
+    const bool replaced = logWritable || !saveLogOnClear;
+    QCOMPARE(pad->text(), replaced ? (command == QLatin1String("new") ? QString() : QStringLiteral("text"))
+                                   : QStringLiteral("1+1\n2\n"));
+    if (!replaced) {
+        QVERIFY2(pad->status().startsWith(QLatin1String("Calculator log could not be written: ")),
+                 qPrintable(pad->status()));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Sumvelle"));
+        QVERIFY(action("actionUndo")->isEnabled());
+        QVERIFY(QDir().rmdir(log));
+    } else if (saveLogOnClear) {
+        QVERIFY(readBytes(log).endsWith("--------------------\n1+1\n2\n\n"));
+    } else {
+        QVERIFY(!QFile::exists(log));
+    }
+    QVERIFY(warnings.isEmpty());
 }
 
 void DocumentsTest::refusedWhileSolving_data()
