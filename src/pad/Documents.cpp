@@ -96,7 +96,13 @@ bool MainWindow::ProduceDocumentBytes(const std::function<bool(QByteArrayView)>&
         if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
             c = QLatin1Char('\n');
     }
-    // Encoded a piece at a time: a large pad is never held whole as UTF-8
+    // Saved as it was read, unless the text no longer fits; then as UTF-8.
+    const DocumentEncoding::Encoding encoding =
+        DocumentEncoding::Fits(text, documentEncoding) ? documentEncoding : DocumentEncoding::Encoding::Utf8;
+    const QByteArray mark = DocumentEncoding::ByteOrderMark(encoding);
+    if (!mark.isEmpty() && !sink(mark))
+        return false;
+    // Encoded a piece at a time: a large pad is never held whole as bytes
     // beside its text.
     const QStringView all(text);
     qsizetype start = 0;
@@ -106,7 +112,7 @@ bool MainWindow::ProduceDocumentBytes(const std::function<bool(QByteArrayView)>&
         if (start + length < all.size() && all.at(start + length - 1).isHighSurrogate()
             && all.at(start + length).isLowSurrogate())
             ++length;
-        if (!sink(all.mid(start, length).toUtf8()))
+        if (!sink(DocumentEncoding::Encode(all.mid(start, length), encoding)))
             return false;
         start += length;
     }
@@ -160,12 +166,13 @@ void MainWindow::on_actionNew_Document_triggered()
     if (RefuseWhileBusy() || !LogPadBeforeReplacing())
         return;
     documentPath.clear();
+    documentEncoding = DocumentEncoding::Encoding::Utf8;
     ReplacePadText(QString());
     UpdateDocumentWindowTitle();
     ShowStatus(QStringLiteral("New Document"));
 }
 
-bool MainWindow::ReadDocumentFile(const QString& path, QString& text)
+bool MainWindow::ReadDocumentFile(const QString& path, QString& text, DocumentEncoding::Encoding& encoding)
 {
     const QString title = QStringLiteral("Cannot Open File");
     QByteArray bytes;
@@ -192,7 +199,7 @@ bool MainWindow::ReadDocumentFile(const QString& path, QString& text)
         documentPrompts.warning(this, title, QStringLiteral("Sumvelle could not open:\n\n") + path);
         return false;
     }
-    text = DocumentEncoding::Decode(bytes);
+    text = DocumentEncoding::Decode(bytes, encoding);
     // Lines end in "\n" in the pad, whatever the file used.
     if (text.contains(QLatin1Char('\r'))) {
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -206,10 +213,12 @@ bool MainWindow::OpenDocumentFromPath(const QString& path)
     if (RefuseWhileBusy())
         return false;
     QString text;
-    if (!ReadDocumentFile(path, text) || !LogPadBeforeReplacing())
+    DocumentEncoding::Encoding encoding;
+    if (!ReadDocumentFile(path, text, encoding) || !LogPadBeforeReplacing())
         return false;
     ReplacePadText(text);
     documentPath = path;
+    documentEncoding = encoding;
     UpdateDocumentWindowTitle();
     ShowStatus(QStringLiteral("Opened ") + FileNameOf(path));
     return true;
@@ -228,8 +237,10 @@ bool MainWindow::InsertDocumentFromPath(const QString& path)
 {
     if (RefuseWhileBusy())
         return false;
+    // The text joins the pad's document, which keeps its own encoding.
     QString text;
-    if (!ReadDocumentFile(path, text))
+    DocumentEncoding::Encoding encoding;
+    if (!ReadDocumentFile(path, text, encoding))
         return false;
     if (!editTransactionOpen)
         SaveUndoState();

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "editing/CompletionVocabulary.h"
+#include "pad/DocumentEncoding.h"
 #include "pad/PadTextIndex.h"
 #include "tools/TravokMonetization.h"
 
@@ -208,9 +209,10 @@ public:
 
     // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
     void UpdateDocumentWindowTitle();
-    // Exactly the bytes a saved document holds: the pad's text as UTF-8
-    // without a byte-order mark, every line ending "\n". Produced piece by
-    // piece for large pads; false when the sink stopped early.
+    // Exactly the bytes a saved document holds: the pad's text in the
+    // document's encoding (UTF-8 without a byte-order mark for a new pad),
+    // every line ending "\n". Produced piece by piece for large pads; false
+    // when the sink stopped early.
     bool ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const;
     QByteArray DocumentBytes() const;
 
@@ -230,7 +232,7 @@ public:
     // Larger files are refused: the pad stays responsive up to about this
     // size, and memory use grows many times over with it.
     static constexpr qint64 MaximumDocumentBytes = qint64(4) << 20;
-    bool ReadDocumentFile(const QString& path, QString& text);
+    bool ReadDocumentFile(const QString& path, QString& text, DocumentEncoding::Encoding& encoding);
     bool OpenDocumentFromPath(const QString& path);
     bool InsertDocumentFromPath(const QString& path);
     bool WriteDocumentFile(const QString& path);
@@ -545,6 +547,8 @@ private:
 
     QElapsedTimer uptimeClock;
     QString documentPath;
+    // What the current document was read in, and is saved in.
+    DocumentEncoding::Encoding documentEncoding = DocumentEncoding::Encoding::Utf8;
     QCompleter* autoCompleter = nullptr;
     QTimer* suggestionSuppressTimer = nullptr;
     QLabel* syntaxHintLabel = nullptr;

@@ -68,6 +68,7 @@ private slots:
     void openThenSave_data();
     void openThenSave();
     void largeDocumentRoundTrip();
+    void editedBeyondItsEncoding();
     void openResetsTheHistoryAndTheBold();
     void newDocument();
     void insertIsOneUndoStep();
@@ -140,6 +141,12 @@ void DocumentsTest::decoding_data()
     QTest::newRow("F5 lead") << QByteArray("\xF5") << QStringLiteral("\u00F5");
     QTest::newRow("four-byte UTF-8") << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral("\U0001F600");
     QTest::newRow("byte-order mark dropped") << QByteArray("\xEF\xBB\xBF" "1+1") << QStringLiteral("1+1");
+    QTest::newRow("UTF-16BE mark") << QByteArray("\xFE\xFF\0" "1", 4) << QStringLiteral("1");
+    QTest::newRow("UTF-32BE mark") << QByteArray("\0\0\xFE\xFF\0\0\0" "1", 8) << QStringLiteral("1");
+    QTest::newRow("UTF-16 mark before an odd byte count is Windows-1252")
+        << QByteArray("\xFF\xFE" "1") << QStringLiteral("\u00FF\u00FE" "1");
+    QTest::newRow("UTF-16 mark before a lone surrogate is Windows-1252")
+        << QByteArray("\xFF\xFE\x00\xD8", 4) << QString(QStringLiteral("\u00FF\u00FE") + QChar(0) + QStringLiteral("\u00D8"));
     QTest::newRow("undefined 1252 bytes become controls")
         << QByteArray("\x81\x8D\x8F\x90\x9D\x80\x9F")
         << QStringLiteral("\u0081\u008D\u008F\u0090\u009D\u20AC\u0178");
@@ -166,8 +173,16 @@ void DocumentsTest::openThenSave_data()
                                                  << QByteArray("x");
     QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\nb\n") << QByteArray("a\nb\n");
     QTest::newRow("CR") << QByteArray("a\rb") << QStringLiteral("a\nb") << QByteArray("a\nb");
-    QTest::newRow("Windows-1252 saved as UTF-8") << QByteArray("caf\xE9") << QStringLiteral("caf\u00E9")
-                                                 << QByteArray("caf\xC3\xA9");
+    QTest::newRow("Windows-1252 saved as Windows-1252")
+        << QByteArray("caf\xE9 \x80") << QStringLiteral("caf\u00E9 \u20AC") << QByteArray("caf\xE9 \x80");
+    QTest::newRow("UTF-8 with one stray byte kept as it was")
+        << QByteArray("\xC3\xA9 \x92\n") << QStringLiteral("\u00C3\u00A9 \u2019\n") << QByteArray("\xC3\xA9 \x92\n");
+    QTest::newRow("UTF-16LE with its mark") << QByteArray("\xFF\xFE" "1\0+\0" "1\0\n\0", 10) << QStringLiteral("1+1\n")
+                                            << QByteArray("\xFF\xFE" "1\0+\0" "1\0\n\0", 10);
+    QTest::newRow("UTF-16BE with its mark") << QByteArray("\xFE\xFF\0\xE9\0\n", 6) << QStringLiteral("\u00E9\n")
+                                            << QByteArray("\xFE\xFF\0\xE9\0\n", 6);
+    QTest::newRow("UTF-32LE with its mark") << QByteArray("\xFF\xFE\0\0" "x\0\0\0", 8) << QStringLiteral("x")
+                                            << QByteArray("\xFF\xFE\0\0" "x\0\0\0", 8);
     QTest::newRow("empty") << QByteArray("") << QString() << QByteArray("");
 }
 
@@ -179,7 +194,7 @@ void DocumentsTest::openThenSave()
     writeBytes(path("in.txt"), file);
     nextPath = path("in.txt");
     action("actionOpen_Document")->trigger();
-    QCOMPARE(QString::fromUtf8(window->DocumentBytes()), padText);
+    QCOMPARE(DocumentEncoding::Decode(window->DocumentBytes()), padText);
     QCOMPARE(pad->status(), QStringLiteral("Opened in.txt"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Sumvelle - in.txt"));
     QVERIFY(action("actionSave_Document")->isEnabled());
@@ -206,6 +221,19 @@ void DocumentsTest::largeDocumentRoundTrip()
     QVERIFY(window->OpenDocumentFromPath(path("big.txt")));
     QVERIFY(window->WriteDocumentFile(path("copy.txt")));
     QVERIFY(readBytes(path("copy.txt")) == bytes);
+}
+
+// A Windows-1252 document that gained a character the code page lacks is
+// saved as UTF-8, losing nothing; New starts a UTF-8 document again.
+void DocumentsTest::editedBeyondItsEncoding()
+{
+    writeBytes(path("old.txt"), "caf\xE9\n");
+    QVERIFY(window->OpenDocumentFromPath(path("old.txt")));
+    pad->editor()->insertPlainText(QStringLiteral("\u2192"));
+    QCOMPARE(window->DocumentBytes(), QByteArray("\xE2\x86\x92" "caf\xC3\xA9\n"));
+    action("actionNew_Document")->trigger();
+    pad->editor()->insertPlainText(QStringLiteral("\u00E9"));
+    QCOMPARE(window->DocumentBytes(), QByteArray("\xC3\xA9"));
 }
 
 void DocumentsTest::openResetsTheHistoryAndTheBold()
