@@ -8,18 +8,18 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
-// Documents at the size users keep for years: a 50 MB pad of about 1.8
-// million short lines. Open is measured beside the editor's own
-// setPlainText of the same text, since that part is Qt's and not ours.
+// Documents of the largest size Open accepts, of short lines. Open is
+// measured beside the editor's own setPlainText of the same text, since that
+// part is Qt's and not ours.
 
 namespace {
 
 QByteArray LargeDocument()
 {
     QByteArray bytes;
-    bytes.reserve(52 * 1024 * 1024);
+    bytes.reserve(MainWindow::MaximumDocumentBytes);
     int i = 0;
-    while (bytes.size() < 50 * 1024 * 1024) {
+    while (bytes.size() < MainWindow::MaximumDocumentBytes - 64) {
         switch (i % 3) {
         case 0:
             bytes += "price = " + QByteArray::number(i) + " * 1.075 + 12\n";

@@ -302,10 +302,17 @@ void MainWindow::LoadCustomFunctions(QSettings& settings)
     // The file may have been edited by hand: entries that CREATE FUNCTION
     // would refuse are dropped without a word. Cycles are not looked for
     // here; their expansion fails at its budget.
+    //
+    // The stored size is not trusted: an edited file could claim millions of
+    // entries. The array ends at its first empty entry, and never runs past
+    // what anyone could have created.
     customFunctions.clear();
-    const int size = settings.beginReadArray(SettingsArrayName());
+    const int size = std::min(settings.beginReadArray(SettingsArrayName()), MaximumStoredCustomFunctions);
     for (int index = 0; index < size; ++index) {
         settings.setArrayIndex(index);
+        if (!settings.contains(QStringLiteral("Name")) && !settings.contains(QStringLiteral("Expression"))
+            && !settings.contains(QStringLiteral("Parameters")))
+            break;
         CustomFunctionDefinition definition;
         definition.name = settings.value(QStringLiteral("Name")).toString().trimmed().toUpper();
         // A single name is stored as a plain string; toStringList makes it a list of one.

@@ -1,5 +1,8 @@
 #include "pad/DocumentEncoding.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 namespace DocumentEncoding {
 
 bool IsStrictUtf8(QByteArrayView bytes)
@@ -46,32 +49,148 @@ bool IsStrictUtf8(QByteArrayView bytes)
     return true;
 }
 
-QString DecodeWindows1252(QByteArrayView bytes)
-{
-    // 0x80 to 0x9F; zero marks the bytes the code page leaves undefined.
-    static const char16_t high[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+namespace {
+
+// 0x80 to 0x9F; zero marks the bytes the code page leaves undefined.
+const char16_t Windows1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                       0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The byte that decodes to unit, when there is one.
+bool Windows1252Byte(char16_t unit, char& byte)
+{
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+        byte = char(unit);
+        return true;
+    }
+    for (int i = 0; i < 32; ++i) {
+        const char16_t decoded = Windows1252High[i] != 0 ? Windows1252High[i] : char16_t(0x80 + i);
+        if (decoded == unit) {
+            byte = char(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
+
+struct MarkedEncoding
+{
+    Encoding encoding;
+    QStringConverter::Encoding converter;
+    const char* mark;
+    int markLength;
+};
+
+// UTF-32 first: its little-endian mark begins with UTF-16's.
+const MarkedEncoding MarkedEncodings[] = {
+    {Encoding::Utf32LE, QStringConverter::Utf32LE, "\xFF\xFE\x00\x00", 4},
+    {Encoding::Utf32BE, QStringConverter::Utf32BE, "\x00\x00\xFE\xFF", 4},
+    {Encoding::Utf16LE, QStringConverter::Utf16LE, "\xFF\xFE", 2},
+    {Encoding::Utf16BE, QStringConverter::Utf16BE, "\xFE\xFF", 2},
+};
+
+// UTF-16 decoding passes surrogates through unchecked.
+bool HasLoneSurrogate(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+const MarkedEncoding* FindMarked(Encoding encoding)
+{
+    for (const MarkedEncoding& marked : MarkedEncodings) {
+        if (marked.encoding == encoding)
+            return &marked;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString DecodeWindows1252(QByteArrayView bytes)
+{
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         char16_t unit = byte;
-        if (byte >= 0x80 && byte <= 0x9F && high[byte - 0x80] != 0)
-            unit = high[byte - 0x80];
+        if (byte >= 0x80 && byte <= 0x9F && Windows1252High[byte - 0x80] != 0)
+            unit = Windows1252High[byte - 0x80];
         out[i] = QChar(unit);
     }
     return text;
 }
 
-QString Decode(QByteArrayView bytes)
+QString Decode(QByteArrayView bytes, Encoding& encoding)
 {
-    if (!IsStrictUtf8(bytes))
+    // A mark whose text does not decode cleanly was no mark: such a file
+    // is read as any other.
+    for (const MarkedEncoding& marked : MarkedEncodings) {
+        const int unit = marked.encoding == Encoding::Utf16LE || marked.encoding == Encoding::Utf16BE ? 2 : 4;
+        if (!bytes.startsWith(QByteArrayView(marked.mark, marked.markLength)) || bytes.size() % unit != 0)
+            continue;
+        QStringDecoder decoder(marked.converter,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        const QString text = decoder.decode(bytes.sliced(marked.markLength));
+        if (!decoder.hasError() && !HasLoneSurrogate(text)) {
+            encoding = marked.encoding;
+            return text;
+        }
+    }
+    if (!IsStrictUtf8(bytes)) {
+        encoding = Encoding::Windows1252;
         return DecodeWindows1252(bytes);
+    }
+    encoding = Encoding::Utf8;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     return QString::fromUtf8(bytes);
+}
+
+QString Decode(QByteArrayView bytes)
+{
+    Encoding encoding;
+    return Decode(bytes, encoding);
+}
+
+bool Fits(QStringView text, Encoding encoding)
+{
+    if (encoding != Encoding::Windows1252)
+        return true;
+    char byte;
+    for (const QChar c : text) {
+        if (!Windows1252Byte(c.unicode(), byte))
+            return false;
+    }
+    return true;
+}
+
+QByteArray ByteOrderMark(Encoding encoding)
+{
+    const MarkedEncoding* marked = FindMarked(encoding);
+    return marked ? QByteArray(marked->mark, marked->markLength) : QByteArray();
+}
+
+QByteArray Encode(QStringView text, Encoding encoding)
+{
+    if (encoding == Encoding::Utf8)
+        return text.toUtf8();
+    if (encoding == Encoding::Windows1252) {
+        QByteArray bytes(text.size(), Qt::Uninitialized);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (!Windows1252Byte(text.at(i).unicode(), bytes[i]))
+                bytes[i] = '?';
+        }
+        return bytes;
+    }
+    QStringEncoder encoder(FindMarked(encoding)->converter, QStringEncoder::Flag::Stateless);
+    return encoder.encode(text);
 }
 
 } // namespace DocumentEncoding

@@ -3,10 +3,15 @@
 #include <QByteArrayView>
 #include <QString>
 
-// How the bytes of a document file become the pad's text. Files carry no
-// declaration of their encoding: strictly valid UTF-8 is read as UTF-8 and
-// anything else as Windows-1252, which never fails.
+// How the bytes of a document file become the pad's text, and back. A file
+// that starts with a UTF-16 or UTF-32 byte-order mark is read by it; other
+// files carry no declaration of their encoding: strictly valid UTF-8 is read
+// as UTF-8 and anything else as Windows-1252, which never fails. A document
+// is saved in the encoding it was read in, so that opening and saving changes
+// no byte, unless its text no longer fits that encoding.
 namespace DocumentEncoding {
+
+enum class Encoding { Utf8, Windows1252, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
 
 // Shortest forms only, no surrogates, nothing beyond U+10FFFF, no sequence
 // cut off at the end.
@@ -16,7 +21,20 @@ bool IsStrictUtf8(QByteArrayView bytes);
 // characters of the same value.
 QString DecodeWindows1252(QByteArrayView bytes);
 
-// The text of a file's bytes; a UTF-8 byte-order mark is dropped.
+// The text of a file's bytes and the encoding it was read in; a UTF-8
+// byte-order mark is dropped.
+QString Decode(QByteArrayView bytes, Encoding& encoding);
 QString Decode(QByteArrayView bytes);
+
+// Whether every character of text can be written in the encoding.
+bool Fits(QStringView text, Encoding encoding);
+
+// The byte-order mark a file in the encoding starts with: none for UTF-8
+// (saved without one) and Windows-1252.
+QByteArray ByteOrderMark(Encoding encoding);
+
+// The text's bytes in the encoding, without a byte-order mark; characters
+// that do not fit become "?".
+QByteArray Encode(QStringView text, Encoding encoding);
 
 } // namespace DocumentEncoding

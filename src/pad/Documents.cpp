@@ -1,6 +1,7 @@
 #include "pad/mainwindow.h"
 
 #include "pad/DocumentEncoding.h"
+#include "pad/FileReading.h"
 #include "ui_mainwindow.h"
 
 #include <QDragEnterEvent>
@@ -95,7 +96,13 @@ bool MainWindow::ProduceDocumentBytes(const std::function<bool(QByteArrayView)>&
         if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
             c = QLatin1Char('\n');
     }
-    // Encoded a piece at a time: a large pad is never held whole as UTF-8
+    // Saved as it was read, unless the text no longer fits; then as UTF-8.
+    const DocumentEncoding::Encoding encoding =
+        DocumentEncoding::Fits(text, documentEncoding) ? documentEncoding : DocumentEncoding::Encoding::Utf8;
+    const QByteArray mark = DocumentEncoding::ByteOrderMark(encoding);
+    if (!mark.isEmpty() && !sink(mark))
+        return false;
+    // Encoded a piece at a time: a large pad is never held whole as bytes
     // beside its text.
     const QStringView all(text);
     qsizetype start = 0;
@@ -105,7 +112,7 @@ bool MainWindow::ProduceDocumentBytes(const std::function<bool(QByteArrayView)>&
         if (start + length < all.size() && all.at(start + length - 1).isHighSurrogate()
             && all.at(start + length).isLowSurrogate())
             ++length;
-        if (!sink(all.mid(start, length).toUtf8()))
+        if (!sink(DocumentEncoding::Encode(all.mid(start, length), encoding)))
             return false;
         start += length;
     }
@@ -144,28 +151,55 @@ void MainWindow::ReplacePadText(const QString& text)
     ui->Text1->setTextCursor(start);
 }
 
+// New and Open throw the pad and its history away: with Save Log on Clear the
+// pad reaches the log first, as CLEAR does, and stays when the log could not
+// take it. An empty pad has nothing to keep.
+bool MainWindow::LogPadBeforeReplacing()
+{
+    if (!ui->actionSave_Log_On_Clear->isChecked() || PadText().isEmpty())
+        return true;
+    return WriteLog();
+}
+
 void MainWindow::on_actionNew_Document_triggered()
 {
-    if (RefuseWhileBusy())
+    if (RefuseWhileBusy() || !LogPadBeforeReplacing())
         return;
     documentPath.clear();
+    documentEncoding = DocumentEncoding::Encoding::Utf8;
     ReplacePadText(QString());
     UpdateDocumentWindowTitle();
     ShowStatus(QStringLiteral("New Document"));
 }
 
-bool MainWindow::ReadDocumentFile(const QString& path, QString& text)
+bool MainWindow::ReadDocumentFile(const QString& path, QString& text, DocumentEncoding::Encoding& encoding)
 {
-    // Only regular files: a device or a pipe would never end or never answer.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        documentPrompts.warning(this, QStringLiteral("Cannot Open File"),
-                                QStringLiteral("Sumvelle could not open:\n\n") + path);
+    const QString title = QStringLiteral("Cannot Open File");
+    QByteArray bytes;
+    const FileReading::Outcome read = FileReading::ReadRegular(path, MaximumDocumentBytes, bytes);
+    switch (read.status) {
+    case FileReading::Status::Ok:
+        break;
+    case FileReading::Status::TooLarge:
+        documentPrompts.warning(this, title,
+                                QStringLiteral("Sumvelle could not open:\n\n") + path
+                                    + QStringLiteral("\n\nThe file holds %1 bytes; Sumvelle opens documents of up to "
+                                                     "%2 bytes.")
+                                          .arg(read.size)
+                                          .arg(MaximumDocumentBytes));
+        return false;
+    case FileReading::Status::ReadFailed:
+        documentPrompts.warning(this, title,
+                                QStringLiteral("Sumvelle could not completely read:\n\n") + path
+                                    + QStringLiteral("\n\n") + read.error);
+        return false;
+    case FileReading::Status::CannotOpen:
+    case FileReading::Status::Missing:
+    case FileReading::Status::NotRegular:
+        documentPrompts.warning(this, title, QStringLiteral("Sumvelle could not open:\n\n") + path);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    text = DocumentEncoding::Decode(bytes);
+    text = DocumentEncoding::Decode(bytes, encoding);
     // Lines end in "\n" in the pad, whatever the file used.
     if (text.contains(QLatin1Char('\r'))) {
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -179,10 +213,12 @@ bool MainWindow::OpenDocumentFromPath(const QString& path)
     if (RefuseWhileBusy())
         return false;
     QString text;
-    if (!ReadDocumentFile(path, text))
+    DocumentEncoding::Encoding encoding;
+    if (!ReadDocumentFile(path, text, encoding) || !LogPadBeforeReplacing())
         return false;
     ReplacePadText(text);
     documentPath = path;
+    documentEncoding = encoding;
     UpdateDocumentWindowTitle();
     ShowStatus(QStringLiteral("Opened ") + FileNameOf(path));
     return true;
@@ -201,8 +237,10 @@ bool MainWindow::InsertDocumentFromPath(const QString& path)
 {
     if (RefuseWhileBusy())
         return false;
+    // The text joins the pad's document, which keeps its own encoding.
     QString text;
-    if (!ReadDocumentFile(path, text))
+    DocumentEncoding::Encoding encoding;
+    if (!ReadDocumentFile(path, text, encoding))
         return false;
     if (!editTransactionOpen)
         SaveUndoState();

@@ -96,15 +96,16 @@ void MainWindow::on_actionLog_Viewer_triggered()
 }
 
 // The cleared pad can be undone, and with Save Log on Clear it reaches the
-// log first. User-defined functions, ANS and the number format stay.
+// log first (a pad the log could not take stays). User-defined functions,
+// ANS and the number format stay.
 void MainWindow::on_actionClear_Pad_triggered()
 {
     if (RefuseWhileBusy())
         return;
+    if (ui->actionSave_Log_On_Clear->isChecked() && !WriteLog())
+        return;
     SaveUndoState();
     editTransactionOpen = false;
-    if (ui->actionSave_Log_On_Clear->isChecked())
-        WriteLog();
     variables.clear();
     // With its signals on, the pad's own handling sees the empty pad.
     ui->Text1->clear();

@@ -10,7 +10,12 @@
 // program keep in the same file stay as they are.
 void MainWindow::SaveSettings()
 {
-    QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
+    const QString path = StoragePaths::SettingsFilePath();
+    if (!StoragePaths::SettingsFileUsable(path)) {
+        ShowStatus(QStringLiteral("Settings could not be saved"));
+        return;
+    }
+    QSettings settings(path, QSettings::IniFormat);
     settings.setValue(QStringLiteral("Font"), ui->Text1->font());
     settings.setValue(QStringLiteral("Format"), numberFormat);
     settings.setValue(QStringLiteral("UseWordOperators"), ui->actionUse_Word_Oporators->isChecked());
@@ -32,16 +37,26 @@ void MainWindow::SaveSettings()
     settings.setValue(QStringLiteral("TopMost"), windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     settings.setValue(QStringLiteral("WindowGeometry"), saveGeometry());
 
-    // A file that could not be written must not read as saved.
+    // A file that could not be written must not read as saved. The status
+    // keeps its first error, so a syntax error of the file as it was read
+    // would hide the outcome of the write: a file that was unreadable and now
+    // reads cleanly was written.
     settings.sync();
-    ShowStatus(settings.status() == QSettings::NoError ? QStringLiteral("Settings Saved")
-                                                       : QStringLiteral("Settings could not be saved"));
+    bool saved = settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::FormatError && StoragePaths::SettingsFileUsable(path)) {
+        const QSettings written(path, QSettings::IniFormat);
+        saved = written.status() == QSettings::NoError
+            && written.value(QStringLiteral("OutputBase")).toString() == outputBase;
+    }
+    ShowStatus(saved ? QStringLiteral("Settings Saved") : QStringLiteral("Settings could not be saved"));
 }
 
-// Each key is applied only when the file has it; a missing or unreadable file
-// leaves the form's defaults.
+// Each key is applied only when the file has it; a missing or unreadable file,
+// or one that is no regular file, leaves the form's defaults.
 void MainWindow::LoadSettings()
 {
+    if (!StoragePaths::SettingsFileUsable())
+        return;
     QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
     if (settings.contains(QStringLiteral("Font")))
         ui->Text1->setFont(settings.value(QStringLiteral("Font")).value<QFont>());

@@ -1,5 +1,7 @@
 #include "pad/StoragePaths.h"
 
+#include "pad/FileReading.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -18,6 +20,11 @@ QString SettingsFilePath(const QString& directory)
 QString LogFilePath(const QString& directory)
 {
     return QDir(directory).filePath(QStringLiteral("Sumvelle.log"));
+}
+
+bool SettingsFileUsable(const QString& path)
+{
+    return FileReading::AbsentOrRegular(path, MaximumSettingsFileBytes);
 }
 
 } // namespace StoragePaths

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTextDocument>
 #include <QUrl>
@@ -128,7 +129,8 @@ void MainWindow::CopyFilesToDataLocation(const QString& executableDirectory, con
     for (const auto& [oldPath, newPath] : copies) {
         if (oldPath == newPath)
             continue;
-        if (QFile::exists(oldPath) && !QFile::exists(newPath))
+        // Copying a pipe or a device would never end.
+        if (QFileInfo(oldPath).isFile() && !QFile::exists(newPath))
             QFile::copy(oldPath, newPath);
     }
 }

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "editing/CompletionVocabulary.h"
+#include "pad/DocumentEncoding.h"
 #include "pad/PadTextIndex.h"
 #include "tools/TravokMonetization.h"
 
@@ -76,6 +77,8 @@ public:
 
     bool ExpandCustomFunctions(const QString& input, QString& output, QString& error) const;
     void SaveCustomFunctions(QSettings& settings) const;
+    // Reading stops here, whatever size the file claims.
+    static constexpr int MaximumStoredCustomFunctions = 100000;
     void LoadCustomFunctions(QSettings& settings);
     QList<CalculatorSyntaxItem> GetCustomFunctionSyntaxItems() const;
     static CalculatorSyntaxItem CustomFunctionSyntaxItem(const CustomFunctionDefinition& definition);
@@ -220,9 +223,10 @@ public:
 
     // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
     void UpdateDocumentWindowTitle();
-    // Exactly the bytes a saved document holds: the pad's text as UTF-8
-    // without a byte-order mark, every line ending "\n". Produced piece by
-    // piece for large pads; false when the sink stopped early.
+    // Exactly the bytes a saved document holds: the pad's text in the
+    // document's encoding (UTF-8 without a byte-order mark for a new pad),
+    // every line ending "\n". Produced piece by piece for large pads; false
+    // when the sink stopped early.
     bool ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const;
     QByteArray DocumentBytes() const;
 
@@ -239,7 +243,10 @@ public:
     static DocumentPrompts DefaultDocumentPrompts();
     DocumentPrompts documentPrompts = DefaultDocumentPrompts();
 
-    bool ReadDocumentFile(const QString& path, QString& text);
+    // Larger files are refused: the pad stays responsive up to about this
+    // size, and memory use grows many times over with it.
+    static constexpr qint64 MaximumDocumentBytes = qint64(4) << 20;
+    bool ReadDocumentFile(const QString& path, QString& text, DocumentEncoding::Encoding& encoding);
     bool OpenDocumentFromPath(const QString& path);
     bool InsertDocumentFromPath(const QString& path);
     bool WriteDocumentFile(const QString& path);
@@ -468,7 +475,9 @@ public slots:
     void LoadSettings();
 
     // ---- Pad: calculator log and plain copy (pad/CalculatorLog.cpp) ---------
-    void WriteLog();
+    // Appends the pad to the log; false, with the status line saying why,
+    // when it could not be written.
+    bool WriteLog();
     void ShowLog();
 
 protected:
@@ -559,9 +568,15 @@ private:
     // move of the same keystroke does not evaluate the line once more.
     void NotePreviewShown(const QString& text, int position);
     bool PreviewStillShown(const QString& text, int position);
+    // False when the pad should have been logged and could not be.
+    bool LogPadBeforeReplacing();
+    // One whole record or nothing; error says why not.
+    bool AppendLogRecord(QString& error);
 
     QElapsedTimer uptimeClock;
     QString documentPath;
+    // What the current document was read in, and is saved in.
+    DocumentEncoding::Encoding documentEncoding = DocumentEncoding::Encoding::Utf8;
     QCompleter* autoCompleter = nullptr;
     QTimer* suggestionSuppressTimer = nullptr;
     QLabel* syntaxHintLabel = nullptr;

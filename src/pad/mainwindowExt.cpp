@@ -76,8 +76,9 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
         return;
 
     if (EqualsAny(line, {"CLR", "CLS", "CLEAR"})) {
-        if (ui->actionSave_Log_On_Clear->isChecked())
-            WriteLog();
+        // A pad the log could not take stays, so nothing is lost.
+        if (ui->actionSave_Log_On_Clear->isChecked() && !WriteLog())
+            return;
         ui->Label1->setText(QString());
         const QSignalBlocker blocker(ui->Text1);
         variables.clear();

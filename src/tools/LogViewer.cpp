@@ -42,6 +42,9 @@ void LogViewer::OpenLogFile(const QString& path)
     RebuildDayList(false);
     if (logUnreadable)
         ui->LabelLogStatus->setText(QStringLiteral("Could not open the calculator log"));
+    else if (logShortened)
+        ui->LabelLogStatus->setText(QStringLiteral("The calculator log is too large: only its newest %1 MB are shown")
+                                        .arg(maximumLogBytes >> 20));
     show();
     raise();
     activateWindow();

@@ -46,6 +46,8 @@ public:
     // as too complex, and how many matches one day's preview highlights.
     static constexpr int searchTimeBudgetMs = 3000;
     static constexpr int maximumHighlights = 10000;
+    // How much of the log, its newest part, one opening reads.
+    static constexpr qint64 maximumLogBytes = qint64(64) << 20;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -76,4 +78,6 @@ private:
     QString previewText;
     // The last read found the log but could not read it.
     bool logUnreadable = false;
+    // The log was larger than maximumLogBytes: its oldest part was left out.
+    bool logShortened = false;
 };

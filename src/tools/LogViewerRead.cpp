@@ -6,12 +6,15 @@
 
 #include "tools/LogViewer.h"
 
+#include "pad/FileReading.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QMap>
 #include <QStringDecoder>
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -107,13 +110,15 @@ void FindHeaders(QByteArrayView piece, qint64 pieceOffset, QList<Header>& header
     }
 }
 
-// The days of an opened log, newest first; false on a read error.
-bool ReadLogDays(QIODevice& device, QList<LogViewer::LogDay>& days)
+// The days of an opened log from its position on, newest first, reading at
+// most limit bytes; false on a read error.
+bool ReadLogDays(QIODevice& device, qint64 limit, QList<LogViewer::LogDay>& days)
 {
     days.clear();
+    const qint64 firstByte = device.pos();
     QList<Header> headers;
     qint64 total = 0;
-    const bool indexed = ForEachPiece(device, -1, [&](QByteArrayView piece, qint64 offset) {
+    const bool indexed = ForEachPiece(device, limit, [&](QByteArrayView piece, qint64 offset) {
         FindHeaders(piece, offset, headers);
         total = offset + piece.size();
     });
@@ -147,7 +152,7 @@ bool ReadLogDays(QIODevice& device, QList<LogViewer::LogDay>& days)
     for (const Header& header : headers)
         recordDay.append(header.date.isValid() ? dayIndex.value(header.date) : -1);
 
-    if (!device.seek(0))
+    if (!device.seek(firstByte))
         return false;
     QStringDecoder decoder = PieceDecoder();
     qsizetype record = 0;
@@ -184,15 +189,35 @@ bool ReadLogDays(QIODevice& device, QList<LogViewer::LogDay>& days)
 
 } // namespace
 
+// Only the newest part of a very large log is read, from its first whole
+// line on; a pipe or a device in the log's place is never opened.
 void LogViewer::ReadLogFile()
 {
     logDays.clear();
     logUnreadable = false;
+    logShortened = false;
     if (!QFile::exists(logFilePath))
         return;
     QFile file(logFilePath);
     QList<LogDay> days;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || !ReadLogDays(file, days)) {
+    const FileReading::Outcome opened =
+        FileReading::OpenRegular(file, std::numeric_limits<qint64>::max(), QIODevice::Text);
+    if (!opened.ok()) {
+        logUnreadable = true;
+        return;
+    }
+    if (opened.size > maximumLogBytes) {
+        logShortened = true;
+        char c = 0;
+        bool lineStart = file.seek(opened.size - maximumLogBytes - 1);
+        while (lineStart && file.getChar(&c) && c != '\n') {
+        }
+        if (!lineStart || c != '\n') {
+            logUnreadable = !lineStart;
+            return;
+        }
+    }
+    if (!ReadLogDays(file, maximumLogBytes, days)) {
         logUnreadable = true;
         return;
     }

@@ -1,5 +1,6 @@
 #include "tools/StorageDiagnostics.h"
 
+#include "pad/FileReading.h"
 #include "pad/StoragePaths.h"
 #include "tools/TravokMonetization.h"
 
@@ -17,10 +18,14 @@
 #include <QUrl>
 #include <QUuid>
 
+#include <limits>
+
 namespace {
 
 const char RestartTokenKey[] = "Diagnostics/RestartToken";
 const QByteArray ProbeContent = QByteArrayLiteral("TRAVOK-STORAGE-TEST");
+// Room for what other writers add to the log while the check runs.
+constexpr qint64 MaximumReadBack = qint64(1) << 20;
 
 QString PassFail(bool passed)
 {
@@ -87,43 +92,64 @@ void RunTravokStorageDiagnostics(QWidget* parent)
 
     lines << QStringLiteral("Probe cleanup: ") + PassFail(QFile::remove(probePath));
 
-    QSettings settings(settingsPath, QSettings::IniFormat);
-    const QString previousToken = settings.value(QLatin1String(RestartTokenKey)).toString();
+    // A settings file that is no regular file is never handed to QSettings,
+    // which would wait on a pipe or read a device without end.
+    const QString settingsUnsafe = FileReading::WhyUnsafe(settingsPath, StoragePaths::MaximumSettingsFileBytes);
+    const QString token = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString previousToken;
+    QSettings::Status syncStatus = QSettings::AccessError;
+    bool settingsRead = false;
+    if (settingsUnsafe.isEmpty()) {
+        QSettings settings(settingsPath, QSettings::IniFormat);
+        previousToken = settings.value(QLatin1String(RestartTokenKey)).toString();
+        settings.setValue(QLatin1String(RestartTokenKey), token);
+        settings.sync();
+        syncStatus = settings.status();
+        if (StoragePaths::SettingsFileUsable(settingsPath)) {
+            QSettings readback(settingsPath, QSettings::IniFormat);
+            readback.sync();
+            settingsRead = readback.status() == QSettings::NoError
+                && readback.value(QLatin1String(RestartTokenKey)).toString() == token;
+        }
+    }
     lines << QStringLiteral("Persistence from previous run: ")
             + (previousToken.isEmpty() ? QStringLiteral("NOT YET TESTED")
                                        : QStringLiteral("PASS: token found (") + previousToken + QLatin1Char(')'));
-
-    const QString token = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    settings.setValue(QLatin1String(RestartTokenKey), token);
-    settings.sync();
-    const QSettings::Status syncStatus = settings.status();
-    lines << QStringLiteral("INI sync: ")
-            + (syncStatus == QSettings::NoError ? QStringLiteral("PASS")
-                                                : QStringLiteral("FAIL (QSettings status %1)").arg(int(syncStatus)));
-
-    QSettings readback(settingsPath, QSettings::IniFormat);
-    readback.sync();
-    const bool settingsRead =
-        readback.status() == QSettings::NoError && readback.value(QLatin1String(RestartTokenKey)).toString() == token;
+    if (!settingsUnsafe.isEmpty())
+        lines << QStringLiteral("INI sync: FAIL: ") + settingsUnsafe;
+    else
+        lines << QStringLiteral("INI sync: ")
+                + (syncStatus == QSettings::NoError
+                       ? QStringLiteral("PASS")
+                       : QStringLiteral("FAIL (QSettings status %1)").arg(int(syncStatus)));
     lines << QStringLiteral("INI disk readback: ") + PassFail(settingsRead);
     lines << QStringLiteral("Next restart token: ") + token;
 
     const QByteArray logLine =
         (QStringLiteral("[TRAVOKDEBUGSTORAGE] ") + token + QStringLiteral(" diagnostic log check\n")).toUtf8();
+    // Opening a pipe for writing would wait for a reader; only what this
+    // check appended is read back, however large the log has grown.
     QFile log(logPath);
     bool logAppended = false;
-    QString logError;
-    if (log.open(QIODevice::WriteOnly | QIODevice::Append))
-        logAppended = WriteAll(log, logLine, logError);
-    else
-        logError = log.errorString();
+    QString logError = FileReading::WhyUnsafe(logPath, std::numeric_limits<qint64>::max());
+    qint64 logSizeBefore = 0;
+    if (logError.isEmpty()) {
+        if (log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            logSizeBefore = log.size();
+            logAppended = WriteAll(log, logLine, logError);
+        } else {
+            logError = log.errorString();
+        }
+    }
     lines << QStringLiteral("Log append: ") + PassFail(logAppended, logError);
 
     QFile logReader(logPath);
     bool logRead = false;
-    if (logReader.open(QIODevice::ReadOnly)) {
-        logRead = logReader.readAll().contains(logLine);
-        logReader.close();
+    if (logAppended && FileReading::OpenRegular(logReader, std::numeric_limits<qint64>::max()).ok()
+        && logReader.seek(logSizeBefore)) {
+        QByteArray appended;
+        FileReading::ReadToEnd(logReader, logLine.size(), MaximumReadBack, appended);
+        logRead = appended.contains(logLine);
     }
     lines << QStringLiteral("Log disk readback: ") + PassFail(logRead);
 

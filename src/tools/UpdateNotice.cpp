@@ -45,7 +45,7 @@ void MainWindow::ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata
 
 bool MainWindow::IsCurrentReleaseNoticeDismissed() const
 {
-    if (!releaseAvailable || availableRelease.currentVersion.trimmed().isEmpty())
+    if (!releaseAvailable || availableRelease.currentVersion.trimmed().isEmpty() || !StoragePaths::SettingsFileUsable())
         return false;
     const QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
     return settings.value(QLatin1String(DismissedReleaseKey)).toString() == DismissalKey(availableRelease);
@@ -53,7 +53,7 @@ bool MainWindow::IsCurrentReleaseNoticeDismissed() const
 
 void MainWindow::DismissCurrentReleaseNotice()
 {
-    if (releaseAvailable) {
+    if (releaseAvailable && StoragePaths::SettingsFileUsable()) {
         QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
         settings.setValue(QLatin1String(DismissedReleaseKey), DismissalKey(availableRelease));
     }

@@ -4,6 +4,7 @@
 #include "support/mainwindowtestaccess.h"
 #include "support/testsupport.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -45,6 +46,8 @@ private slots:
     void loadSkipsInvalidEntries_data();
     void loadSkipsInvalidEntries();
     void loadReplacesWhatWasDefined();
+    void loadTrustsNoStoredSize_data();
+    void loadTrustsNoStoredSize();
 
     void syntaxItemsInCodeUnitOrder();
     void findSyntaxItemLooksUpUserFunctions_data();
@@ -390,6 +393,45 @@ void CustomFunctionsTest::loadReplacesWhatWasDefined()
     const std::unique_ptr<QSettings> settings = makeSettings();
     window->LoadCustomFunctions(*settings);
     QCOMPARE(window->GetCustomFunctionsList(), QStringLiteral("-No Custom Functions-"));
+}
+
+void CustomFunctionsTest::loadTrustsNoStoredSize_data()
+{
+    QTest::addColumn<int>("storedSize");
+    QTest::addColumn<QList<int>>("entries"); // the 1-based indexes written
+    QTest::addColumn<int>("loaded");
+    QTest::newRow("size far beyond the entries") << 10000000 << QList<int>{1, 2} << 2;
+    QTest::newRow("largest size") << 2147483647 << QList<int>{1} << 1;
+    QTest::newRow("a missing entry ends the array") << 3 << QList<int>{1, 3} << 1;
+    QList<int> many;
+    for (int i = 1; i <= MainWindow::MaximumStoredCustomFunctions + 1; ++i)
+        many << i;
+    QTest::newRow("more entries than the maximum")
+        << int(many.size()) << many << MainWindow::MaximumStoredCustomFunctions;
+}
+
+// An edited file's array size is not trusted: loading ends at the entries
+// that are there, and at the maximum.
+void CustomFunctionsTest::loadTrustsNoStoredSize()
+{
+    QFETCH(int, storedSize);
+    QFETCH(QList<int>, entries);
+    QFETCH(int, loaded);
+    const QString path = settingsDirectory.filePath(QStringLiteral("sized%1.ini").arg(++settingsFiles));
+    QByteArray text = "[CustomFunctions]\n";
+    for (int index : entries)
+        text += QByteArray::number(index) + "\\Name=F" + QByteArray::number(index) + "\n"
+            + QByteArray::number(index) + "\\Expression=" + QByteArray::number(index) + "\n";
+    text += "size=" + QByteArray::number(storedSize) + "\n";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    QSettings settings(path, QSettings::IniFormat);
+    window->LoadCustomFunctions(settings);
+    QCOMPARE(window->GetCustomFunctionsList().split(QLatin1Char('\n')).size(), loaded);
+    QVERIFY(window->GetCustomFunctionsList().startsWith(QLatin1String("F1() = 1")));
 }
 
 void CustomFunctionsTest::syntaxItemsInCodeUnitOrder()

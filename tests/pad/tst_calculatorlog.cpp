@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
+
 namespace {
 QString logPath()
 {
@@ -57,7 +59,11 @@ private slots:
     void twoClosesTwoRecords();
     void clearCommand_data();
     void clearCommand();
-    void unwritableLogNeverBlocksClosing();
+    void unwritableLogKeepsThePad_data();
+    void unwritableLogKeepsThePad();
+    void recordAfterACutOffRecord();
+    void unwritableLogAsksBeforeClosing_data();
+    void unwritableLogAsksBeforeClosing();
     void showLogCreatesTheFile();
     void copyWithoutFormatting();
     void copyWithoutSelection();
@@ -134,13 +140,97 @@ void CalculatorLogTest::clearCommand()
     }
 }
 
-void CalculatorLogTest::unwritableLogNeverBlocksClosing()
+void CalculatorLogTest::unwritableLogKeepsThePad_data()
 {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<qint64>("fileSizeLimit"); // -1: none
+    QTest::newRow("folder in the log's place") << "folder" << qint64(-1);
+    QTest::newRow("named pipe in the log's place") << "fifo" << qint64(-1);
+    QTest::newRow("disk full within the record") << "full" << qint64(30);
+}
+
+// CLEAR with Save Log on Clear: the pad stays and the status says why; the
+// log is left as it was.
+void CalculatorLogTest::unwritableLogKeepsThePad()
+{
+    QFETCH(QString, fault);
+    QFETCH(qint64, fileSizeLimit);
+    const QByteArray before = fault == QLatin1String("full") ? QByteArrayLiteral("earlier\n") : QByteArray();
+    if (fault == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(logPath()));
+    else if (fault == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(logPath()).constData(), 0600), 0);
+    else {
+        QFile file(logPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+
+    const auto clearThePad = []() {
+        auto window = TestSupport::createWindow();
+        TestSupport::Pad pad(window.get());
+        pad.submit(QStringLiteral("1+1"));
+        pad.submit(QStringLiteral("CLEAR"));
+        if (pad.text() != QLatin1String("1+1\n2\nCLEAR\n") && pad.text() != QLatin1String("1+1\n2\nCLEAR"))
+            return 1;
+        if (!pad.status().startsWith(QLatin1String("Calculator log could not be written: "))
+            || pad.status().size() <= 40)
+            return 2;
+        return 0;
+    };
+    const int result = fileSizeLimit < 0 ? clearThePad()
+                                         : TestSupport::runWithFileSizeLimit(before.size() + fileSizeLimit, clearThePad);
+    QCOMPARE(result, 0);
+    if (fault == QLatin1String("full")) {
+        QFile file(logPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+}
+
+void CalculatorLogTest::recordAfterACutOffRecord()
+{
+    const QString cutOff = QStringLiteral("--------------------Fri Dec 11");
+    {
+        QFile file(logPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cutOff.toUtf8());
+    }
+    auto window = TestSupport::createWindow();
+    TestSupport::Pad pad(window.get());
+    pad.submit(QStringLiteral("2+2"));
+    QVERIFY(window->close());
+    const QRegularExpression records(QStringLiteral("\\A") + QRegularExpression::escape(cutOff + QLatin1Char('\n'))
+                                     + recordPattern(QStringLiteral("2+2\n4\n")) + QStringLiteral("\\z"));
+    QVERIFY2(records.match(readLog()).hasMatch(), qPrintable(readLog()));
+}
+
+void CalculatorLogTest::unwritableLogAsksBeforeClosing_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("close without logging") << "Close" << true;
+    QTest::newRow("cancel") << "Cancel" << false;
+}
+
+void CalculatorLogTest::unwritableLogAsksBeforeClosing()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, closed);
     QVERIFY(QDir().mkpath(logPath()));
     auto window = TestSupport::createWindow();
+    TestSupport::Pad pad(window.get());
     window->show();
-    QVERIFY(window->close());
-    QVERIFY(!window->isVisible());
+    pad.submit(QStringLiteral("3+3"));
+    TestSupport::ShownMessage shown;
+    TestSupport::readNextMessageBox(shown, answer);
+    QCOMPARE(window->close(), closed);
+    QVERIFY(shown.shown);
+    QCOMPARE(shown.title, QStringLiteral("Calculator Log"));
+    QVERIFY2(shown.text.startsWith(QLatin1String("Calculator log could not be written: ")), qPrintable(shown.text));
+    QVERIFY(shown.text.endsWith(QLatin1String("\n\nClose without logging the pad?")));
+    QCOMPARE(window->isVisible(), !closed);
+    QCOMPARE(pad.text(), QStringLiteral("3+3\n6\n"));
 }
 
 void CalculatorLogTest::showLogCreatesTheFile()

@@ -68,16 +68,21 @@ private slots:
     void openThenSave_data();
     void openThenSave();
     void largeDocumentRoundTrip();
+    void editedBeyondItsEncoding();
     void openResetsTheHistoryAndTheBold();
     void newDocument();
     void insertIsOneUndoStep();
     void unreadableFiles_data();
     void unreadableFiles();
+    void sizeLimit_data();
+    void sizeLimit();
     void failedSaves_data();
     void failedSaves();
     void cancelledDialogsDoNothing();
     void drops_data();
     void drops();
+    void replacingLogsThePadFirst_data();
+    void replacingLogsThePadFirst();
     void refusedWhileSolving_data();
     void refusedWhileSolving();
 
@@ -136,6 +141,12 @@ void DocumentsTest::decoding_data()
     QTest::newRow("F5 lead") << QByteArray("\xF5") << QStringLiteral("\u00F5");
     QTest::newRow("four-byte UTF-8") << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral("\U0001F600");
     QTest::newRow("byte-order mark dropped") << QByteArray("\xEF\xBB\xBF" "1+1") << QStringLiteral("1+1");
+    QTest::newRow("UTF-16BE mark") << QByteArray("\xFE\xFF\0" "1", 4) << QStringLiteral("1");
+    QTest::newRow("UTF-32BE mark") << QByteArray("\0\0\xFE\xFF\0\0\0" "1", 8) << QStringLiteral("1");
+    QTest::newRow("UTF-16 mark before an odd byte count is Windows-1252")
+        << QByteArray("\xFF\xFE" "1") << QStringLiteral("\u00FF\u00FE" "1");
+    QTest::newRow("UTF-16 mark before a lone surrogate is Windows-1252")
+        << QByteArray("\xFF\xFE\x00\xD8", 4) << QString(QStringLiteral("\u00FF\u00FE") + QChar(0) + QStringLiteral("\u00D8"));
     QTest::newRow("undefined 1252 bytes become controls")
         << QByteArray("\x81\x8D\x8F\x90\x9D\x80\x9F")
         << QStringLiteral("\u0081\u008D\u008F\u0090\u009D\u20AC\u0178");
@@ -162,8 +173,16 @@ void DocumentsTest::openThenSave_data()
                                                  << QByteArray("x");
     QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\nb\n") << QByteArray("a\nb\n");
     QTest::newRow("CR") << QByteArray("a\rb") << QStringLiteral("a\nb") << QByteArray("a\nb");
-    QTest::newRow("Windows-1252 saved as UTF-8") << QByteArray("caf\xE9") << QStringLiteral("caf\u00E9")
-                                                 << QByteArray("caf\xC3\xA9");
+    QTest::newRow("Windows-1252 saved as Windows-1252")
+        << QByteArray("caf\xE9 \x80") << QStringLiteral("caf\u00E9 \u20AC") << QByteArray("caf\xE9 \x80");
+    QTest::newRow("UTF-8 with one stray byte kept as it was")
+        << QByteArray("\xC3\xA9 \x92\n") << QStringLiteral("\u00C3\u00A9 \u2019\n") << QByteArray("\xC3\xA9 \x92\n");
+    QTest::newRow("UTF-16LE with its mark") << QByteArray("\xFF\xFE" "1\0+\0" "1\0\n\0", 10) << QStringLiteral("1+1\n")
+                                            << QByteArray("\xFF\xFE" "1\0+\0" "1\0\n\0", 10);
+    QTest::newRow("UTF-16BE with its mark") << QByteArray("\xFE\xFF\0\xE9\0\n", 6) << QStringLiteral("\u00E9\n")
+                                            << QByteArray("\xFE\xFF\0\xE9\0\n", 6);
+    QTest::newRow("UTF-32LE with its mark") << QByteArray("\xFF\xFE\0\0" "x\0\0\0", 8) << QStringLiteral("x")
+                                            << QByteArray("\xFF\xFE\0\0" "x\0\0\0", 8);
     QTest::newRow("empty") << QByteArray("") << QString() << QByteArray("");
 }
 
@@ -175,7 +194,7 @@ void DocumentsTest::openThenSave()
     writeBytes(path("in.txt"), file);
     nextPath = path("in.txt");
     action("actionOpen_Document")->trigger();
-    QCOMPARE(QString::fromUtf8(window->DocumentBytes()), padText);
+    QCOMPARE(DocumentEncoding::Decode(window->DocumentBytes()), padText);
     QCOMPARE(pad->status(), QStringLiteral("Opened in.txt"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Sumvelle - in.txt"));
     QVERIFY(action("actionSave_Document")->isEnabled());
@@ -196,12 +215,25 @@ void DocumentsTest::openThenSave()
 void DocumentsTest::largeDocumentRoundTrip()
 {
     QByteArray bytes;
-    for (int i = 0; bytes.size() < 5 * 1024 * 1024; ++i)
+    for (int i = 0; bytes.size() < MainWindow::MaximumDocumentBytes - 64; ++i)
         bytes += "line " + QByteArray::number(i) + " = \xE2\x82\xAC" + QByteArray::number(i * 7) + "\xC2\xA0km\n";
     writeBytes(path("big.txt"), bytes);
     QVERIFY(window->OpenDocumentFromPath(path("big.txt")));
     QVERIFY(window->WriteDocumentFile(path("copy.txt")));
     QVERIFY(readBytes(path("copy.txt")) == bytes);
+}
+
+// A Windows-1252 document that gained a character the code page lacks is
+// saved as UTF-8, losing nothing; New starts a UTF-8 document again.
+void DocumentsTest::editedBeyondItsEncoding()
+{
+    writeBytes(path("old.txt"), "caf\xE9\n");
+    QVERIFY(window->OpenDocumentFromPath(path("old.txt")));
+    pad->editor()->insertPlainText(QStringLiteral("\u2192"));
+    QCOMPARE(window->DocumentBytes(), QByteArray("\xE2\x86\x92" "caf\xC3\xA9\n"));
+    action("actionNew_Document")->trigger();
+    pad->editor()->insertPlainText(QStringLiteral("\u00E9"));
+    QCOMPARE(window->DocumentBytes(), QByteArray("\xC3\xA9"));
 }
 
 void DocumentsTest::openResetsTheHistoryAndTheBold()
@@ -285,6 +317,56 @@ void DocumentsTest::unreadableFiles()
         QCOMPARE(pad->text(), QStringLiteral("keep"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Sumvelle"));
     }
+}
+
+void DocumentsTest::sizeLimit_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<qint64>("size");
+    const qint64 limit = MainWindow::MaximumDocumentBytes;
+    for (const char* command : {"open", "insert", "drop"}) {
+        QTest::addRow("%s at the limit", command) << command << limit;
+        QTest::addRow("%s one byte above", command) << command << limit + 1;
+    }
+}
+
+// A file above the limit is refused, naming its size and the limit, and the
+// pad stays as it was.
+void DocumentsTest::sizeLimit()
+{
+    QFETCH(QString, command);
+    QFETCH(qint64, size);
+    const bool fits = size <= MainWindow::MaximumDocumentBytes;
+    const QString target = path(QStringLiteral("big.txt"));
+    QByteArray bytes(size, 'x');
+    for (qsizetype i = 79; i < bytes.size(); i += 80)
+        bytes[i] = '\n';
+    writeBytes(target, bytes);
+    pad->type(QStringLiteral("keep"));
+    nextPath = target;
+    if (command == QLatin1String("open")) {
+        action("actionOpen_Document")->trigger();
+    } else if (command == QLatin1String("insert")) {
+        action("actionInsert_Document_At_Cursor")->trigger();
+    } else {
+        nextChoice = MainWindow::DropChoice::Open;
+        bool enterAccepted = false;
+        bool dropAccepted = false;
+        sendDrop({QUrl::fromLocalFile(target)}, enterAccepted, dropAccepted);
+    }
+    if (fits) {
+        QVERIFY(warnings.isEmpty());
+        QCOMPARE(pad->text().size(), size + (command == QLatin1String("insert") ? 4 : 0));
+        return;
+    }
+    QCOMPARE(warnings, (QStringList{QStringLiteral("Cannot Open File"),
+                                    QStringLiteral("Sumvelle could not open:\n\n") + target
+                                        + QStringLiteral("\n\nThe file holds %1 bytes; Sumvelle opens documents of "
+                                                         "up to %2 bytes.")
+                                              .arg(size)
+                                              .arg(MainWindow::MaximumDocumentBytes)}));
+    QCOMPARE(pad->text(), QStringLiteral("keep"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Sumvelle"));
 }
 
 void DocumentsTest::failedSaves_data()
@@ -408,6 +490,60 @@ void DocumentsTest::drops()
         QVERIFY(questions.first() == QLatin1String("a.txt") || questions.first() == QLatin1String("b.txt"));
     QCOMPARE(pad->text(), padText);
     QCOMPARE(window->windowTitle(), title);
+}
+
+void DocumentsTest::replacingLogsThePadFirst_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("saveLogOnClear");
+    QTest::addColumn<bool>("logWritable");
+    for (const char* command : {"new", "open", "drop"}) {
+        QTest::addRow("%s logs the pad", command) << command << true << true;
+        QTest::addRow("%s keeps the pad the log refused", command) << command << true << false;
+        QTest::addRow("%s without Save Log on Clear", command) << command << false << true;
+    }
+}
+
+void DocumentsTest::replacingLogsThePadFirst()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, saveLogOnClear);
+    QFETCH(bool, logWritable);
+    const QString log =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("Sumvelle.log"));
+    QFile::remove(log);
+    QDir(log).removeRecursively();
+    if (!logWritable)
+        QVERIFY(QDir().mkpath(log));
+    action("actionSave_Log_On_Clear")->setChecked(saveLogOnClear);
+    pad->submit(QStringLiteral("1+1"));
+    writeBytes(path("doc.txt"), "text");
+    nextPath = path("doc.txt");
+    if (command == QLatin1String("new")) {
+        action("actionNew_Document")->trigger();
+    } else if (command == QLatin1String("open")) {
+        action("actionOpen_Document")->trigger();
+    } else {
+        nextChoice = MainWindow::DropChoice::Open;
+        bool enterAccepted = false;
+        bool dropAccepted = false;
+        sendDrop({QUrl::fromLocalFile(path("doc.txt"))}, enterAccepted, dropAccepted);
+    }
+    const bool replaced = logWritable || !saveLogOnClear;
+    QCOMPARE(pad->text(), replaced ? (command == QLatin1String("new") ? QString() : QStringLiteral("text"))
+                                   : QStringLiteral("1+1\n2\n"));
+    if (!replaced) {
+        QVERIFY2(pad->status().startsWith(QLatin1String("Calculator log could not be written: ")),
+                 qPrintable(pad->status()));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Sumvelle"));
+        QVERIFY(action("actionUndo")->isEnabled());
+        QVERIFY(QDir().rmdir(log));
+    } else if (saveLogOnClear) {
+        QVERIFY(readBytes(log).endsWith("--------------------\n1+1\n2\n\n"));
+    } else {
+        QVERIFY(!QFile::exists(log));
+    }
+    QVERIFY(warnings.isEmpty());
 }
 
 void DocumentsTest::refusedWhileSolving_data()

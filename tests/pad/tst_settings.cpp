@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 
+#include <sys/stat.h>
+
 namespace {
 QString settingsPath()
 {
@@ -53,6 +55,9 @@ private slots:
     void boolKeysConvertAsVariants();
     void otherKeysSurviveRepeatedSaves();
     void failedSaveIsReported();
+    void specialFileInTheSettingsPlace_data();
+    void specialFileInTheSettingsPlace();
+    void saveOverABrokenFileIsReportedSaved();
 };
 
 void SettingsTest::init()
@@ -224,6 +229,49 @@ void SettingsTest::failedSaveIsReported()
     TestSupport::Pad pad(window.get());
     action(*window, "actionSave_Settings")->trigger();
     QCOMPARE(pad.status(), QStringLiteral("Settings could not be saved"));
+}
+
+void SettingsTest::specialFileInTheSettingsPlace_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("symbolic link to /dev/zero") << "zero";
+}
+
+// The program starts with its defaults instead of waiting on the pipe or
+// reading the device without end, and Save Settings says it failed.
+void SettingsTest::specialFileInTheSettingsPlace()
+{
+    QFETCH(QString, kind);
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), settingsPath()));
+    auto window = TestSupport::createWindow();
+    TestSupport::Pad pad(window.get());
+    QCOMPARE(checkedOutputBase(*window), QStringLiteral("actionOutputBaseDecimal"));
+    for (const char* name : OptionActions)
+        QVERIFY(action(*window, name)->isChecked());
+    action(*window, "actionSave_Settings")->trigger();
+    QCOMPARE(pad.status(), QStringLiteral("Settings could not be saved"));
+}
+
+// The old file's broken syntax says nothing about the write just made.
+void SettingsTest::saveOverABrokenFileIsReportedSaved()
+{
+    {
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General\nFormat=0.0\n");
+    }
+    auto window = TestSupport::createWindow();
+    TestSupport::Pad pad(window.get());
+    action(*window, "actionOutputBaseOctal")->setChecked(true);
+    action(*window, "actionSave_Settings")->trigger();
+    QCOMPARE(pad.status(), QStringLiteral("Settings Saved"));
+    QSettings written(settingsPath(), QSettings::IniFormat);
+    QCOMPARE(written.status(), QSettings::NoError);
+    QCOMPARE(written.value(QStringLiteral("OutputBase")).toString(), QStringLiteral("OCT"));
 }
 
 SUMVELLE_TEST_MAIN(SettingsTest)

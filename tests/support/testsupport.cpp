@@ -16,6 +16,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace TestSupport {
 
 namespace {
@@ -43,6 +48,28 @@ void prepareEnvironment()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
+}
+
+int runWithFileSizeLimit(qint64 maximumFileSize, const std::function<int()>& body)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit;
+        limit.rlim_cur = rlim_t(maximumFileSize);
+        limit.rlim_max = rlim_t(maximumFileSize);
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(126);
+        // _exit: the parent's files and temporary directories are not the
+        // child's to clean up.
+        _exit(body());
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
 }
 
 void readNextMessageBox(ShownMessage& shown, const QString& buttonText)

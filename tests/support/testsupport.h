@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 class MainWindow;
@@ -44,6 +45,12 @@ struct ShownMessage
 // the given text (rejects it when it has none such): call before the action
 // that opens it.
 void readNextMessageBox(ShownMessage& shown, const QString& buttonText = QString());
+
+// Runs body in a child process whose files cannot grow beyond maximumFileSize
+// bytes (a full disk, as a writer sees it): a write past the limit fails short
+// instead of killing the child. The result is the body's, or -1 when the
+// child did not end normally. The child never returns into the test.
+int runWithFileSizeLimit(qint64 maximumFileSize, const std::function<int()>& body);
 
 // A main window as the program builds it, for tests that drive the pad or
 // call the engine's member functions; it starts without the release check,

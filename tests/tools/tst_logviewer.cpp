@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString rule = QStringLiteral("--------------------");
@@ -106,6 +108,8 @@ private slots:
     void dayGrouping_data();
     void dayGrouping();
     void missingAndUnreadableLog();
+    void specialFileInTheLogPlace_data();
+    void specialFileInTheLogPlace();
     void search_data();
     void search();
     void statusWithSelection();
@@ -250,6 +254,27 @@ void LogViewerTest::missingAndUnreadableLog()
 
 // Each row: the search, its switches, the days listed, the highlights in the
 // first listed day and the status (empty: the usual "of" status).
+void LogViewerTest::specialFileInTheLogPlace_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("symbolic link to /dev/zero") << "zero";
+}
+
+// Neither waits for a writer nor reads without end.
+void LogViewerTest::specialFileInTheLogPlace()
+{
+    QFETCH(QString, kind);
+    Fixture f;
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(f.path()).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), f.path()));
+    f.viewer.OpenLogFile(f.path());
+    QCOMPARE(f.status(), QStringLiteral("Could not open the calculator log"));
+    QVERIFY(f.rows().isEmpty());
+}
+
 void LogViewerTest::search_data()
 {
     QTest::addColumn<QString>("searchText");

@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString storage()
@@ -44,6 +46,8 @@ private slots:
     void commandWord();
     void storageThatCannotBeCreated();
     void browserRefusing();
+    void specialFiles_data();
+    void specialFiles();
 
 private:
     BrowserRecorder browser;
@@ -203,6 +207,40 @@ void StorageDiagnosticsTest::browserRefusing()
     QVERIFY(lines.at(19).endsWith(QLatin1String("): FAILED")));
     QCOMPARE(lines.at(9), QStringLiteral("Storage directory create/access: PASS"));
     QCOMPARE(lines.at(21), QStringLiteral("INSTALLATION CHECK: WARN / FAIL (review results above)"));
+}
+
+void StorageDiagnosticsTest::specialFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    for (const char* file : {"Sumvelle.ini", "Sumvelle.log"}) {
+        QTest::addRow("%s a named pipe", file) << file << "fifo";
+        QTest::addRow("%s a link to /dev/zero", file) << file << "zero";
+    }
+}
+
+// The check neither waits on a pipe nor reads a device without end: the file
+// fails its lines, the other passes.
+void StorageDiagnosticsTest::specialFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QVERIFY(QDir().mkpath(storage()));
+    const QString target = QDir(storage()).filePath(file);
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), target));
+    TestSupport::ShownMessage shown;
+    TestSupport::readNextMessageBox(shown, QStringLiteral("Close"));
+    RunTravokStorageDiagnostics(nullptr);
+    const QStringList lines = shown.detailedText.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 23);
+    const bool settings = file == QLatin1String("Sumvelle.ini");
+    QCOMPARE(lines.at(14), settings ? QStringLiteral("INI sync: FAIL: Not a regular file") : QStringLiteral("INI sync: PASS"));
+    QCOMPARE(lines.at(15), settings ? QStringLiteral("INI disk readback: FAIL") : QStringLiteral("INI disk readback: PASS"));
+    QCOMPARE(lines.at(17), settings ? QStringLiteral("Log append: PASS") : QStringLiteral("Log append: FAIL: Not a regular file"));
+    QCOMPARE(lines.at(18), settings ? QStringLiteral("Log disk readback: PASS") : QStringLiteral("Log disk readback: FAIL"));
 }
 
 SUMVELLE_TEST_MAIN(StorageDiagnosticsTest)
