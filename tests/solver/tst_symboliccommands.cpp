@@ -2,6 +2,7 @@
 #include "solver/SymbolicCommands.h"
 #include "solver/SymbolicParser.h"
 #include "support/numbers.h"
+#include "support/symbolicvalues.h"
 #include "support/testsupport.h"
 
 #include <QHash>
@@ -10,69 +11,9 @@
 
 #include <cmath>
 
-using Kind = SimplifyNodeType;
+using TestSupport::EvaluateText;
 
 namespace {
-
-// Evaluates a printed result on its own, so that the checks below do not
-// trust the rules that made it.
-double Evaluate(const SimplifyNodePtr& node, const QHash<QString, double>& values, bool& ok)
-{
-    if (!node || !ok) {
-        ok = false;
-        return 0.0;
-    }
-    switch (node->type) {
-    case Kind::Number:
-        return node->value;
-    case Kind::Variable:
-        if (!values.contains(node->name.toUpper()))
-            ok = false;
-        return values.value(node->name.toUpper());
-    case Kind::Function: {
-        const double v = Evaluate(node->left, values, ok);
-        const QString name = node->name.toUpper();
-        if (name == QLatin1String("SIN"))
-            return std::sin(v);
-        if (name == QLatin1String("COS"))
-            return std::cos(v);
-        if (name == QLatin1String("TAN"))
-            return std::tan(v);
-        if (name == QLatin1String("ABS"))
-            return std::fabs(v);
-        return std::sqrt(v);
-    }
-    case Kind::Negate:
-        return -Evaluate(node->left, values, ok);
-    default:
-        break;
-    }
-    const double a = Evaluate(node->left, values, ok);
-    const double b = Evaluate(node->right, values, ok);
-    switch (node->type) {
-    case Kind::Add:
-        return a + b;
-    case Kind::Subtract:
-        return a - b;
-    case Kind::Multiply:
-        return a * b;
-    case Kind::Divide:
-        return a / b;
-    default:
-        return std::pow(a, b);
-    }
-}
-
-// The value of an expression, or of left minus right for an equation.
-double EvaluateText(const QString& text, const QHash<QString, double>& values, bool& ok)
-{
-    const int equals = FindTopLevelEquals(text);
-    if (equals >= 0)
-        return EvaluateText(text.left(equals), values, ok) - EvaluateText(text.mid(equals + 1), values, ok);
-    SimplifyNodePtr tree;
-    ok = ok && ParseWholeExpression(text, tree);
-    return ok ? Evaluate(tree, values, ok) : 0.0;
-}
 
 QString NestedSquares(int depth)
 {
@@ -138,6 +79,10 @@ void SymbolicCommandsTest::simplify_data()
     QTest::newRow("power too large stays") << "10^400" << true << "10^400";
     // -2^x would mean -(2^x).
     QTest::newRow("negative base") << "(-2)^x" << true << "(-2)^x";
+    // A negated product under "/" keeps its parentheses: bare, a/-b*c
+    // would read as (a/-b)*c.
+    QTest::newRow("over a negated product") << "a/(-(b*c))" << true << "a/(-b*c)";
+    QTest::newRow("over a negated product, equation") << "2/(-3*x) = y" << true << "2/(-3*x) = y";
 }
 
 void SymbolicCommandsTest::simplify()
@@ -205,6 +150,7 @@ void SymbolicCommandsTest::isolate_data()
     QTest::newRow("square root of negative") << "X, SQRT(X) = -3" << false << NoSolution;
     QTest::newRow("one branch without solution") << "X, SQRT(X)^2 = 4" << true << "X = 4";
     QTest::newRow("overflow") << "X, X = 1e308*10" << false << NoSolution;
+    QTest::newRow("over a negated product") << "X, 6/X = -2*Y" << true << "X = 6/(-2*Y)";
     QTest::newRow("exponent beyond 32 bits")
         << "X, X^4294967296 = 2" << false << "ISOLATE can currently reverse only positive whole-number powers.";
 }

@@ -1,7 +1,11 @@
 #include "solver/SimplifyRules.h"
 #include "solver/SymbolicParser.h"
 #include "solver/SymbolicTree.h"
+#include "support/numbers.h"
+#include "support/symbolicvalues.h"
 #include "support/testsupport.h"
+
+#include <random>
 
 using Kind = SimplifyNodeType;
 
@@ -37,6 +41,35 @@ SimplifyNodePtr Parsed(const QString& text, bool* ok = nullptr)
     return tree;
 }
 
+// A random tree of every kind the printer meets, with numbers that print
+// exactly, so that a reparsed tree can only differ in its shape: by a sign
+// or an association that changes nothing but rounding.
+SimplifyNodePtr RandomTree(std::mt19937& random, int depth)
+{
+    static const double numbers[] = {0, 1, 2, 3, 7, 0.5, 2.25, 10, -1, -3, -0.5};
+    static const char* const names[] = {"A", "b", "X1", "y"};
+    static const char* const functions[] = {"SIN", "COS", "TAN", "SQRT", "ABS"};
+    const auto pick = [&random](int count) { return int(random() % unsigned(count)); };
+    const int choice = depth <= 0 ? pick(2) : pick(11);
+    switch (choice) {
+    case 0:
+        return Num(numbers[pick(int(std::size(numbers)))]);
+    case 1:
+        return Var(names[pick(int(std::size(names)))]);
+    case 2:
+        return MakeFunction(functions[pick(int(std::size(functions)))], RandomTree(random, depth - 1));
+    case 3:
+    case 4:
+        return Neg(RandomTree(random, depth - 1));
+    default: {
+        static const Kind binary[] = {Kind::Add, Kind::Subtract, Kind::Multiply, Kind::Divide, Kind::Power};
+        const Kind kind = binary[pick(int(std::size(binary)))];
+        SimplifyNodePtr left = RandomTree(random, depth - 1);
+        return Bin(kind, left, RandomTree(random, depth - 1));
+    }
+    }
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(SimplifyNodePtr)
@@ -50,6 +83,8 @@ private slots:
     void numberText();
     void printing_data();
     void printing();
+    void printedTreesReadBackAlike_data();
+    void printedTreesReadBackAlike();
     void keys();
     void coefficients();
     void keyOrderMatchesKeyText_data();
@@ -123,6 +158,48 @@ void SymbolicTreeTest::printing_data()
     QTest::newRow("negated sum") << Neg(Bin(Kind::Add, B(), C())) << "-(B + C)";
     QTest::newRow("negated difference") << Neg(Bin(Kind::Subtract, B(), C())) << "-(B - C)";
     QTest::newRow("variable as typed") << Var("xY") << "xY";
+    // Bare, these would read as (A/-B)*C and (6/-2)*Y.
+    QTest::newRow("over negated product") << Bin(Kind::Divide, A(), Neg(Bin(Kind::Multiply, B(), C()))) << "A/(-B*C)";
+    QTest::newRow("over negated quotient") << Bin(Kind::Divide, A(), Neg(Bin(Kind::Divide, B(), C()))) << "A/(-B/C)";
+    QTest::newRow("times negated quotient")
+        << Bin(Kind::Multiply, A(), Neg(Neg(Bin(Kind::Divide, B(), C())))) << "A*(--B/C)";
+    QTest::newRow("negated product first") << Bin(Kind::Divide, Neg(Bin(Kind::Multiply, A(), B())), C()) << "-A*B/C";
+}
+
+void SymbolicTreeTest::printedTreesReadBackAlike_data()
+{
+    QTest::addColumn<int>("firstSeed");
+    QTest::addColumn<int>("seeds");
+    QTest::addColumn<int>("depth");
+    const int seeds = TestSupport::PropertySeeds(300);
+    QTest::newRow("shallow") << 0 << seeds << 3;
+    QTest::newRow("deep") << 1000000 << seeds << 6;
+}
+
+void SymbolicTreeTest::printedTreesReadBackAlike()
+{
+    QFETCH(int, firstSeed);
+    QFETCH(int, seeds);
+    QFETCH(int, depth);
+    for (int seed = firstSeed; seed < firstSeed + seeds; ++seed) {
+        std::mt19937 random(static_cast<unsigned>(seed));
+        const SimplifyNodePtr tree = RandomTree(random, depth);
+        const QString text = NodeToText(tree, 0, false);
+        SimplifyNodePtr read;
+        QVERIFY2(ParseWholeExpression(text, read), qPrintable(text));
+        std::uniform_real_distribution<double> spread(-3.0, 3.0);
+        for (int point = 0; point < 3; ++point) {
+            const QHash<QString, double> values = {
+                {"A", spread(random)}, {"B", spread(random)}, {"X1", spread(random)}, {"Y", spread(random)}};
+            bool treeOk = true;
+            bool readOk = true;
+            const double expected = TestSupport::EvaluateTree(tree, values, treeOk);
+            const double actual = TestSupport::EvaluateTree(read, values, readOk);
+            QVERIFY(treeOk && readOk);
+            QVERIFY2(TestSupport::SameValue(actual, expected, 1e-9),
+                     qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(text)));
+        }
+    }
 }
 
 void SymbolicTreeTest::printing()
