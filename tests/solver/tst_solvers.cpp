@@ -5,6 +5,8 @@
 
 #include <QAction>
 
+#include <random>
+
 // The solvers' own operations, for what the pad cannot show: which names are
 // unknowns, the text a trial value makes, the linear tolerances, the root
 // search's order and limits.
@@ -27,6 +29,8 @@ private slots:
     void systemResiduals();
     void linearSystems_data();
     void linearSystems();
+    void randomLinearSystemsShowExactAnswers_data();
+    void randomLinearSystemsShowExactAnswers();
     void numericLinearSystems_data();
     void numericLinearSystems();
     void rootSearch_data();
@@ -241,13 +245,29 @@ void SolversTest::linearSystems_data()
                                                << QList<double>{} << false;
     QTest::newRow("not linear") << QStringList{"x*y = 6", "x^2 = 4"} << false << QStringList{} << QList<double>{}
                                 << false;
-    // The pivot tolerance is 1e-12 times the largest entry, at least 1.
-    QTest::newRow("1e-13 next to 1 is zero") << QStringList{"x = 1", "1e-13*y = 0"} << true
-                                             << QStringList{"X", "Y"} << QList<double>{1, 0} << true;
-    QTest::newRow("1e-11 next to 1 is a pivot") << QStringList{"x = 1", "1e-11*y = 0"} << true
-                                                << QStringList{"X", "Y"} << QList<double>{1, 0} << false;
-    QTest::newRow("1e-7 next to 1e6 is zero") << QStringList{"1e6*x = 1e6", "1e-7*y = 0"} << true
-                                              << QStringList{"X", "Y"} << QList<double>{1, 0} << true;
+    // Zero is judged against the entries it was made from: a coefficient
+    // alone in its row is no rounding error, a difference of 1e-13 between
+    // two coefficients of 1 is.
+    QTest::newRow("1e-13 alone is a pivot") << QStringList{"x = 1", "1e-13*y = 0"} << true << QStringList{"X", "Y"}
+                                            << QList<double>{1, 0} << false;
+    QTest::newRow("1e-7 beside 1e6 in another row is a pivot")
+        << QStringList{"1e6*x = 1e6", "1e-7*y = 0"} << true << QStringList{"X", "Y"} << QList<double>{1, 0} << false;
+    QTest::newRow("difference of 1e-13 is zero") << QStringList{"x + y = 1", "x + 1.0000000000001*y = 1"} << true
+                                                 << QStringList{"X", "Y"} << QList<double>{1, 0} << true;
+    QTest::newRow("difference of 1e-11 is a pivot") << QStringList{"x + y = 1", "x + 1.00000000001*y = 1"} << true
+                                                    << QStringList{"X", "Y"} << QList<double>{1, 0} << false;
+    QTest::newRow("tiny system") << QStringList{"1e-13*x = 1e-13"} << true << QStringList{"X"} << QList<double>{1}
+                                 << false;
+    QTest::newRow("large constant") << QStringList{"2x = 3e20"} << true << QStringList{"X"}
+                                    << QList<double>{1.5e20} << false;
+    QTest::newRow("small coefficient") << QStringList{"x/1e13 = 1"} << true << QStringList{"X"}
+                                       << QList<double>{1e13} << false;
+    QTest::newRow("large and small unknowns") << QStringList{"1e20*x + y = 2", "x = 1e-20"} << true
+                                              << QStringList{"X", "Y"} << QList<double>{1e-20, 1} << false;
+    QTest::newRow("inconsistent at a large scale") << QStringList{"x + y = 1e20", "x + y = 1"} << false
+                                                   << QStringList{} << QList<double>{} << false;
+    QTest::newRow("square beside a large constant") << QStringList{"x^2 = 1e20"} << false << QStringList{}
+                                                    << QList<double>{} << false;
     QTest::newRow("three by three") << QStringList{"2a + b - c = 8", "-3a - b + 2c = -11", "-2a + b + 2c = -3"}
                                     << true << QStringList{"A", "B", "C"} << QList<double>{2, 3, -1} << false;
 }
@@ -271,6 +291,59 @@ void SolversTest::linearSystems()
     QCOMPARE(resultValues.size(), values.size());
     for (qsizetype i = 0; i < values.size(); ++i)
         QVERIFY(TestSupport::IsClose(resultValues.at(i), values.at(i), 1e-12));
+}
+
+void SolversTest::randomLinearSystemsShowExactAnswers_data()
+{
+    QTest::addColumn<int>("unknowns");
+    QTest::addColumn<int>("seeds");
+    const int seeds = TestSupport::PropertySeeds(100);
+    QTest::newRow("4 unknowns") << 4 << seeds;
+    QTest::newRow("7 unknowns") << 7 << seeds;
+    QTest::newRow("10 unknowns") << 10 << seeds;
+}
+
+void SolversTest::randomLinearSystemsShowExactAnswers()
+{
+    QFETCH(int, unknowns);
+    QFETCH(int, seeds);
+    for (int seed = 0; seed < seeds; ++seed) {
+        // Answers in fortieths (halves, quarters, fifths, eighths, tenths)
+        // and integer coefficients, so that every right-hand side is an
+        // exact decimal of at most three places.
+        std::mt19937 random(static_cast<unsigned>(seed * 100 + unknowns));
+        const auto between = [&random](int low, int high) {
+            return low + int(random() % unsigned(high - low + 1));
+        };
+        QList<int> fortieths;
+        static const int steps[] = {40, 20, 10, 8, 5, 4};
+        for (int j = 0; j < unknowns; ++j)
+            fortieths.append(between(-20, 20) * steps[between(0, 5)]);
+        QStringList equations;
+        for (int i = 0; i < unknowns; ++i) {
+            QString text;
+            qint64 sum = 0;
+            for (int j = 0; j < unknowns; ++j) {
+                // A dominant diagonal keeps the system far from singular.
+                const int sign = between(0, 1) ? 1 : -1;
+                const int a = i == j ? sign * between(10 * unknowns, 12 * unknowns) : between(-9, 9);
+                sum += qint64(a) * fortieths.at(j);
+                text += QStringLiteral("%1%2*x%3 ").arg(a < 0 ? "- " : "+ ").arg(std::abs(a)).arg(j + 1);
+            }
+            equations.append(text + QStringLiteral("= ") + QString::number(double(sum) / 40.0, 'f', 3));
+        }
+        QList<QString> names;
+        QList<double> values;
+        bool underdetermined = true;
+        const QString context = QStringLiteral("seed %1: ").arg(seed) + equations.join(QStringLiteral("; "));
+        QVERIFY2(window->SolveLinearEquationSystem(equations, names, values, underdetermined), qPrintable(context));
+        QVERIFY(!underdetermined);
+        for (int j = 0; j < unknowns; ++j) {
+            const int index = int(names.indexOf(QStringLiteral("X%1").arg(j + 1)));
+            QVERIFY2(index >= 0, qPrintable(context));
+            QCOMPARE(window->FormatAnswer(values.at(index)), window->FormatAnswer(fortieths.at(j) / 40.0));
+        }
+    }
 }
 
 void SolversTest::numericLinearSystems_data()
