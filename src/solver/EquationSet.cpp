@@ -130,9 +130,15 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
     QList<QString> names;
     QList<double> values;
     bool underdetermined = false;
+    bool inconsistent = false;
     QString status;
-    if (SolveLinearEquationSystem(equations, names, values, underdetermined)) {
+    if (SolveLinearEquationSystem(equations, names, values, underdetermined, &inconsistent)) {
         status = underdetermined ? QStringLiteral("One solution found") : solvedStatus;
+    } else if (inconsistent) {
+        // Proved to have no solution: no search could find one.
+        ui->Label1->setText(cannotSolveStatus);
+        InsertCannotSolveLine();
+        return;
     } else if (SolveSingleVariableEquationBlock(equations, names, values)) {
         status = solvedStatus;
     } else {
