@@ -243,6 +243,14 @@ void EquationSetTest::answersShowTheRightDigits_data()
     QTest::newRow("small change to a large constant")
         << QStringList{"0.0001x + 12345 = 12345.5"} << "X = 5000\n" << "Equation solved";
     QTest::newRow("unit conversion") << QStringList{"x F TO C = 100"} << "X = 212\n" << "Equation solved";
+    // Roots are the double nearest the root, not the first point whose
+    // residual was below 1e-12.
+    QTest::newRow("square root of two") << QStringList{"x^2 = 2"} << "X = 1.4142135623731\n" << "Equation solved";
+    QTest::newRow("logarithm") << QStringList{"ln(x) = 2"} << "X = 7.38905609893065\n" << "Equation solved";
+    QTest::newRow("reciprocal") << QStringList{"1/x = 3"} << "X = 0.333333333333333\n" << "Equation solved";
+    QTest::newRow("small square") << QStringList{"x^2 = 1e-8"} << "X = 0.0001\n" << "Equation solved";
+    QTest::newRow("tiny square") << QStringList{"x^2 = 1e-20"} << "X = 1e-10\n" << "Equation solved";
+    QTest::newRow("root beyond 1e6") << QStringList{"1/x = 1e-7"} << "X = 10000000\n" << "Equation solved";
     // Zero is judged against the terms beside it, not against 1.
     QTest::newRow("tiny coefficient") << QStringList{"1e-13 x = 1e-13"} << "X = 1\n" << "Equation solved";
     // A linear equation is linear at any scale.

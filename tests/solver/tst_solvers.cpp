@@ -5,6 +5,7 @@
 
 #include <QAction>
 
+#include <cmath>
 #include <random>
 
 // The solvers' own operations, for what the pad cannot show: which names are
@@ -35,6 +36,8 @@ private slots:
     void numericLinearSystems();
     void rootSearch_data();
     void rootSearch();
+    void randomRootsAreNearestDoubles_data();
+    void randomRootsAreNearestDoubles();
     void rootSearchBlocks_data();
     void rootSearchBlocks();
     void nonlinearSystems_data();
@@ -393,12 +396,20 @@ void SolversTest::rootSearch_data()
     QTest::newRow("grid hit") << "x - 5 = 0" << true << 5.0;
     QTest::newRow("double root on the grid") << "(x - 1)^2 = 0" << true << 1.0;
     QTest::newRow("double root between points") << "(x - 0.123)^2 = 0" << false << 0.0;
-    QTest::newRow("no bracket across a failed point") << "1/x = 0" << false << 0.0;
     QTest::newRow("failed points skipped") << "sqrt(x) = 3" << true << 9.0;
     QTest::newRow("last range, bisected") << "x = 123456.5" << true << 123456.5;
-    QTest::newRow("beyond every range") << "x = 2000000" << false << 0.0;
+    // Past the last range the search follows a residual that still shrinks
+    // outwards, so these are found too.
+    QTest::newRow("beyond every range") << "x = 2000000" << true << 2000000.0;
+    QTest::newRow("reciprocal beyond every range") << "1/x = 1e-7" << true << 1e7;
+    QTest::newRow("growing residual is not followed") << "x^2 + 1 = 0" << false << 0.0;
+    QTest::newRow("shrinking residual without a root") << "1/x = 0" << false << 0.0;
     QTest::newRow("last grid point") << "x - 1000000 = 0" << true << 1000000.0;
-    QTest::newRow("left end is never a hit") << "x + 1000000 = 0" << false << 0.0;
+    QTest::newRow("left end of the last range") << "x + 1000000 = 0" << true << -1000000.0;
+    // The root itself, not the first point whose residual is below 1e-12.
+    QTest::newRow("tiny square") << "x^2 = 1e-20" << true << 1e-10;
+    QTest::newRow("small square") << "x^2 = 1e-8" << true << 1e-4;
+    QTest::newRow("pole is no root") << "1/(x - 0.3) = 0" << false << 0.0;
     QTest::newRow("second range") << "x + 10 = 0" << true << -10.0;
     QTest::newRow("two unknowns") << "a = b" << false << 0.0;
 }
@@ -416,6 +427,51 @@ void SolversTest::rootSearch()
         QVERIFY2(TestSupport::IsClose(value, root, 1e-9), qPrintable(QString::number(value, 'g', 17)));
     else
         QCOMPARE(value, -12345.0);
+}
+
+void SolversTest::randomRootsAreNearestDoubles_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<int>("seeds");
+    const int seeds = TestSupport::PropertySeeds(60);
+    // %1 and %2 are whole numbers, %1 at least 1.
+    QTest::newRow("cube") << "%1*x^3 + %2 = 0" << seeds;
+    QTest::newRow("square") << "x^2 = %1*%2" << seeds;
+    QTest::newRow("logarithm") << "%1*ln(x) = %2/1000" << seeds;
+    QTest::newRow("reciprocal") << "%2/x = %1" << seeds;
+}
+
+void SolversTest::randomRootsAreNearestDoubles()
+{
+    QFETCH(QString, form);
+    QFETCH(int, seeds);
+    for (int seed = 0; seed < seeds; ++seed) {
+        std::mt19937 random(static_cast<unsigned>(seed));
+        const int a = 1 + int(random() % 9u);
+        int b = int(random() % 2001u) - 1000;
+        if (b == 0)
+            b = 7;
+        double root = 0.0;
+        if (form.startsWith(QLatin1String("%1*x^3")))
+            root = std::cbrt(-double(b) / a);
+        else if (form.startsWith(QLatin1String("x^2"))) {
+            b = std::abs(b);
+            root = std::sqrt(double(a) * b);
+        } else if (form.contains(QLatin1String("ln")))
+            root = std::exp(double(b) / 1000.0 / a);
+        else
+            root = double(b) / a;
+        const QString equation = form.arg(a).arg(b);
+        QString variable;
+        double value = 0.0;
+        QVERIFY2(window->SolveSingleVariableEquation(equation, variable, value), qPrintable(equation));
+        // Within a few doubles of the root: the residual is rounded, so which
+        // neighbour is nearer cannot always be told, and cbrt and exp here
+        // may be a double off themselves.
+        const double ulp = std::nextafter(std::abs(root), HUGE_VAL) - std::abs(root);
+        QVERIFY2(std::abs(value - root) <= 4.0 * ulp,
+                 qPrintable(equation + QStringLiteral(": ") + QString::number(value, 'g', 17)));
+    }
 }
 
 void SolversTest::rootSearchBlocks_data()
