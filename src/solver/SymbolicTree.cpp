@@ -278,10 +278,13 @@ SimplifyNodePtr MakeBinary(SimplifyNodeType kind, SimplifyNodePtr left, Simplify
 
 QString SymbolicNumberText(double value)
 {
-    if (std::fabs(value) < SymbolicEpsilon)
+    // Any other number prints as itself, however small; a whole number is
+    // judged against its own size.
+    if (value == 0.0)
         return QStringLiteral("0");
     const double whole = std::round(value);
-    if (std::fabs(value - whole) < SymbolicEpsilon && std::fabs(whole) < 9223372036854775808.0)
+    if (whole != 0.0 && std::fabs(value - whole) < SymbolicEpsilon * std::fabs(whole)
+        && std::fabs(whole) < 9223372036854775808.0)
         return QString::number(static_cast<qint64>(whole));
     return QString::number(value, 'g', 15);
 }

@@ -41,35 +41,6 @@ SimplifyNodePtr Parsed(const QString& text, bool* ok = nullptr)
     return tree;
 }
 
-// A random tree of every kind the printer meets, with numbers that print
-// exactly, so that a reparsed tree can only differ in its shape: by a sign
-// or an association that changes nothing but rounding.
-SimplifyNodePtr RandomTree(std::mt19937& random, int depth)
-{
-    static const double numbers[] = {0, 1, 2, 3, 7, 0.5, 2.25, 10, -1, -3, -0.5};
-    static const char* const names[] = {"A", "b", "X1", "y"};
-    static const char* const functions[] = {"SIN", "COS", "TAN", "SQRT", "ABS"};
-    const auto pick = [&random](int count) { return int(random() % unsigned(count)); };
-    const int choice = depth <= 0 ? pick(2) : pick(11);
-    switch (choice) {
-    case 0:
-        return Num(numbers[pick(int(std::size(numbers)))]);
-    case 1:
-        return Var(names[pick(int(std::size(names)))]);
-    case 2:
-        return MakeFunction(functions[pick(int(std::size(functions)))], RandomTree(random, depth - 1));
-    case 3:
-    case 4:
-        return Neg(RandomTree(random, depth - 1));
-    default: {
-        static const Kind binary[] = {Kind::Add, Kind::Subtract, Kind::Multiply, Kind::Divide, Kind::Power};
-        const Kind kind = binary[pick(int(std::size(binary)))];
-        SimplifyNodePtr left = RandomTree(random, depth - 1);
-        return Bin(kind, left, RandomTree(random, depth - 1));
-    }
-    }
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(SimplifyNodePtr)
@@ -106,8 +77,12 @@ void SymbolicTreeTest::numberText_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
-    QTest::newRow("tiny") << 1e-13 << "0";
-    QTest::newRow("tiny negative") << -1e-13 << "0";
+    // A number other than 0 never prints as 0.
+    QTest::newRow("tiny") << 1e-13 << "1e-13";
+    QTest::newRow("tiny negative") << -1e-13 << "-1e-13";
+    QTest::newRow("Planck") << 6.626e-34 << "6.626e-34";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("nearly whole and large") << 123456789012.0000001 << "123456789012";
     QTest::newRow("nearly whole") << 3.0000000000001 << "3";
     QTest::newRow("negative whole") << -3.0 << "-3";
     QTest::newRow("two thirds") << 2.0 / 3.0 << "0.666666666666667";
@@ -183,7 +158,7 @@ void SymbolicTreeTest::printedTreesReadBackAlike()
     QFETCH(int, depth);
     for (int seed = firstSeed; seed < firstSeed + seeds; ++seed) {
         std::mt19937 random(static_cast<unsigned>(seed));
-        const SimplifyNodePtr tree = RandomTree(random, depth);
+        const SimplifyNodePtr tree = TestSupport::RandomTree(random, depth);
         const QString text = NodeToText(tree, 0, false);
         SimplifyNodePtr read;
         QVERIFY2(ParseWholeExpression(text, read), qPrintable(text));
