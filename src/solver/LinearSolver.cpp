@@ -394,10 +394,17 @@ bool MainWindow::SolveNumericLinearSystem(QList<QList<double>> matrix, QList<dou
         matrix[i].append(rhs.at(i));
     }
 
+    // Singular against the matrix's own scale when that is below 1: a
+    // normal matrix near a double root holds squares of small derivatives.
+    double scale = 0.0;
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j)
+            scale = std::max(scale, std::abs(matrix.at(i).at(j)));
+    }
     for (int c = 0; c < n; ++c) {
         double largest = 0.0;
         const int p = FindPivotRow(matrix, c, c, largest);
-        if (p < 0 || largest < SingularPivot)
+        if (p < 0 || largest < SingularPivot * std::min(scale, 1.0))
             return false;
         if (p != c)
             matrix.swapItemsAt(p, c);

@@ -47,6 +47,30 @@ QList<double> StartingPoint(qint64 start, int n)
     return x;
 }
 
+// True when no component of the step moves its value by more than a few
+// units in the last place.
+bool StepIsRounding(const QList<double>& x, const QList<double>& step)
+{
+    for (qsizetype j = 0; j < x.size(); ++j) {
+        const double magnitude = std::abs(x.at(j));
+        const double unit = std::nextafter(magnitude, HUGE_VAL) - magnitude;
+        if (std::abs(step.at(j)) > 4.0 * unit)
+            return false;
+    }
+    return true;
+}
+
+// value rounded to the decimal place above the leading digit of
+// uncertainty: 0.122999061 with 9.4e-7 left is 0.12300.
+double RoundedAbove(double value, double uncertainty)
+{
+    if (!(uncertainty > 0.0) || !std::isfinite(uncertainty))
+        return value;
+    const double place = std::pow(10.0, std::floor(std::log10(uncertainty)) + 1.0);
+    const double rounded = std::round(value / place) * place;
+    return std::isfinite(rounded) ? rounded : value;
+}
+
 } // namespace
 
 bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names,
@@ -103,8 +127,25 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
         return true;
     };
 
-    QList<double> residuals;
     QList<double> trialResiduals;
+    // Rounds each value to the digits its remaining step leaves certain,
+    // then shows whole numbers whole where they still solve.
+    auto finishConverged = [&](QList<double> point, const QList<double>& uncertainty) {
+        for (qsizetype j = 0; j < uncertainty.size() && j < point.size(); ++j)
+            point[j] = RoundedAbove(point.at(j), std::abs(uncertainty.at(j)));
+        QList<double> snapped = point;
+        for (double& v : snapped) {
+            const double whole = std::round(v);
+            if (std::abs(v - whole) < SnapDistance)
+                v = whole;
+        }
+        double snappedSum = 0.0;
+        const bool snappedOk = EvaluateNonlinearSystem(equations, names, snapped, trialResiduals, snappedSum);
+        values = snappedOk && LargestMagnitude(trialResiduals) < ConvergenceTolerance ? snapped : point;
+        return true;
+    };
+
+    QList<double> residuals;
     QList<double> plusResiduals;
     QList<double> minusResiduals;
     QList<QList<double>> jacobian(m, QList<double>(n, 0.0));
@@ -120,19 +161,12 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
             if (!EvaluateNonlinearSystem(equations, names, x, residuals, sum))
                 break;
             noteCandidate(x, sum);
-            if (LargestMagnitude(residuals) < ConvergenceTolerance) {
-                // Whole numbers are shown whole, but only where they still solve.
-                QList<double> snapped = x;
-                for (double& v : snapped) {
-                    const double whole = std::round(v);
-                    if (std::abs(v - whole) < SnapDistance)
-                        v = whole;
-                }
-                double snappedSum = 0.0;
-                const bool snappedOk = EvaluateNonlinearSystem(equations, names, snapped, trialResiduals, snappedSum);
-                values = snappedOk && LargestMagnitude(trialResiduals) < ConvergenceTolerance ? snapped : x;
-                return true;
-            }
+            // A small residual alone is no answer: near a double root
+            // (x - 0.123)^2 is below 1e-12 a millionth away from it. The
+            // iteration goes on until its step no longer moves x.
+            const bool small = LargestMagnitude(residuals) < ConvergenceTolerance;
+            if (LargestMagnitude(residuals) == 0.0)
+                return finishConverged(x, {});
 
             bool columnsOk = true;
             for (int j = 0; j < n && columnsOk; ++j) {
@@ -171,7 +205,8 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
                 }
             }
             QList<double> step;
-            if (!SolveNumericLinearSystem(normal, gradient, step)) {
+            const bool plainStep = SolveNumericLinearSystem(normal, gradient, step);
+            if (!plainStep) {
                 // Damping enters only when the plain step cannot be solved.
                 QList<QList<double>> damped = normal;
                 for (int j = 0; j < n; ++j)
@@ -182,6 +217,15 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
                         break;
                     continue;
                 }
+            }
+
+            if (small && plainStep && StepIsRounding(x, step))
+                return finishConverged(x, {});
+            if (small && !plainStep) {
+                // A singular Jacobian at a small residual is a double root or
+                // a tangent, where the error goes as the root of the residual.
+                const double error = std::sqrt(LargestMagnitude(residuals));
+                return finishConverged(x, QList<double>(n, error));
             }
 
             bool accepted = false;
@@ -201,6 +245,10 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
             if (accepted) {
                 x = trial;
                 damping = std::max(damping / 10.0, SmallestDamping);
+            } else if (small) {
+                // The residual stopped falling: only the digits above the
+                // step it still asks for have converged.
+                return finishConverged(x, step);
             } else {
                 damping *= 10.0;
                 if (damping > LargestDamping)

@@ -251,6 +251,11 @@ void EquationSetTest::answersShowTheRightDigits_data()
     QTest::newRow("small square") << QStringList{"x^2 = 1e-8"} << "X = 0.0001\n" << "Equation solved";
     QTest::newRow("tiny square") << QStringList{"x^2 = 1e-20"} << "X = 1e-10\n" << "Equation solved";
     QTest::newRow("root beyond 1e6") << QStringList{"1/x = 1e-7"} << "X = 10000000\n" << "Equation solved";
+    // A residual below 1e-12 near a double root or a tangent is no answer
+    // until the step has stopped moving it.
+    QTest::newRow("double root") << QStringList{"(x - 0.123)^2 = 0"} << "X = 0.123\n" << "Equation solved";
+    QTest::newRow("tangent circle and hyperbola")
+        << QStringList{"{", "x^2 + y^2 = 2", "x*y = 1", "}"} << "X = -1\nY = -1\n" << "Equation system solved";
     // Zero is judged against the terms beside it, not against 1.
     QTest::newRow("tiny coefficient") << QStringList{"1e-13 x = 1e-13"} << "X = 1\n" << "Equation solved";
     // A linear equation is linear at any scale.

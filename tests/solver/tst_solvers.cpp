@@ -360,8 +360,13 @@ void SolversTest::numericLinearSystems_data()
                                   << QList<double>{3, 2};
     QTest::newRow("singular") << QList<QList<double>>{{1, 2}, {2, 4}} << QList<double>{1, 2} << false
                               << QList<double>{};
-    QTest::newRow("pivot below 1e-15") << QList<QList<double>>{{1e-16}} << QList<double>{1} << false
-                                       << QList<double>{};
+    // Singular is judged against the matrix's own largest entry.
+    QTest::newRow("pivot below 1e-15 of the largest") << QList<QList<double>>{{1e-16, 0}, {0, 1}}
+                                                      << QList<double>{1, 1} << false << QList<double>{};
+    QTest::newRow("small matrix") << QList<QList<double>>{{1e-16}} << QList<double>{1e-16} << true
+                                  << QList<double>{1};
+    QTest::newRow("nearly dependent rows") << QList<QList<double>>{{1, 1}, {1, 1 + 1e-16}} << QList<double>{1, 1}
+                                           << false << QList<double>{};
     QTest::newRow("empty") << QList<QList<double>>{} << QList<double>{} << false << QList<double>{};
     QTest::newRow("right side too short") << QList<QList<double>>{{1, 0}, {0, 1}} << QList<double>{1} << false
                                           << QList<double>{};
