@@ -132,14 +132,27 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
     bool underdetermined = false;
     bool inconsistent = false;
     QString status;
-    if (SolveLinearEquationSystem(equations, names, values, underdetermined, &inconsistent)) {
+    // A long block or a long equation keeps the window alive, and typing
+    // cancels it, from the first strategy on.
+    solveRunning = true;
+    const bool linear = SolveLinearEquationSystem(equations, names, values, underdetermined, &inconsistent);
+    const bool oneRoot =
+        !linear && !inconsistent && !solveCancelled && SolveSingleVariableEquationBlock(equations, names, values);
+    solveRunning = false;
+    if (solveCancelled || closeRequested) {
+        const QSignalBlocker blocker(ui->Text1);
+        ui->Text1->setTextCursor(insertionPoint);
+        ui->Label1->setText(QStringLiteral("Solve cancelled"));
+        return;
+    }
+    if (linear) {
         status = underdetermined ? QStringLiteral("One solution found") : solvedStatus;
     } else if (inconsistent) {
         // Proved to have no solution: no search could find one.
         ui->Label1->setText(cannotSolveStatus);
         InsertCannotSolveLine();
         return;
-    } else if (SolveSingleVariableEquationBlock(equations, names, values)) {
+    } else if (oneRoot) {
         status = solvedStatus;
     } else {
         solveRunning = true;

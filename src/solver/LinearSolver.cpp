@@ -4,11 +4,15 @@
 // equations' own residuals.
 
 #include "pad/mainwindow.h"
+#include "solver/SolvePoll.h"
+#include "ui_mainwindow.h"
 
 #include <QHash>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -279,11 +283,14 @@ private:
 // The residuals of every equation at x, each against the size of its own
 // terms there; false when one cannot be evaluated.
 bool Residuals(MainWindow& window, const QList<QString>& equations, const QList<MeasuredRow>& rows,
-               const std::vector<double>& x, std::vector<double>& residuals, double& worst)
+               const std::vector<double>& x, const std::function<bool()>& cancelled, std::vector<double>& residuals,
+               double& worst)
 {
     worst = 0.0;
     residuals.assign(size_t(equations.size()), 0.0);
     for (int i = 0; i < equations.size(); ++i) {
+        if (cancelled())
+            return false;
         const MeasuredRow& row = rows.at(i);
         QList<double> values;
         values.reserve(row.columns.size());
@@ -337,9 +344,22 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
     for (int j = 0; j < n; ++j)
         columnOf.insert(names.at(j), j);
 
+    // Only a solve that the handler runs can be cancelled by typing.
+    std::optional<SolvePoll> poll;
+    if (solveRunning)
+        poll.emplace(ui->Label1, solveCancelRequested);
+    const std::function<bool()> cancelled = [&]() {
+        if (!poll || !poll->Cancelled())
+            return false;
+        solveCancelled = true;
+        return true;
+    };
+
     QList<MeasuredRow> rows;
     rows.reserve(equations.size());
     for (const QString& equation : equations) {
+        if (cancelled())
+            return false;
         MeasuredRow row;
         if (!MeasureRow(*this, equation, columnOf, row))
             return false;
@@ -359,7 +379,7 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
     std::vector<double> x = elimination.Solve(elimination.RightHandSides());
     std::vector<double> residuals;
     double worst = 0.0;
-    if (!Residuals(*this, equations, rows, x, residuals, worst))
+    if (!Residuals(*this, equations, rows, x, cancelled, residuals, worst))
         return false;
     for (int step = 0; step < RefinementSteps && worst > 0.0; ++step) {
         for (double& residual : residuals)
@@ -370,7 +390,7 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
             trial[size_t(j)] += correction[size_t(j)];
         std::vector<double> trialResiduals;
         double trialWorst = 0.0;
-        if (!Residuals(*this, equations, rows, trial, trialResiduals, trialWorst) || trialWorst >= worst)
+        if (!Residuals(*this, equations, rows, trial, cancelled, trialResiduals, trialWorst) || trialWorst >= worst)
             break;
         x = std::move(trial);
         residuals = std::move(trialResiduals);

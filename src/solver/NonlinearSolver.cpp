@@ -6,10 +6,8 @@
 
 #include "pad/mainwindow.h"
 
+#include "solver/SolvePoll.h"
 #include "ui_mainwindow.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +23,6 @@ constexpr double JacobianStep = 1e-6;
 constexpr int LineSearchTrials = 16;
 constexpr double StartScales[] = {1.0, 5.0, 10.0, 100.0};
 constexpr double SnapDistance = 1e-9;
-constexpr qint64 PollPeriodMs = 100;
 
 double LargestMagnitude(const QList<double>& values)
 {
@@ -79,12 +76,7 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
     names.clear();
     values.clear();
     solveApproximate = false;
-    QElapsedTimer clock;
-    clock.start();
-    // Grows by the period, not from the current time, so that a slow
-    // iteration is followed by polls until the schedule has caught up.
-    qint64 nextPoll = PollPeriodMs;
-    int dots = 0;
+    SolvePoll poll(ui->Label1, solveCancelRequested);
     bool haveBest = false;
     QList<double> best;
     double bestSum = 0.0;
@@ -104,17 +96,7 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
     // True when the user asked to stop: the caller returns finishCancelled().
     // Polled between evaluations as well as between iterations, so that a
     // system of many unknowns or slow equations still stops when typed at.
-    auto pollCancelled = [&]() {
-        if (clock.elapsed() < nextPoll)
-            return false;
-        dots = dots >= 3 ? 1 : dots + 1;
-        ui->Label1->setText(QStringLiteral("(Type to Cancel) Solving") + QString(dots, QLatin1Char('.')));
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (solveCancelRequested)
-            return true;
-        nextPoll += PollPeriodMs;
-        return false;
-    };
+    auto pollCancelled = [&]() { return poll.Cancelled(); };
     auto finishCancelled = [&]() {
         solveCancelled = true;
         if (!haveBest) {

@@ -3,9 +3,12 @@
 // doubles. Bounded, so it runs on the GUI thread without progress or cancel.
 
 #include "pad/mainwindow.h"
+#include "solver/SolvePoll.h"
+#include "ui_mainwindow.h"
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -45,10 +48,18 @@ bool MainWindow::SolveSingleVariableEquation(const QString& equation, QString& v
     if (!ParseSingleVariableEquation(equation, lhs, rhs, variable))
         return false;
 
+    // Inside the handler typing cancels the search: once it has, no point
+    // evaluates, so the scan runs out at once.
+    std::optional<SolvePoll> poll;
+    if (solveRunning)
+        poll.emplace(ui->Label1, solveCancelRequested);
     auto residualAt = [&](double x) {
         Sample sample;
         sample.x = x;
-        sample.residual = EvaluateEquationAt(lhs, rhs, variable, x, sample.ok);
+        if (poll && !solveCancelled && poll->Cancelled())
+            solveCancelled = true;
+        if (!poll || !solveCancelled)
+            sample.residual = EvaluateEquationAt(lhs, rhs, variable, x, sample.ok);
         return sample;
     };
     auto negligibleAt = [&](double x, double& residual) {
@@ -196,6 +207,8 @@ bool MainWindow::SolveSingleVariableEquationBlock(const QList<QString>& equation
     const QString& name = found.first();
 
     for (const QString& equation : equations) {
+        if (solveRunning && solveCancelled)
+            return false;
         QString variable;
         double candidate = 0.0;
         if (!SolveSingleVariableEquation(equation, variable, candidate)

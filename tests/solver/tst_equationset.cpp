@@ -60,6 +60,8 @@ private slots:
     void progressDotsCycle();
     void flagsKeepTheOutcomeUntilTheNextSolve();
     void typingDuringASolveSubmitsNothing();
+    void typingCancelsEveryStrategy_data();
+    void typingCancelsEveryStrategy();
     void closingTheWindowEndsTheSolve();
     void answerLandsWhereTheLineWasSubmitted_data();
     void answerLandsWhereTheLineWasSubmitted();
@@ -469,6 +471,39 @@ void EquationSetTest::typingDuringASolveSubmitsNothing()
     QVERIFY(statusAfterTyping.startsWith(QLatin1String("(Type to Cancel) Solving")));
     QCOMPARE(inserted({"x^2 + 1 = 0"}), QStringLiteral("1+2\n") + ReportOfSquarePlusOne);
     QCOMPARE(pad->status(), QStringLiteral("Approximate answer"));
+}
+
+void EquationSetTest::typingCancelsEveryStrategy_data()
+{
+    QTest::addColumn<QStringList>("equations");
+
+    // Long enough to be still running at the first poll for events.
+    QStringList block;
+    for (int k = 0; k < 3000; ++k)
+        block << QStringLiteral("2*x%1 - x%2 = %3").arg(k).arg(k + 1).arg(k % 5);
+    block << QStringLiteral("x3000 = 1");
+    QTest::newRow("linear block") << block;
+    QString longEquation = QStringLiteral("x^2");
+    for (int k = 0; k < 3000; ++k)
+        longEquation += QStringLiteral(" + sin(x + %1) - sin(x + %1)").arg(k);
+    QTest::newRow("long equation in one unknown") << QStringList{longEquation + QStringLiteral(" = -1")};
+}
+
+void EquationSetTest::typingCancelsEveryStrategy()
+{
+    QFETCH(QStringList, equations);
+
+    QString statusWhileSolving;
+    duringSolve([&] {
+        statusWhileSolving = pad->status();
+        pad->type(QStringLiteral("a"));
+    });
+    window->HandleEquationSet(equations);
+    QVERIFY2(statusWhileSolving.startsWith(QLatin1String("(Type to Cancel) Solving")), qPrintable(statusWhileSolving));
+    QCOMPARE(pad->status(), QStringLiteral("Solve cancelled"));
+    QCOMPARE(pad->text(), QStringLiteral("a"));
+    QVERIFY(Access::solveCancelled(*window));
+    QVERIFY(!Access::solveRunning(*window));
 }
 
 void EquationSetTest::closingTheWindowEndsTheSolve()
