@@ -136,10 +136,13 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
     // cancels it, from the first strategy on.
     solveRunning = true;
     const bool linear = SolveLinearEquationSystem(equations, names, values, underdetermined, &inconsistent);
+    const bool linearCancelled = solveCancelled;
+    // A root search cut short goes on to the nonlinear solver, which
+    // answers the pending cancel at its first poll with its best point.
     const bool oneRoot =
-        !linear && !inconsistent && !solveCancelled && SolveSingleVariableEquationBlock(equations, names, values);
+        !linear && !inconsistent && !linearCancelled && SolveSingleVariableEquationBlock(equations, names, values);
     solveRunning = false;
-    if (solveCancelled || closeRequested) {
+    if (linearCancelled || closeRequested) {
         const QSignalBlocker blocker(ui->Text1);
         ui->Text1->setTextCursor(insertionPoint);
         ui->Label1->setText(QStringLiteral("Solve cancelled"));
@@ -156,7 +159,6 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
         status = solvedStatus;
     } else {
         solveRunning = true;
-        solveCancelRequested = false;
         solveCancelled = false;
         solveApproximate = false;
         const bool solved = SolveNonlinearEquationSystem(equations, names, values);

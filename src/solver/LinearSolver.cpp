@@ -83,16 +83,19 @@ bool MeasureCoefficient(MainWindow& window, const QString& equation, const QList
     bool measured = false;
     for (int attempt = 0; attempt < ProbeTries; ++attempt) {
         point[j] = h;
-        const Sides probe = EvaluateSides(window, equation, names, point);
+        bool ok = false;
+        const double residual = window.EvaluateSystemEquation(equation, names, point, ok);
         point[j] = 0.0;
-        if (!probe.ok)
+        if (!ok)
             return measured;
-        const double change = probe.residual - origin.residual;
+        const double change = residual - origin.residual;
         coefficient = change / h;
         step = h;
         measured = true;
-        const double scale = std::max(origin.scale, probe.scale);
-        if (std::abs(change) >= 0.25 * scale || h >= LargestProbeStep)
+        // A change this large keeps all but ten bits of the coefficient;
+        // refinement takes out the rest.
+        const double scale = std::max(origin.scale, std::abs(residual));
+        if (std::abs(change) >= 0x1p-10 * scale || h >= LargestProbeStep)
             return true;
         double growth = 0x1p40;
         if (change != 0.0)
@@ -138,14 +141,15 @@ bool MeasureRow(MainWindow& window, const QString& equation, const QHash<QString
         point[j] = (0.625 * row.columns.at(j) + 1.75) * scale;
         terms = std::max(terms, std::abs(row.coefficients.at(j) * point.at(j)));
     }
-    const Sides check = EvaluateSides(window, equation, row.names, point);
-    if (!check.ok)
+    bool ok = false;
+    const double actual = window.EvaluateSystemEquation(equation, row.names, point, ok);
+    if (!ok)
         return false;
     double prediction = row.constant;
     for (int j = 0; j < k; ++j)
         prediction += row.coefficients.at(j) * point.at(j);
-    const double scale = std::max({std::abs(prediction), std::abs(check.residual), check.scale, terms});
-    return std::abs(check.residual - prediction) <= LinearityTolerance * scale;
+    const double scale = std::max({std::abs(prediction), std::abs(actual), origin.scale, terms});
+    return std::abs(actual - prediction) <= LinearityTolerance * scale;
 }
 
 // Elimination with partial pivoting on rows scaled to their largest
