@@ -22,6 +22,9 @@ constexpr double RelativePivotTolerance = 1e-12;
 constexpr double ResidualTolerance = 1e-8;
 constexpr double SingularPivot = 1e-15;
 constexpr int RefinementSteps = 3;
+// Residuals at this level, against the size of their terms, are the
+// rounding of the evaluation itself: refining cannot improve on them.
+constexpr double RoundingResidual = 0x1p-51;
 // Probe steps are powers of two, so that dividing by them is exact; past
 // this one a product of two measured terms could overflow.
 constexpr double LargestProbeStep = 0x1p500;
@@ -385,7 +388,7 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
     double worst = 0.0;
     if (!Residuals(*this, equations, rows, x, cancelled, residuals, worst))
         return false;
-    for (int step = 0; step < RefinementSteps && worst > 0.0; ++step) {
+    for (int step = 0; step < RefinementSteps && worst > RoundingResidual; ++step) {
         for (double& residual : residuals)
             residual = -residual;
         const std::vector<double> correction = elimination.Solve(residuals);
