@@ -283,8 +283,10 @@ public:
     bool FindEquationSystemVariables(const QList<QString>& equations, QList<QString>& names) const;
 
     // ---- Equation solving: exact linear solver (solver/LinearSolver.cpp) ----
+    // inconsistent, when given, tells a system proved to have no solution
+    // from one that is not linear or could not be evaluated.
     bool SolveLinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values,
-                                   bool& underdetermined);
+                                   bool& underdetermined, bool* inconsistent = nullptr);
     bool GetLinearEquationRow(const QString& equation, const QList<QString>& names, QList<double>& coefficients,
                               double& constant);
     static bool SolveNumericLinearSystem(QList<QList<double>> matrix, QList<double> rhs, QList<double>& solution);

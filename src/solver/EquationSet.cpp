@@ -130,14 +130,35 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
     QList<QString> names;
     QList<double> values;
     bool underdetermined = false;
+    bool inconsistent = false;
     QString status;
-    if (SolveLinearEquationSystem(equations, names, values, underdetermined)) {
+    // A long block or a long equation keeps the window alive, and typing
+    // cancels it, from the first strategy on.
+    solveRunning = true;
+    const bool linear = SolveLinearEquationSystem(equations, names, values, underdetermined, &inconsistent);
+    const bool linearCancelled = solveCancelled;
+    // A root search cut short goes on to the nonlinear solver, which
+    // answers the pending cancel at its first poll with its best point.
+    const bool oneRoot =
+        !linear && !inconsistent && !linearCancelled && SolveSingleVariableEquationBlock(equations, names, values);
+    solveRunning = false;
+    if (linearCancelled || closeRequested) {
+        const QSignalBlocker blocker(ui->Text1);
+        ui->Text1->setTextCursor(insertionPoint);
+        ui->Label1->setText(QStringLiteral("Solve cancelled"));
+        return;
+    }
+    if (linear) {
         status = underdetermined ? QStringLiteral("One solution found") : solvedStatus;
-    } else if (SolveSingleVariableEquationBlock(equations, names, values)) {
+    } else if (inconsistent) {
+        // Proved to have no solution: no search could find one.
+        ui->Label1->setText(cannotSolveStatus);
+        InsertCannotSolveLine();
+        return;
+    } else if (oneRoot) {
         status = solvedStatus;
     } else {
         solveRunning = true;
-        solveCancelRequested = false;
         solveCancelled = false;
         solveApproximate = false;
         const bool solved = SolveNonlinearEquationSystem(equations, names, values);

@@ -13,7 +13,7 @@ const QString NoSolution = QStringLiteral("ISOLATE did not produce a solution.")
 
 bool IsZeroNumber(const SimplifyNodePtr& node)
 {
-    return node && node->type == Kind::Number && std::fabs(node->value) < SymbolicEpsilon;
+    return node && node->type == Kind::Number && node->value == 0.0;
 }
 
 bool IsNegativeNumber(const SimplifyNodePtr& node)

@@ -6,10 +6,8 @@
 
 #include "pad/mainwindow.h"
 
+#include "solver/SolvePoll.h"
 #include "ui_mainwindow.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +23,6 @@ constexpr double JacobianStep = 1e-6;
 constexpr int LineSearchTrials = 16;
 constexpr double StartScales[] = {1.0, 5.0, 10.0, 100.0};
 constexpr double SnapDistance = 1e-9;
-constexpr qint64 PollPeriodMs = 100;
 
 double LargestMagnitude(const QList<double>& values)
 {
@@ -47,6 +44,30 @@ QList<double> StartingPoint(qint64 start, int n)
     return x;
 }
 
+// True when no component of the step moves its value by more than a few
+// units in the last place.
+bool StepIsRounding(const QList<double>& x, const QList<double>& step)
+{
+    for (qsizetype j = 0; j < x.size(); ++j) {
+        const double magnitude = std::abs(x.at(j));
+        const double unit = std::nextafter(magnitude, HUGE_VAL) - magnitude;
+        if (std::abs(step.at(j)) > 4.0 * unit)
+            return false;
+    }
+    return true;
+}
+
+// value rounded to the decimal place above the leading digit of
+// uncertainty: 0.122999061 with 9.4e-7 left is 0.12300.
+double RoundedAbove(double value, double uncertainty)
+{
+    if (!(uncertainty > 0.0) || !std::isfinite(uncertainty))
+        return value;
+    const double place = std::pow(10.0, std::floor(std::log10(uncertainty)) + 1.0);
+    const double rounded = std::round(value / place) * place;
+    return std::isfinite(rounded) ? rounded : value;
+}
+
 } // namespace
 
 bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names,
@@ -55,12 +76,7 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
     names.clear();
     values.clear();
     solveApproximate = false;
-    QElapsedTimer clock;
-    clock.start();
-    // Grows by the period, not from the current time, so that a slow
-    // iteration is followed by polls until the schedule has caught up.
-    qint64 nextPoll = PollPeriodMs;
-    int dots = 0;
+    SolvePoll poll(ui->Label1, solveCancelRequested);
     bool haveBest = false;
     QList<double> best;
     double bestSum = 0.0;
@@ -80,17 +96,7 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
     // True when the user asked to stop: the caller returns finishCancelled().
     // Polled between evaluations as well as between iterations, so that a
     // system of many unknowns or slow equations still stops when typed at.
-    auto pollCancelled = [&]() {
-        if (clock.elapsed() < nextPoll)
-            return false;
-        dots = dots >= 3 ? 1 : dots + 1;
-        ui->Label1->setText(QStringLiteral("(Type to Cancel) Solving") + QString(dots, QLatin1Char('.')));
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (solveCancelRequested)
-            return true;
-        nextPoll += PollPeriodMs;
-        return false;
-    };
+    auto pollCancelled = [&]() { return poll.Cancelled(); };
     auto finishCancelled = [&]() {
         solveCancelled = true;
         if (!haveBest) {
@@ -103,8 +109,25 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
         return true;
     };
 
-    QList<double> residuals;
     QList<double> trialResiduals;
+    // Rounds each value to the digits its remaining step leaves certain,
+    // then shows whole numbers whole where they still solve.
+    auto finishConverged = [&](QList<double> point, const QList<double>& uncertainty) {
+        for (qsizetype j = 0; j < uncertainty.size() && j < point.size(); ++j)
+            point[j] = RoundedAbove(point.at(j), std::abs(uncertainty.at(j)));
+        QList<double> snapped = point;
+        for (double& v : snapped) {
+            const double whole = std::round(v);
+            if (std::abs(v - whole) < SnapDistance)
+                v = whole;
+        }
+        double snappedSum = 0.0;
+        const bool snappedOk = EvaluateNonlinearSystem(equations, names, snapped, trialResiduals, snappedSum);
+        values = snappedOk && LargestMagnitude(trialResiduals) < ConvergenceTolerance ? snapped : point;
+        return true;
+    };
+
+    QList<double> residuals;
     QList<double> plusResiduals;
     QList<double> minusResiduals;
     QList<QList<double>> jacobian(m, QList<double>(n, 0.0));
@@ -120,19 +143,12 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
             if (!EvaluateNonlinearSystem(equations, names, x, residuals, sum))
                 break;
             noteCandidate(x, sum);
-            if (LargestMagnitude(residuals) < ConvergenceTolerance) {
-                // Whole numbers are shown whole, but only where they still solve.
-                QList<double> snapped = x;
-                for (double& v : snapped) {
-                    const double whole = std::round(v);
-                    if (std::abs(v - whole) < SnapDistance)
-                        v = whole;
-                }
-                double snappedSum = 0.0;
-                const bool snappedOk = EvaluateNonlinearSystem(equations, names, snapped, trialResiduals, snappedSum);
-                values = snappedOk && LargestMagnitude(trialResiduals) < ConvergenceTolerance ? snapped : x;
-                return true;
-            }
+            // A small residual alone is no answer: near a double root
+            // (x - 0.123)^2 is below 1e-12 a millionth away from it. The
+            // iteration goes on until its step no longer moves x.
+            const bool small = LargestMagnitude(residuals) < ConvergenceTolerance;
+            if (LargestMagnitude(residuals) == 0.0)
+                return finishConverged(x, {});
 
             bool columnsOk = true;
             for (int j = 0; j < n && columnsOk; ++j) {
@@ -171,7 +187,8 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
                 }
             }
             QList<double> step;
-            if (!SolveNumericLinearSystem(normal, gradient, step)) {
+            const bool plainStep = SolveNumericLinearSystem(normal, gradient, step);
+            if (!plainStep) {
                 // Damping enters only when the plain step cannot be solved.
                 QList<QList<double>> damped = normal;
                 for (int j = 0; j < n; ++j)
@@ -182,6 +199,15 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
                         break;
                     continue;
                 }
+            }
+
+            if (small && plainStep && StepIsRounding(x, step))
+                return finishConverged(x, {});
+            if (small && !plainStep) {
+                // A singular Jacobian at a small residual is a double root or
+                // a tangent, where the error goes as the root of the residual.
+                const double error = std::sqrt(LargestMagnitude(residuals));
+                return finishConverged(x, QList<double>(n, error));
             }
 
             bool accepted = false;
@@ -201,6 +227,10 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
             if (accepted) {
                 x = trial;
                 damping = std::max(damping / 10.0, SmallestDamping);
+            } else if (small) {
+                // The residual stopped falling: only the digits above the
+                // step it still asks for have converged.
+                return finishConverged(x, step);
             } else {
                 damping *= 10.0;
                 if (damping > LargestDamping)

@@ -16,7 +16,7 @@ const QString CannotSimplify = QStringLiteral("Cannot Simplify");
 
 bool IsZero(double v)
 {
-    return std::fabs(v) < SymbolicEpsilon;
+    return v == 0.0;
 }
 
 // A pass may grow a tree (distribution copies a factor into every term), so
@@ -44,7 +44,9 @@ void CancelCommonTerms(QList<SimplifyTerm>& left, QList<SimplifyTerm>& right)
             SimplifyTerm& other = right[index];
             if (IsZero(other.coefficient))
                 continue;
-            if (SameNode(term.node, other.node) && std::fabs(term.coefficient - other.coefficient) < SymbolicEpsilon) {
+            const double size = std::max(std::fabs(term.coefficient), std::fabs(other.coefficient));
+            if (SameNode(term.node, other.node)
+                && std::fabs(term.coefficient - other.coefficient) <= SymbolicEpsilon * size) {
                 term.coefficient = 0.0;
                 other.coefficient = 0.0;
                 break;

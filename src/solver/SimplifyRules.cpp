@@ -10,9 +10,18 @@ using Kind = SimplifyNodeType;
 
 namespace {
 
+// Only zero is zero: a number stands for itself (1e-13*X, X + 1e-13), and
+// rounding is judged only where numbers meet (Cancels below).
 bool IsZero(double v)
 {
-    return std::fabs(v) < SymbolicEpsilon;
+    return v == 0.0;
+}
+
+// A sum or difference that is rounding against the numbers it came from:
+// 0.1 + 0.2 - 0.3 is 0, while 1e-13 - 0 stays 1e-13.
+bool Cancels(double result, double magnitude)
+{
+    return std::fabs(result) <= SymbolicEpsilon * magnitude;
 }
 
 bool IsOne(double v)
@@ -128,6 +137,9 @@ QList<SimplifyTerm> MergeTerms(const QList<SimplifyTerm>& terms)
     SymbolicBudget& budget = SymbolicBudget::Current();
     QList<SimplifyTerm> merged;
     merged.reserve(terms.size());
+    // The largest coefficient that went into each entry.
+    std::vector<double> largest;
+    largest.reserve(size_t(terms.size()));
     KeyIndex index(terms.size());
     for (const SimplifyTerm& term : terms) {
         budget.Spend();
@@ -136,10 +148,16 @@ QList<SimplifyTerm> MergeTerms(const QList<SimplifyTerm>& terms)
         if (found >= 0) {
             SimplifyTerm& entry = merged[found];
             entry.coefficient = budget.Checked(entry.coefficient + term.coefficient);
+            largest[size_t(found)] = std::max(largest[size_t(found)], std::fabs(term.coefficient));
         } else {
             index.Insert(hash, int(merged.size()));
             merged.append(term);
+            largest.push_back(std::fabs(term.coefficient));
         }
+    }
+    for (qsizetype i = 0; i < merged.size(); ++i) {
+        if (Cancels(merged.at(i).coefficient, largest[size_t(i)]))
+            merged[i].coefficient = 0.0;
     }
     QList<SimplifyTerm> kept;
     kept.reserve(merged.size());
@@ -375,9 +393,9 @@ SimplifyNodePtr Folded(Kind kind, double a, double b)
 {
     switch (kind) {
     case Kind::Add:
-        return CheckedNumber(a + b);
+        return CheckedNumber(Cancels(a + b, std::max(std::fabs(a), std::fabs(b))) ? 0.0 : a + b);
     case Kind::Subtract:
-        return CheckedNumber(a - b);
+        return CheckedNumber(Cancels(a - b, std::max(std::fabs(a), std::fabs(b))) ? 0.0 : a - b);
     case Kind::Multiply:
         return CheckedNumber(a * b);
     default:

@@ -168,6 +168,17 @@ private:
     qsizetype position = 0;
 };
 
+// A negation printed bare binds only its first factor: as the right operand
+// of * or /, A/-B*C would read as (A/-B)*C.
+bool NegatesProduct(const SimplifyNode* node)
+{
+    if (!node || node->type != Kind::Negate)
+        return false;
+    while (node && node->type == Kind::Negate)
+        node = node->left.get();
+    return node && (node->type == Kind::Multiply || node->type == Kind::Divide);
+}
+
 } // namespace
 
 namespace {
@@ -267,10 +278,13 @@ SimplifyNodePtr MakeBinary(SimplifyNodeType kind, SimplifyNodePtr left, Simplify
 
 QString SymbolicNumberText(double value)
 {
-    if (std::fabs(value) < SymbolicEpsilon)
+    // Any other number prints as itself, however small; a whole number is
+    // judged against its own size.
+    if (value == 0.0)
         return QStringLiteral("0");
     const double whole = std::round(value);
-    if (std::fabs(value - whole) < SymbolicEpsilon && std::fabs(whole) < 9223372036854775808.0)
+    if (whole != 0.0 && std::fabs(value - whole) < SymbolicEpsilon * std::fabs(whole)
+        && std::fabs(whole) < 9223372036854775808.0)
         return QString::number(static_cast<qint64>(whole));
     return QString::number(value, 'g', 15);
 }
@@ -446,12 +460,12 @@ QString NodeToText(const SimplifyNodePtr& node, int parentPrecedence, bool right
         case Kind::Multiply:
             parts.push_back({n->left.get(), 20, false, QString()});
             parts.push_back({nullptr, 0, false, times});
-            parts.push_back({n->right.get(), 20, false, QString()});
+            parts.push_back({n->right.get(), NegatesProduct(n->right.get()) ? 31 : 20, false, QString()});
             break;
         case Kind::Divide:
             parts.push_back({n->left.get(), 20, false, QString()});
             parts.push_back({nullptr, 0, false, over});
-            parts.push_back({n->right.get(), 21, true, QString()});
+            parts.push_back({n->right.get(), NegatesProduct(n->right.get()) ? 31 : 21, true, QString()});
             break;
         case Kind::Power:
             parts.push_back({n->left.get(), 41, false, QString()});

@@ -48,6 +48,8 @@ private slots:
 
     void answers_data();
     void answers();
+    void answersShowTheRightDigits_data();
+    void answersShowTheRightDigits();
     void storedVariablesAreKnown_data();
     void storedVariablesAreKnown();
     void cannotSolve_data();
@@ -58,6 +60,8 @@ private slots:
     void progressDotsCycle();
     void flagsKeepTheOutcomeUntilTheNextSolve();
     void typingDuringASolveSubmitsNothing();
+    void typingCancelsEveryStrategy_data();
+    void typingCancelsEveryStrategy();
     void closingTheWindowEndsTheSolve();
     void answerLandsWhereTheLineWasSubmitted_data();
     void answerLandsWhereTheLineWasSubmitted();
@@ -227,6 +231,56 @@ void EquationSetTest::answers()
         QVERIFY2(TestSupport::IsClose(ans, newAns, 1e-9), qPrintable(QString::number(ans, 'g', 17)));
 }
 
+void EquationSetTest::answersShowTheRightDigits_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("status");
+
+    // Exact answers: a coefficient measured as f(1) - f(0) lost digits
+    // against the constant.
+    QTest::newRow("0.05x = 12") << QStringList{"0.05x = 12"} << "X = 240\n" << "Equation solved";
+    QTest::newRow("1.08x = 540") << QStringList{"1.08x = 540"} << "X = 500\n" << "Equation solved";
+    QTest::newRow("x/1000 = 5") << QStringList{"x/1000 = 5"} << "X = 5000\n" << "Equation solved";
+    QTest::newRow("small change to a large constant")
+        << QStringList{"0.0001x + 12345 = 12345.5"} << "X = 5000\n" << "Equation solved";
+    QTest::newRow("unit conversion") << QStringList{"x F TO C = 100"} << "X = 212\n" << "Equation solved";
+    // Roots are the double nearest the root, not the first point whose
+    // residual was below 1e-12.
+    QTest::newRow("square root of two") << QStringList{"x^2 = 2"} << "X = 1.4142135623731\n" << "Equation solved";
+    QTest::newRow("logarithm") << QStringList{"ln(x) = 2"} << "X = 7.38905609893065\n" << "Equation solved";
+    QTest::newRow("reciprocal") << QStringList{"1/x = 3"} << "X = 0.333333333333333\n" << "Equation solved";
+    QTest::newRow("small square") << QStringList{"x^2 = 1e-8"} << "X = 0.0001\n" << "Equation solved";
+    QTest::newRow("tiny square") << QStringList{"x^2 = 1e-20"} << "X = 1e-10\n" << "Equation solved";
+    QTest::newRow("root beyond 1e6") << QStringList{"1/x = 1e-7"} << "X = 10000000\n" << "Equation solved";
+    // A residual below 1e-12 near a double root or a tangent is no answer
+    // until the step has stopped moving it.
+    QTest::newRow("double root") << QStringList{"(x - 0.123)^2 = 0"} << "X = 0.123\n" << "Equation solved";
+    QTest::newRow("tangent circle and hyperbola")
+        << QStringList{"{", "x^2 + y^2 = 2", "x*y = 1", "}"} << "X = -1\nY = -1\n" << "Equation system solved";
+    // Zero is judged against the terms beside it, not against 1.
+    QTest::newRow("tiny coefficient") << QStringList{"1e-13 x = 1e-13"} << "X = 1\n" << "Equation solved";
+    // A linear equation is linear at any scale.
+    QTest::newRow("large constant") << QStringList{"2x = 3e20"} << "X = 1.5e+20\n" << "Equation solved";
+    QTest::newRow("large constant, factor 1") << QStringList{"1*x = 1e20"} << "X = 1e+20\n" << "Equation solved";
+    QTest::newRow("large divisor") << QStringList{"x/1e13 = 1"} << "X = 10000000000000\n" << "Equation solved";
+    QTest::newRow("4 by 4 with a half")
+        << QStringList{"{", "3a - 7b + 2c + 5d = 20.5", "-4a + b - 6c + 8d = -18.5", "9a + 2b + c - 3d = 17",
+                       "a - 5b + 7c + 2d = 27.5", "}"}
+        << "A = 2\nB = -0.5\nC = 3\nD = 1\n" << "Equation system solved";
+}
+
+void EquationSetTest::answersShowTheRightDigits()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, answer);
+    QFETCH(QString, status);
+
+    submitLines(lines);
+    QCOMPARE(inserted(lines), answer);
+    QCOMPARE(pad->status(), status);
+}
+
 void EquationSetTest::storedVariablesAreKnown_data()
 {
     QTest::addColumn<QString>("line");
@@ -264,6 +318,12 @@ void EquationSetTest::cannotSolve_data()
     QTest::newRow("reserved names only") << QStringList{"PI/0 = 3.14"} << "Cannot Solve Equation";
     QTest::newRow("block without unknowns") << QStringList{"{", "1 = 2", "3 = 3", "}"}
                                             << "Cannot Solve Equation System";
+    // A linear system proved inconsistent is answered at once, with no
+    // search that could never end.
+    QTest::newRow("inconsistent block") << QStringList{"{", "x = 1", "x = 2", "}"} << "Cannot Solve Equation System";
+    QTest::newRow("inconsistent block in two unknowns") << QStringList{"{", "x + y = 1", "x + y = 2", "}"}
+                                                        << "Cannot Solve Equation System";
+    QTest::newRow("unknown cancels, constant stays") << QStringList{"x - x = 5"} << "Cannot Solve Equation";
     // Shapes that can never evaluate are answered at once.
     QTest::newRow("block line without =") << QStringList{"{", "x + 1", "y = 2", "}"}
                                           << "Cannot Solve Equation System";
@@ -296,25 +356,26 @@ void EquationSetTest::cancelledSolve_data()
 
     QTest::newRow("no real root") << QStringList{"x^2 + 1 = 0"} << ReportOfSquarePlusOne << "Approximate answer"
                                   << true;
-    // Least squares of x = 1 and x = 2: X = 1.5 misses each by 0.5.
-    QTest::newRow("inconsistent block") << QStringList{"{", "x = 1", "x = 2", "}"}
-                                        << QStringLiteral("Approximate Answer\n\n"
-                                                          "X = 1.5\n"
-                                                          "\nNo exact solution was found before solving stopped.\n\n"
-                                                          "Equation 1:\n"
-                                                          "x = 1\n"
-                                                          "Calculated Left Side:  1.5\n"
-                                                          "Calculated Right Side: 1\n"
-                                                          "Difference:             +0.5\n\n"
-                                                          "Equation 2:\n"
-                                                          "x = 2\n"
-                                                          "Calculated Left Side:  1.5\n"
-                                                          "Calculated Right Side: 2\n"
-                                                          "Difference:             -0.5\n\n"
-                                                          "Maximum Error: 0.5\n"
-                                                          "RMS Error: 0.5\n"
-                                                          "Total Squared Error: 0.5\n")
-                                        << "Approximate answer" << true;
+    // x*x is never negative: the start at 0 misses by 1 and 3, and every
+    // other point by more.
+    QTest::newRow("contradictory block") << QStringList{"{", "x*x = -1", "x*x = -3", "}"}
+                                         << QStringLiteral("Approximate Answer\n\n"
+                                                           "X = 0\n"
+                                                           "\nNo exact solution was found before solving stopped.\n\n"
+                                                           "Equation 1:\n"
+                                                           "x*x = -1\n"
+                                                           "Calculated Left Side:  0\n"
+                                                           "Calculated Right Side: -1\n"
+                                                           "Difference:             +1\n\n"
+                                                           "Equation 2:\n"
+                                                           "x*x = -3\n"
+                                                           "Calculated Left Side:  0\n"
+                                                           "Calculated Right Side: -3\n"
+                                                           "Difference:             +3\n\n"
+                                                           "Maximum Error: 3\n"
+                                                           "RMS Error: 2.23606797749979\n"
+                                                           "Total Squared Error: 10\n")
+                                         << "Approximate answer" << true;
     QTest::newRow("never evaluates") << QStringList{"1/(x-x) = 1"} << QString() << "Solve cancelled" << false;
 }
 
@@ -410,6 +471,47 @@ void EquationSetTest::typingDuringASolveSubmitsNothing()
     QVERIFY(statusAfterTyping.startsWith(QLatin1String("(Type to Cancel) Solving")));
     QCOMPARE(inserted({"x^2 + 1 = 0"}), QStringLiteral("1+2\n") + ReportOfSquarePlusOne);
     QCOMPARE(pad->status(), QStringLiteral("Approximate answer"));
+}
+
+void EquationSetTest::typingCancelsEveryStrategy_data()
+{
+    QTest::addColumn<QStringList>("equations");
+    QTest::addColumn<QString>("status");
+
+    // Long enough to be still running at the first poll for events.
+    QStringList block;
+    for (int k = 0; k < 3000; ++k)
+        block << QStringLiteral("2*x%1 - x%2 = %3").arg(k).arg(k + 1).arg(k % 5);
+    block << QStringLiteral("x3000 = 1");
+    QTest::newRow("linear block") << block << "Solve cancelled";
+    QString longEquation = QStringLiteral("x^2");
+    for (int k = 0; k < 3000; ++k)
+        longEquation += QStringLiteral(" + sin(x + %1) - sin(x + %1)").arg(k);
+    // A root search cut short hands over to the nonlinear solver, which
+    // answers with its best point.
+    QTest::newRow("long equation in one unknown")
+        << QStringList{longEquation + QStringLiteral(" = -1")} << "Approximate answer";
+}
+
+void EquationSetTest::typingCancelsEveryStrategy()
+{
+    QFETCH(QStringList, equations);
+    QFETCH(QString, status);
+
+    QString statusWhileSolving;
+    duringSolve([&] {
+        statusWhileSolving = pad->status();
+        pad->type(QStringLiteral("a"));
+    });
+    window->HandleEquationSet(equations);
+    QVERIFY2(statusWhileSolving.startsWith(QLatin1String("(Type to Cancel) Solving")), qPrintable(statusWhileSolving));
+    QCOMPARE(pad->status(), status);
+    if (status == QLatin1String("Solve cancelled"))
+        QCOMPARE(pad->text(), QStringLiteral("a"));
+    else
+        QVERIFY(pad->text().startsWith(QLatin1String("aApproximate Answer\n")));
+    QVERIFY(Access::solveCancelled(*window));
+    QVERIFY(!Access::solveRunning(*window));
 }
 
 void EquationSetTest::closingTheWindowEndsTheSolve()

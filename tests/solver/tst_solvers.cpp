@@ -5,6 +5,9 @@
 
 #include <QAction>
 
+#include <cmath>
+#include <random>
+
 // The solvers' own operations, for what the pad cannot show: which names are
 // unknowns, the text a trial value makes, the linear tolerances, the root
 // search's order and limits.
@@ -27,10 +30,14 @@ private slots:
     void systemResiduals();
     void linearSystems_data();
     void linearSystems();
+    void randomLinearSystemsShowExactAnswers_data();
+    void randomLinearSystemsShowExactAnswers();
     void numericLinearSystems_data();
     void numericLinearSystems();
     void rootSearch_data();
     void rootSearch();
+    void randomRootsAreNearestDoubles_data();
+    void randomRootsAreNearestDoubles();
     void rootSearchBlocks_data();
     void rootSearchBlocks();
     void nonlinearSystems_data();
@@ -241,13 +248,29 @@ void SolversTest::linearSystems_data()
                                                << QList<double>{} << false;
     QTest::newRow("not linear") << QStringList{"x*y = 6", "x^2 = 4"} << false << QStringList{} << QList<double>{}
                                 << false;
-    // The pivot tolerance is 1e-12 times the largest entry, at least 1.
-    QTest::newRow("1e-13 next to 1 is zero") << QStringList{"x = 1", "1e-13*y = 0"} << true
-                                             << QStringList{"X", "Y"} << QList<double>{1, 0} << true;
-    QTest::newRow("1e-11 next to 1 is a pivot") << QStringList{"x = 1", "1e-11*y = 0"} << true
-                                                << QStringList{"X", "Y"} << QList<double>{1, 0} << false;
-    QTest::newRow("1e-7 next to 1e6 is zero") << QStringList{"1e6*x = 1e6", "1e-7*y = 0"} << true
-                                              << QStringList{"X", "Y"} << QList<double>{1, 0} << true;
+    // Zero is judged against the entries it was made from: a coefficient
+    // alone in its row is no rounding error, a difference of 1e-13 between
+    // two coefficients of 1 is.
+    QTest::newRow("1e-13 alone is a pivot") << QStringList{"x = 1", "1e-13*y = 0"} << true << QStringList{"X", "Y"}
+                                            << QList<double>{1, 0} << false;
+    QTest::newRow("1e-7 beside 1e6 in another row is a pivot")
+        << QStringList{"1e6*x = 1e6", "1e-7*y = 0"} << true << QStringList{"X", "Y"} << QList<double>{1, 0} << false;
+    QTest::newRow("difference of 1e-13 is zero") << QStringList{"x + y = 1", "x + 1.0000000000001*y = 1"} << true
+                                                 << QStringList{"X", "Y"} << QList<double>{1, 0} << true;
+    QTest::newRow("difference of 1e-11 is a pivot") << QStringList{"x + y = 1", "x + 1.00000000001*y = 1"} << true
+                                                    << QStringList{"X", "Y"} << QList<double>{1, 0} << false;
+    QTest::newRow("tiny system") << QStringList{"1e-13*x = 1e-13"} << true << QStringList{"X"} << QList<double>{1}
+                                 << false;
+    QTest::newRow("large constant") << QStringList{"2x = 3e20"} << true << QStringList{"X"}
+                                    << QList<double>{1.5e20} << false;
+    QTest::newRow("small coefficient") << QStringList{"x/1e13 = 1"} << true << QStringList{"X"}
+                                       << QList<double>{1e13} << false;
+    QTest::newRow("large and small unknowns") << QStringList{"1e20*x + y = 2", "x = 1e-20"} << true
+                                              << QStringList{"X", "Y"} << QList<double>{1e-20, 1} << false;
+    QTest::newRow("inconsistent at a large scale") << QStringList{"x + y = 1e20", "x + y = 1"} << false
+                                                   << QStringList{} << QList<double>{} << false;
+    QTest::newRow("square beside a large constant") << QStringList{"x^2 = 1e20"} << false << QStringList{}
+                                                    << QList<double>{} << false;
     QTest::newRow("three by three") << QStringList{"2a + b - c = 8", "-3a - b + 2c = -11", "-2a + b + 2c = -3"}
                                     << true << QStringList{"A", "B", "C"} << QList<double>{2, 3, -1} << false;
 }
@@ -273,6 +296,59 @@ void SolversTest::linearSystems()
         QVERIFY(TestSupport::IsClose(resultValues.at(i), values.at(i), 1e-12));
 }
 
+void SolversTest::randomLinearSystemsShowExactAnswers_data()
+{
+    QTest::addColumn<int>("unknowns");
+    QTest::addColumn<int>("seeds");
+    const int seeds = TestSupport::PropertySeeds(100);
+    QTest::newRow("4 unknowns") << 4 << seeds;
+    QTest::newRow("7 unknowns") << 7 << seeds;
+    QTest::newRow("10 unknowns") << 10 << seeds;
+}
+
+void SolversTest::randomLinearSystemsShowExactAnswers()
+{
+    QFETCH(int, unknowns);
+    QFETCH(int, seeds);
+    for (int seed = 0; seed < seeds; ++seed) {
+        // Answers in fortieths (halves, quarters, fifths, eighths, tenths)
+        // and integer coefficients, so that every right-hand side is an
+        // exact decimal of at most three places.
+        std::mt19937 random(static_cast<unsigned>(seed * 100 + unknowns));
+        const auto between = [&random](int low, int high) {
+            return low + int(random() % unsigned(high - low + 1));
+        };
+        QList<int> fortieths;
+        static const int steps[] = {40, 20, 10, 8, 5, 4};
+        for (int j = 0; j < unknowns; ++j)
+            fortieths.append(between(-20, 20) * steps[between(0, 5)]);
+        QStringList equations;
+        for (int i = 0; i < unknowns; ++i) {
+            QString text;
+            qint64 sum = 0;
+            for (int j = 0; j < unknowns; ++j) {
+                // A dominant diagonal keeps the system far from singular.
+                const int sign = between(0, 1) ? 1 : -1;
+                const int a = i == j ? sign * between(10 * unknowns, 12 * unknowns) : between(-9, 9);
+                sum += qint64(a) * fortieths.at(j);
+                text += QStringLiteral("%1%2*x%3 ").arg(a < 0 ? "- " : "+ ").arg(std::abs(a)).arg(j + 1);
+            }
+            equations.append(text + QStringLiteral("= ") + QString::number(double(sum) / 40.0, 'f', 3));
+        }
+        QList<QString> names;
+        QList<double> values;
+        bool underdetermined = true;
+        const QString context = QStringLiteral("seed %1: ").arg(seed) + equations.join(QStringLiteral("; "));
+        QVERIFY2(window->SolveLinearEquationSystem(equations, names, values, underdetermined), qPrintable(context));
+        QVERIFY(!underdetermined);
+        for (int j = 0; j < unknowns; ++j) {
+            const int index = int(names.indexOf(QStringLiteral("X%1").arg(j + 1)));
+            QVERIFY2(index >= 0, qPrintable(context));
+            QCOMPARE(window->FormatAnswer(values.at(index)), window->FormatAnswer(fortieths.at(j) / 40.0));
+        }
+    }
+}
+
 void SolversTest::numericLinearSystems_data()
 {
     QTest::addColumn<QList<QList<double>>>("matrix");
@@ -284,8 +360,13 @@ void SolversTest::numericLinearSystems_data()
                                   << QList<double>{3, 2};
     QTest::newRow("singular") << QList<QList<double>>{{1, 2}, {2, 4}} << QList<double>{1, 2} << false
                               << QList<double>{};
-    QTest::newRow("pivot below 1e-15") << QList<QList<double>>{{1e-16}} << QList<double>{1} << false
-                                       << QList<double>{};
+    // Singular is judged against the matrix's own largest entry.
+    QTest::newRow("pivot below 1e-15 of the largest") << QList<QList<double>>{{1e-16, 0}, {0, 1}}
+                                                      << QList<double>{1, 1} << false << QList<double>{};
+    QTest::newRow("small matrix") << QList<QList<double>>{{1e-16}} << QList<double>{1e-16} << true
+                                  << QList<double>{1};
+    QTest::newRow("nearly dependent rows") << QList<QList<double>>{{1, 1}, {1, 1 + 1e-16}} << QList<double>{1, 1}
+                                           << false << QList<double>{};
     QTest::newRow("empty") << QList<QList<double>>{} << QList<double>{} << false << QList<double>{};
     QTest::newRow("right side too short") << QList<QList<double>>{{1, 0}, {0, 1}} << QList<double>{1} << false
                                           << QList<double>{};
@@ -320,12 +401,20 @@ void SolversTest::rootSearch_data()
     QTest::newRow("grid hit") << "x - 5 = 0" << true << 5.0;
     QTest::newRow("double root on the grid") << "(x - 1)^2 = 0" << true << 1.0;
     QTest::newRow("double root between points") << "(x - 0.123)^2 = 0" << false << 0.0;
-    QTest::newRow("no bracket across a failed point") << "1/x = 0" << false << 0.0;
     QTest::newRow("failed points skipped") << "sqrt(x) = 3" << true << 9.0;
     QTest::newRow("last range, bisected") << "x = 123456.5" << true << 123456.5;
-    QTest::newRow("beyond every range") << "x = 2000000" << false << 0.0;
+    // Past the last range the search follows a residual that still shrinks
+    // outwards, so these are found too.
+    QTest::newRow("beyond every range") << "x = 2000000" << true << 2000000.0;
+    QTest::newRow("reciprocal beyond every range") << "1/x = 1e-7" << true << 1e7;
+    QTest::newRow("growing residual is not followed") << "x^2 + 1 = 0" << false << 0.0;
+    QTest::newRow("shrinking residual without a root") << "1/x = 0" << false << 0.0;
     QTest::newRow("last grid point") << "x - 1000000 = 0" << true << 1000000.0;
-    QTest::newRow("left end is never a hit") << "x + 1000000 = 0" << false << 0.0;
+    QTest::newRow("left end of the last range") << "x + 1000000 = 0" << true << -1000000.0;
+    // The root itself, not the first point whose residual is below 1e-12.
+    QTest::newRow("tiny square") << "x^2 = 1e-20" << true << 1e-10;
+    QTest::newRow("small square") << "x^2 = 1e-8" << true << 1e-4;
+    QTest::newRow("pole is no root") << "1/(x - 0.3) = 0" << false << 0.0;
     QTest::newRow("second range") << "x + 10 = 0" << true << -10.0;
     QTest::newRow("two unknowns") << "a = b" << false << 0.0;
 }
@@ -343,6 +432,51 @@ void SolversTest::rootSearch()
         QVERIFY2(TestSupport::IsClose(value, root, 1e-9), qPrintable(QString::number(value, 'g', 17)));
     else
         QCOMPARE(value, -12345.0);
+}
+
+void SolversTest::randomRootsAreNearestDoubles_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<int>("seeds");
+    const int seeds = TestSupport::PropertySeeds(60);
+    // %1 and %2 are whole numbers, %1 at least 1.
+    QTest::newRow("cube") << "%1*x^3 + %2 = 0" << seeds;
+    QTest::newRow("square") << "x^2 = %1*%2" << seeds;
+    QTest::newRow("logarithm") << "%1*ln(x) = %2/1000" << seeds;
+    QTest::newRow("reciprocal") << "%2/x = %1" << seeds;
+}
+
+void SolversTest::randomRootsAreNearestDoubles()
+{
+    QFETCH(QString, form);
+    QFETCH(int, seeds);
+    for (int seed = 0; seed < seeds; ++seed) {
+        std::mt19937 random(static_cast<unsigned>(seed));
+        const int a = 1 + int(random() % 9u);
+        int b = int(random() % 2001u) - 1000;
+        if (b == 0)
+            b = 7;
+        double root = 0.0;
+        if (form.startsWith(QLatin1String("%1*x^3")))
+            root = std::cbrt(-double(b) / a);
+        else if (form.startsWith(QLatin1String("x^2"))) {
+            b = std::abs(b);
+            root = std::sqrt(double(a) * b);
+        } else if (form.contains(QLatin1String("ln")))
+            root = std::exp(double(b) / 1000.0 / a);
+        else
+            root = double(b) / a;
+        const QString equation = form.arg(a).arg(b);
+        QString variable;
+        double value = 0.0;
+        QVERIFY2(window->SolveSingleVariableEquation(equation, variable, value), qPrintable(equation));
+        // Within a few doubles of the root: the residual is rounded, so which
+        // neighbour is nearer cannot always be told, and cbrt and exp here
+        // may be a double off themselves.
+        const double ulp = std::nextafter(std::abs(root), HUGE_VAL) - std::abs(root);
+        QVERIFY2(std::abs(value - root) <= 4.0 * ulp,
+                 qPrintable(equation + QStringLiteral(": ") + QString::number(value, 'g', 17)));
+    }
 }
 
 void SolversTest::rootSearchBlocks_data()

@@ -2,6 +2,7 @@
 #include "solver/SymbolicCommands.h"
 #include "solver/SymbolicParser.h"
 #include "support/numbers.h"
+#include "support/symbolicvalues.h"
 #include "support/testsupport.h"
 
 #include <QHash>
@@ -9,70 +10,11 @@
 #include <QPlainTextEdit>
 
 #include <cmath>
+#include <random>
 
-using Kind = SimplifyNodeType;
+using TestSupport::EvaluateText;
 
 namespace {
-
-// Evaluates a printed result on its own, so that the checks below do not
-// trust the rules that made it.
-double Evaluate(const SimplifyNodePtr& node, const QHash<QString, double>& values, bool& ok)
-{
-    if (!node || !ok) {
-        ok = false;
-        return 0.0;
-    }
-    switch (node->type) {
-    case Kind::Number:
-        return node->value;
-    case Kind::Variable:
-        if (!values.contains(node->name.toUpper()))
-            ok = false;
-        return values.value(node->name.toUpper());
-    case Kind::Function: {
-        const double v = Evaluate(node->left, values, ok);
-        const QString name = node->name.toUpper();
-        if (name == QLatin1String("SIN"))
-            return std::sin(v);
-        if (name == QLatin1String("COS"))
-            return std::cos(v);
-        if (name == QLatin1String("TAN"))
-            return std::tan(v);
-        if (name == QLatin1String("ABS"))
-            return std::fabs(v);
-        return std::sqrt(v);
-    }
-    case Kind::Negate:
-        return -Evaluate(node->left, values, ok);
-    default:
-        break;
-    }
-    const double a = Evaluate(node->left, values, ok);
-    const double b = Evaluate(node->right, values, ok);
-    switch (node->type) {
-    case Kind::Add:
-        return a + b;
-    case Kind::Subtract:
-        return a - b;
-    case Kind::Multiply:
-        return a * b;
-    case Kind::Divide:
-        return a / b;
-    default:
-        return std::pow(a, b);
-    }
-}
-
-// The value of an expression, or of left minus right for an equation.
-double EvaluateText(const QString& text, const QHash<QString, double>& values, bool& ok)
-{
-    const int equals = FindTopLevelEquals(text);
-    if (equals >= 0)
-        return EvaluateText(text.left(equals), values, ok) - EvaluateText(text.mid(equals + 1), values, ok);
-    SimplifyNodePtr tree;
-    ok = ok && ParseWholeExpression(text, tree);
-    return ok ? Evaluate(tree, values, ok) : 0.0;
-}
 
 QString NestedSquares(int depth)
 {
@@ -106,6 +48,10 @@ private slots:
     void evenPowersNestedDeepStopAtTheMoveCap();
     void longLinesStayWithinBounds_data();
     void longLinesStayWithinBounds();
+    void randomPolynomialsKeepTheirValue_data();
+    void randomPolynomialsKeepTheirValue();
+    void randomIsolatedAnswersSolveTheEquation_data();
+    void randomIsolatedAnswersSolveTheEquation();
     void padAnswers_data();
     void padAnswers();
 };
@@ -138,6 +84,17 @@ void SymbolicCommandsTest::simplify_data()
     QTest::newRow("power too large stays") << "10^400" << true << "10^400";
     // -2^x would mean -(2^x).
     QTest::newRow("negative base") << "(-2)^x" << true << "(-2)^x";
+    // A small number is a number, not zero; only rounding where numbers
+    // meet cancels.
+    QTest::newRow("tiny factor") << "6.626e-34*F" << true << "6.626e-34*F";
+    QTest::newRow("tiny term") << "X + 1e-13" << true << "X + 1e-13";
+    QTest::newRow("tenths cancel") << "0.1 + 0.2 - 0.3" << true << "0";
+    QTest::newRow("coefficients cancel") << "0.1*x + 0.2*x - 0.3*x" << true << "0";
+    QTest::newRow("tiny terms on both sides") << "x + 1e-13 = 2e-13" << true << "x + 1e-13 = 2e-13";
+    // A negated product under "/" keeps its parentheses: bare, a/-b*c
+    // would read as (a/-b)*c.
+    QTest::newRow("over a negated product") << "a/(-(b*c))" << true << "a/(-b*c)";
+    QTest::newRow("over a negated product, equation") << "2/(-3*x) = y" << true << "2/(-3*x) = y";
 }
 
 void SymbolicCommandsTest::simplify()
@@ -205,6 +162,9 @@ void SymbolicCommandsTest::isolate_data()
     QTest::newRow("square root of negative") << "X, SQRT(X) = -3" << false << NoSolution;
     QTest::newRow("one branch without solution") << "X, SQRT(X)^2 = 4" << true << "X = 4";
     QTest::newRow("overflow") << "X, X = 1e308*10" << false << NoSolution;
+    QTest::newRow("tiny coefficient") << "X, 1e-13*X = 5" << true << "X = 50000000000000";
+    QTest::newRow("tiny square") << "X, X^2 = 1e-20" << true << "X = 1e-10\nX = -1e-10";
+    QTest::newRow("over a negated product") << "X, 6/X = -2*Y" << true << "X = 6/(-2*Y)";
     QTest::newRow("exponent beyond 32 bits")
         << "X, X^4294967296 = 2" << false << "ISOLATE can currently reverse only positive whole-number powers.";
 }
@@ -380,6 +340,89 @@ void SymbolicCommandsTest::longLinesStayWithinBounds()
         command == QLatin1String("SIMPLIFY") ? MainWindow::SimplifyText(text, output) : MainWindow::IsolateText(text, output);
     QCOMPARE(answered, ok);
     QCOMPARE(output, result);
+}
+
+void SymbolicCommandsTest::randomPolynomialsKeepTheirValue_data()
+{
+    QTest::addColumn<int>("firstSeed");
+    QTest::addColumn<int>("seeds");
+    QTest::addColumn<int>("depth");
+    const int seeds = TestSupport::PropertySeeds(200);
+    QTest::newRow("shallow") << 0 << seeds << 3;
+    QTest::newRow("deep") << 1000000 << seeds << 5;
+}
+
+void SymbolicCommandsTest::randomPolynomialsKeepTheirValue()
+{
+    QFETCH(int, firstSeed);
+    QFETCH(int, seeds);
+    QFETCH(int, depth);
+    for (int seed = firstSeed; seed < firstSeed + seeds; ++seed) {
+        std::mt19937 random(static_cast<unsigned>(seed));
+        const QString text = NodeToText(TestSupport::RandomPolynomial(random, depth), 0, false);
+        QString output;
+        QVERIFY2(MainWindow::SimplifyText(text, output), qPrintable(text));
+        // Small whole numbers and halves: every value below is exact.
+        for (const double x : {-1.5, 0.5, 2.0}) {
+            const QHash<QString, double> values = {{"X", x}, {"Y", 1.0 - x}};
+            bool inputOk = true;
+            bool outputOk = true;
+            const double expected = EvaluateText(text, values, inputOk);
+            const double actual = EvaluateText(output, values, outputOk);
+            QVERIFY(inputOk && outputOk);
+            QVERIFY2(TestSupport::SameValue(actual, expected, 1e-12),
+                     qPrintable(QStringLiteral("seed %1: %2 gave %3").arg(seed).arg(text, output)));
+        }
+    }
+}
+
+void SymbolicCommandsTest::randomIsolatedAnswersSolveTheEquation_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<int>("seeds");
+    const int seeds = TestSupport::PropertySeeds(100);
+    // %1 to %4 are whole numbers from 1 to 9, %5 one from -9 to 9.
+    QTest::newRow("linear") << "%1*X + %2*Y + %5 = %3*Y - %4" << seeds;
+    QTest::newRow("both sides") << "%1*X - %5 = %2*Y - (%1 + %3)*X" << seeds;
+    QTest::newRow("quotient") << "%2/(%1*X + %5) = Y + %3" << seeds;
+    QTest::newRow("square") << "(%1*X + %5)^2 = %2*Y^2 + %3" << seeds;
+    QTest::newRow("cube") << "%4*(X - %5)^3 = %2*Y + %1" << seeds;
+    QTest::newRow("square root") << "SQRT(%1*X + %4) = %2*Y + %3" << seeds;
+}
+
+void SymbolicCommandsTest::randomIsolatedAnswersSolveTheEquation()
+{
+    QFETCH(QString, form);
+    QFETCH(int, seeds);
+    for (int seed = 0; seed < seeds; ++seed) {
+        std::mt19937 random(static_cast<unsigned>(seed));
+        const auto digit = [&random] { return 1 + int(random() % 9u); };
+        const int a = digit();
+        const int b = digit();
+        const int c = digit();
+        const int d = digit();
+        const int e = int(random() % 19u) - 9;
+        const QString equation = form.arg(a).arg(b).arg(c).arg(d).arg(e);
+        QString output;
+        QVERIFY2(MainWindow::IsolateText(QStringLiteral("X, ") + equation, output),
+                 qPrintable(equation + QStringLiteral(": ") + output));
+        const int equals = FindTopLevelEquals(equation);
+        for (const QString& line : output.split(QLatin1Char('\n'))) {
+            QVERIFY2(line.startsWith(QLatin1String("X = ")), qPrintable(line));
+            for (const double y : {0.75, 2.5}) {
+                bool ok = true;
+                const double x = EvaluateText(line.mid(4), {{"Y", y}}, ok);
+                QVERIFY2(ok, qPrintable(line));
+                const QHash<QString, double> values = {{"X", x}, {"Y", y}};
+                const double left = EvaluateText(equation.left(equals), values, ok);
+                const double right = EvaluateText(equation.mid(equals + 1), values, ok);
+                QVERIFY(ok);
+                const double scale = std::max({1.0, std::fabs(left), std::fabs(right)});
+                QVERIFY2(std::fabs(left - right) <= 1e-9 * scale,
+                         qPrintable(QStringLiteral("seed %1: %2 gave %3").arg(seed).arg(equation, line)));
+            }
+        }
+    }
 }
 
 void SymbolicCommandsTest::padAnswers_data()

@@ -1,7 +1,11 @@
 #include "solver/SimplifyRules.h"
 #include "solver/SymbolicParser.h"
 #include "solver/SymbolicTree.h"
+#include "support/numbers.h"
+#include "support/symbolicvalues.h"
 #include "support/testsupport.h"
+
+#include <random>
 
 using Kind = SimplifyNodeType;
 
@@ -50,6 +54,8 @@ private slots:
     void numberText();
     void printing_data();
     void printing();
+    void printedTreesReadBackAlike_data();
+    void printedTreesReadBackAlike();
     void keys();
     void coefficients();
     void keyOrderMatchesKeyText_data();
@@ -71,8 +77,12 @@ void SymbolicTreeTest::numberText_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
-    QTest::newRow("tiny") << 1e-13 << "0";
-    QTest::newRow("tiny negative") << -1e-13 << "0";
+    // A number other than 0 never prints as 0.
+    QTest::newRow("tiny") << 1e-13 << "1e-13";
+    QTest::newRow("tiny negative") << -1e-13 << "-1e-13";
+    QTest::newRow("Planck") << 6.626e-34 << "6.626e-34";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("nearly whole and large") << 123456789012.0000001 << "123456789012";
     QTest::newRow("nearly whole") << 3.0000000000001 << "3";
     QTest::newRow("negative whole") << -3.0 << "-3";
     QTest::newRow("two thirds") << 2.0 / 3.0 << "0.666666666666667";
@@ -123,6 +133,48 @@ void SymbolicTreeTest::printing_data()
     QTest::newRow("negated sum") << Neg(Bin(Kind::Add, B(), C())) << "-(B + C)";
     QTest::newRow("negated difference") << Neg(Bin(Kind::Subtract, B(), C())) << "-(B - C)";
     QTest::newRow("variable as typed") << Var("xY") << "xY";
+    // Bare, these would read as (A/-B)*C and (6/-2)*Y.
+    QTest::newRow("over negated product") << Bin(Kind::Divide, A(), Neg(Bin(Kind::Multiply, B(), C()))) << "A/(-B*C)";
+    QTest::newRow("over negated quotient") << Bin(Kind::Divide, A(), Neg(Bin(Kind::Divide, B(), C()))) << "A/(-B/C)";
+    QTest::newRow("times negated quotient")
+        << Bin(Kind::Multiply, A(), Neg(Neg(Bin(Kind::Divide, B(), C())))) << "A*(--B/C)";
+    QTest::newRow("negated product first") << Bin(Kind::Divide, Neg(Bin(Kind::Multiply, A(), B())), C()) << "-A*B/C";
+}
+
+void SymbolicTreeTest::printedTreesReadBackAlike_data()
+{
+    QTest::addColumn<int>("firstSeed");
+    QTest::addColumn<int>("seeds");
+    QTest::addColumn<int>("depth");
+    const int seeds = TestSupport::PropertySeeds(300);
+    QTest::newRow("shallow") << 0 << seeds << 3;
+    QTest::newRow("deep") << 1000000 << seeds << 6;
+}
+
+void SymbolicTreeTest::printedTreesReadBackAlike()
+{
+    QFETCH(int, firstSeed);
+    QFETCH(int, seeds);
+    QFETCH(int, depth);
+    for (int seed = firstSeed; seed < firstSeed + seeds; ++seed) {
+        std::mt19937 random(static_cast<unsigned>(seed));
+        const SimplifyNodePtr tree = TestSupport::RandomTree(random, depth);
+        const QString text = NodeToText(tree, 0, false);
+        SimplifyNodePtr read;
+        QVERIFY2(ParseWholeExpression(text, read), qPrintable(text));
+        std::uniform_real_distribution<double> spread(-3.0, 3.0);
+        for (int point = 0; point < 3; ++point) {
+            const QHash<QString, double> values = {
+                {"A", spread(random)}, {"B", spread(random)}, {"X1", spread(random)}, {"Y", spread(random)}};
+            bool treeOk = true;
+            bool readOk = true;
+            const double expected = TestSupport::EvaluateTree(tree, values, treeOk);
+            const double actual = TestSupport::EvaluateTree(read, values, readOk);
+            QVERIFY(treeOk && readOk);
+            QVERIFY2(TestSupport::SameValue(actual, expected, 1e-9),
+                     qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(text)));
+        }
+    }
 }
 
 void SymbolicTreeTest::printing()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QtGlobal>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,25 @@ inline QString DescribeCall(const QString& name, const QList<double>& arguments)
     for (const double argument : arguments)
         texts << QString::number(argument, 'g', 17);
     return name + QLatin1Char('(') + texts.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+// How many seeds a property test runs: its own count, or more where the
+// environment asks for them (SUMVELLE_PROPERTY_SEEDS) for a longer local run.
+inline int PropertySeeds(int defaultCount)
+{
+    bool ok = false;
+    const int asked = qEnvironmentVariableIntValue("SUMVELLE_PROPERTY_SEEDS", &ok);
+    return ok && asked > 0 ? asked : defaultCount;
+}
+
+// Equal values, or both not a number, or the same infinity.
+inline bool SameValue(double actual, double expected, double relativeTolerance)
+{
+    if (std::isnan(actual) || std::isnan(expected))
+        return std::isnan(actual) && std::isnan(expected);
+    if (std::isinf(actual) || std::isinf(expected))
+        return actual == expected;
+    return std::abs(actual - expected) <= relativeTolerance * std::max(1.0, std::abs(expected));
 }
 
 } // namespace TestSupport
