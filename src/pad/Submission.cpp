@@ -36,8 +36,9 @@ void MainWindow::HandleExpressionSubmission(QString expression)
         InsertCannotSolveLine();
         return;
     }
-    SetNumericAnswer(result);
     const QString answer = FormatAnswer(result, EvaluatedMagnitude());
+    // Cancellation noise the user was shown as 0 must not come back through ANS.
+    SetNumericAnswer(answer == QLatin1String("0") ? 0.0 : result);
     ui->Label1->setText(QStringLiteral("Value = ") + answer);
     InsertCommandResult(answer, true);
 }

@@ -131,6 +131,8 @@ void SubmissionTest::ansKeepsEveryDigit_data()
                                                          << "1FFFFFFFFFFFFF";
     QTest::newRow("third of a large number") << QStringList{"1e20/3", "ANS*3"} << "1e+20";
     QTest::newRow("short decimal") << QStringList{"0.1", "ANS + 0.2"} << "0.3";
+    QTest::newRow("noise shown as 0 stays 0") << QStringList{"0.1 + 0.2 - 0.3", "ANS"} << "0";
+    QTest::newRow("noise shown as 0, then scaled") << QStringList{"0.1 + 0.2 - 0.3", "ANS * 1e20"} << "0";
     QTest::newRow("solved equation, then ANS") << QStringList{"DATE(\"1/31/2024\")", "2x = 5", "ANS * 2"} << "5";
 }
 
