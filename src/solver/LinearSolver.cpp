@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -318,6 +319,29 @@ bool Residuals(MainWindow& window, const QList<QString>& equations, const QList<
     return true;
 }
 
+// A value whose every term is below the rounding of the equations it
+// stands in is what elimination leaves of a true zero: shown as it is, it
+// would be noise beside the numbers that went into the solve.
+void DropRoundingNoise(const QList<MeasuredRow>& rows, std::vector<double>& x)
+{
+    constexpr double Rounding = 8 * std::numeric_limits<double>::epsilon();
+    std::vector<bool> noise(x.size(), true);
+    for (const MeasuredRow& row : rows) {
+        double scale = std::abs(row.constant);
+        for (qsizetype j = 0; j < row.columns.size(); ++j)
+            scale += std::abs(row.coefficients.at(j) * x[size_t(row.columns.at(j))]);
+        for (qsizetype j = 0; j < row.columns.size(); ++j) {
+            const size_t column = size_t(row.columns.at(j));
+            if (std::abs(row.coefficients.at(j) * x[column]) > Rounding * scale)
+                noise[column] = false;
+        }
+    }
+    for (size_t j = 0; j < x.size(); ++j) {
+        if (noise[j])
+            x[j] = 0.0;
+    }
+}
+
 } // namespace
 
 bool MainWindow::GetLinearEquationRow(const QString& equation, const QList<QString>& names, QList<double>& coefficients,
@@ -405,6 +429,7 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
     }
     if (worst > ResidualTolerance)
         return false;
+    DropRoundingNoise(rows, x);
     values = QList<double>(x.cbegin(), x.cend());
     return true;
 }
