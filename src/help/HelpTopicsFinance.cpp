@@ -596,9 +596,8 @@ void AddFinanceHelpTopics(QList<HelpEntry>& entries)
                        "basic: The basic (nominal) coordinate from the drawing; any number."),
         QStringLiteral("COORDDEV(25.03, 25) -> 0.03\n"
                        "COORDDEV(24.98, 25) -> -0.02\n"
-                       "DX = COORDDEV(10.003, 10) -> DX = 0.003\n"
-                       "DY = COORDDEV(20.004, 20) -> DY = 0.004\n"
-                       "POSITION(DX, DY) -> 0.01"),
+                       "COORDDEV(10.003, 10) -> 0.003\n"
+                       "POSITION(0.003, 0.004) -> 0.01"),
         QStringLiteral("Use COORDDEV to get the dx and dy of a feature from its measured and basic "
                        "coordinates before working out its position error."),
         QStringLiteral("Sumvelle computes actual - basic; a positive result lies on the plus side of the "
