@@ -88,6 +88,13 @@ std::unique_ptr<MainWindow> NewWindow()
     return window;
 }
 
+MainWindow& EngineWindow()
+{
+    // Never destroyed, like the application it belongs to.
+    static MainWindow* window = NewWindow().release();
+    return *window;
+}
+
 void WipeUserFiles()
 {
     EmptyDirectory(StoragePaths::DataDirectory());
@@ -102,6 +109,11 @@ QStringList Lines(const uint8_t* data, size_t size, int maxLines, int maxLength)
     for (QString& line : lines)
         line.truncate(maxLength);
     return lines;
+}
+
+QString FirstLine(const uint8_t* data, size_t size, int maxLength)
+{
+    return Lines(data, size, 1, maxLength).first();
 }
 
 SplitInput Split(const uint8_t* data, size_t size)

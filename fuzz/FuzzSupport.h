@@ -24,12 +24,19 @@ void Initialize(int* argc, char*** argv);
 // dialogs answer "cancel". Starts the input's one-second solving budget.
 std::unique_ptr<MainWindow> NewWindow();
 
+// One hidden window made at the first call and kept for the process, for the
+// targets that call the engine's member functions and need no fresh state.
+MainWindow& EngineWindow();
+
 // Removes every file the program wrote under the data and config directories.
 void WipeUserFiles();
 
 // The input as text (invalid UTF-8 becomes replacement characters), cut into
 // at most maxLines lines of at most maxLength characters each.
 QStringList Lines(const uint8_t* data, size_t size, int maxLines = 24, int maxLength = 400);
+
+// The input's first line, cut to at most maxLength characters.
+QString FirstLine(const uint8_t* data, size_t size, int maxLength = 400);
 
 // The input cut at its first two line breaks: the first line, the second
 // (switches, for the targets that take them) and the bytes after them.

@@ -1,0 +1,43 @@
+// FRACTION on one line's expression. The fraction it answers has the
+// expression's value.
+
+#include "FuzzSupport.h"
+
+#include "pad/mainwindow.h"
+#include "support/testsupport.h"
+
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QVariant>
+
+#include <cmath>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    FuzzSupport::Initialize(argc, argv);
+    FuzzSupport::EngineWindow();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    MainWindow& window = FuzzSupport::EngineWindow();
+    QPlainTextEdit* pad = TestSupport::Pad(&window).editor();
+    pad->clear();
+    const QString argument = FuzzSupport::FirstLine(data, size).trimmed();
+    window.HandleFractionFunction(QStringLiteral("FRACTION(") + argument + QLatin1Char(')'));
+
+    static const QRegularExpression fraction(QStringLiteral("^(-?\\d+)/(\\d+)$"), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch answer = fraction.match(pad->toPlainText());
+    if (!answer.hasMatch())
+        return 0;
+    bool ok = false;
+    QString processedText;
+    const double value = window.EvaluateExpression(argument, ok, processedText);
+    window.setProperty(MainWindow::OneTimeOutputBaseProperty, QVariant());
+    const double shown = answer.captured(1).toDouble() / answer.captured(2).toDouble();
+    if (ok && std::fabs(shown - value) > 1e-9 * std::fabs(value) + 1e-15)
+        std::abort();
+    return 0;
+}
