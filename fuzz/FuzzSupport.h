@@ -21,7 +21,7 @@ namespace FuzzSupport {
 void Initialize(int* argc, char*** argv);
 
 // A window as the program builds it, without the release check; file
-// dialogs answer "cancel". Starts the input's one-second solving budget.
+// dialogs answer "cancel".
 std::unique_ptr<MainWindow> NewWindow();
 
 // One hidden window made at the first call and kept for the process, for the
@@ -57,8 +57,7 @@ QString WriteDataFile(const QString& path, QByteArrayView bytes);
 bool IsKeptOut(const QString& line);
 
 // Types the line at the end of the pad and presses Enter, as a user does. A
-// solve still running when the input's second is spent is cancelled, as
-// typing would.
+// solve that runs past a fixed number of iterations cancels itself.
 void SubmitLine(MainWindow& window, const QString& line);
 
 // Types the text at the end of the pad without pressing Enter.

@@ -5,6 +5,7 @@
 // point seen so far.
 
 #include "pad/mainwindow.h"
+#include "solver/SolveIterationLimit.h"
 
 #include "ui_mainwindow.h"
 
@@ -27,6 +28,8 @@ constexpr double StartScales[] = {1.0, 5.0, 10.0, 100.0};
 constexpr double SnapDistance = 1e-9;
 constexpr qint64 PollPeriodMs = 100;
 
+int iterationLimit = 0;
+
 double LargestMagnitude(const QList<double>& values)
 {
     double largest = 0.0;
@@ -48,6 +51,11 @@ QList<double> StartingPoint(qint64 start, int n)
 }
 
 } // namespace
+
+void SetSolveIterationLimit(int iterations)
+{
+    iterationLimit = std::max(0, iterations);
+}
 
 bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names,
                                               QList<double>& values)
@@ -81,6 +89,8 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
     // Polled between evaluations as well as between iterations, so that a
     // system of many unknowns or slow equations still stops when typed at.
     auto pollCancelled = [&]() {
+        if (solveCancelRequested)
+            return true;
         if (clock.elapsed() < nextPoll)
             return false;
         dots = dots >= 3 ? 1 : dots + 1;
@@ -109,10 +119,13 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
     QList<double> minusResiduals;
     QList<QList<double>> jacobian(m, QList<double>(n, 0.0));
 
+    qint64 iterations = 0;
     for (qint64 start = 0;; ++start) {
         QList<double> x = StartingPoint(start, n);
         double damping = InitialDamping;
         for (int iteration = 0; iteration < IterationsPerStart; ++iteration) {
+            if (iterationLimit > 0 && ++iterations > iterationLimit)
+                solveCancelRequested = true;
             if (pollCancelled())
                 return finishCancelled();
 
