@@ -87,6 +87,53 @@ std::unique_ptr<MainWindow> NewWindow()
     return window;
 }
 
+namespace {
+bool freshWindows = false;
+std::unique_ptr<MainWindow> freshWindow;
+MainWindow* reusedWindow = nullptr;
+// The window the input last asked for; its pad is the input's outcome.
+MainWindow* inputWindow = nullptr;
+QString lastPad;
+} // namespace
+
+MainWindow& InputWindow()
+{
+    if (freshWindows) {
+        freshWindow.reset();
+        freshWindow = NewWindow();
+        inputWindow = freshWindow.get();
+    } else {
+        if (reusedWindow)
+            TestSupport::resetWindow(reusedWindow);
+        else
+            reusedWindow = NewWindow().release(); // never destroyed, like the application
+        inputWindow = reusedWindow;
+    }
+    return *inputWindow;
+}
+
+void FinishInput()
+{
+    lastPad.clear();
+    if (inputWindow) {
+        const TestSupport::Pad pad(inputWindow);
+        lastPad = pad.text() + QStringLiteral("\n-- bold --\n") + pad.boldRuns().join(QLatin1Char('\n'));
+    }
+    inputWindow = nullptr;
+    freshWindow.reset();
+    WipeUserFiles();
+}
+
+void SetFreshWindows(bool fresh)
+{
+    freshWindows = fresh;
+}
+
+QString PadOfLastInput()
+{
+    return lastPad;
+}
+
 MainWindow& EngineWindow()
 {
     // Never destroyed, like the application it belongs to.

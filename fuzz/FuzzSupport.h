@@ -24,6 +24,22 @@ void Initialize(int* argc, char*** argv);
 // dialogs answer "cancel".
 std::unique_ptr<MainWindow> NewWindow();
 
+// A window in the state of a new one: the process's one window, reset
+// through TestSupport::resetWindow, or a new window once SetFreshWindows is
+// on (the replay build compares the two). Valid until the next call or
+// FinishInput.
+MainWindow& InputWindow();
+
+// Ends an input: keeps the window's pad for PadOfLastInput and removes the
+// files the program wrote.
+void FinishInput();
+
+// New windows instead of the reused one, for the replay's comparison.
+void SetFreshWindows(bool fresh);
+
+// The pad's text and bold runs as the last input left them.
+QString PadOfLastInput();
+
 // One hidden window made at the first call and kept for the process, for the
 // targets that call the engine's member functions and need no fresh state.
 MainWindow& EngineWindow();
