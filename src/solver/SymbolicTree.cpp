@@ -461,9 +461,12 @@ QString NodeToText(const SimplifyNodePtr& node, int parentPrecedence, bool right
         case Kind::Negate: {
             parts.push_back({nullptr, 0, false, sign});
             // A negated sum keeps its parentheses: -A + B would mean another thing.
+            // So does a negated product or quotient after "/": A/-B*C reads
+            // as (A/-B)*C.
             const SimplifyNode* operand = n->left.get();
             const bool sum = operand && (operand->type == Kind::Add || operand->type == Kind::Subtract);
-            parts.push_back({operand, sum ? 11 : 0, false, QString()});
+            const bool divisor = item.parentPrecedence == 21 && item.rightOperand;
+            parts.push_back({operand, sum ? 11 : (divisor ? 21 : 0), divisor, QString()});
             break;
         }
         }
