@@ -2,12 +2,12 @@
 
 #include "pad/StoragePaths.h"
 #include "pad/mainwindow.h"
+#include "solver/SolveIterationLimit.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace FuzzSupport {
@@ -32,9 +31,9 @@ public slots:
     void open(const QUrl&) {}
 };
 
-// Every input has one second for all its solves together.
-QElapsedTimer inputClock;
-constexpr qint64 InputBudgetMs = 1000;
+// A solve that has not converged by then is cancelled as typing would
+// cancel it: every input's cost is bounded, and the same on every run.
+constexpr int SolveIterations = 100;
 
 QPlainTextEdit* PadOf(MainWindow& window)
 {
@@ -59,6 +58,7 @@ void Initialize(int* argc, char*** argv)
         return;
     TestSupport::prepareEnvironment();
     application = new QApplication(*argc, *argv);
+    SetSolveIterationLimit(SolveIterations);
     // A modal box that no one answers would stop the fuzzer: any that opens
     // is closed at once.
     auto* closer = new QTimer(application);
@@ -78,7 +78,6 @@ void Initialize(int* argc, char*** argv)
 
 std::unique_ptr<MainWindow> NewWindow()
 {
-    inputClock.start();
     auto window = TestSupport::createWindow();
     // File dialogs are answered "cancel" and warnings are dropped.
     window->documentPrompts.openFileName = [](QWidget*, const QString&) { return QString(); };
@@ -86,6 +85,60 @@ std::unique_ptr<MainWindow> NewWindow()
     window->documentPrompts.dropChoice = [](QWidget*, const QString&) { return MainWindow::DropChoice::DontOpen; };
     window->documentPrompts.warning = [](QWidget*, const QString&, const QString&) {};
     return window;
+}
+
+namespace {
+bool freshWindows = false;
+std::unique_ptr<MainWindow> freshWindow;
+MainWindow* reusedWindow = nullptr;
+// The window the input last asked for; its pad is the input's outcome.
+MainWindow* inputWindow = nullptr;
+QString lastPad;
+} // namespace
+
+MainWindow& InputWindow()
+{
+    if (freshWindows) {
+        freshWindow.reset();
+        freshWindow = NewWindow();
+        inputWindow = freshWindow.get();
+    } else {
+        if (reusedWindow)
+            TestSupport::resetWindow(reusedWindow);
+        else
+            reusedWindow = NewWindow().release(); // never destroyed, like the application
+        inputWindow = reusedWindow;
+    }
+    return *inputWindow;
+}
+
+void FinishInput()
+{
+    lastPad.clear();
+    if (inputWindow) {
+        const TestSupport::Pad pad(inputWindow);
+        lastPad = pad.text() + QStringLiteral("\n-- bold --\n") + pad.boldRuns().join(QLatin1Char('\n'));
+    }
+    inputWindow = nullptr;
+    freshWindow.reset();
+    WipeUserFiles();
+}
+
+void SetFreshWindows(bool fresh)
+{
+    freshWindows = fresh;
+}
+
+QString PadOfLastInput()
+{
+    return lastPad;
+}
+
+MainWindow& EngineWindow()
+{
+    // Never destroyed, like the application it belongs to.
+    static MainWindow* window = NewWindow().release();
+    return *window;
 }
 
 void WipeUserFiles()
@@ -102,6 +155,11 @@ QStringList Lines(const uint8_t* data, size_t size, int maxLines, int maxLength)
     for (QString& line : lines)
         line.truncate(maxLength);
     return lines;
+}
+
+QString FirstLine(const uint8_t* data, size_t size, int maxLength)
+{
+    return Lines(data, size, 1, maxLength).first();
 }
 
 SplitInput Split(const uint8_t* data, size_t size)
@@ -146,12 +204,6 @@ void SubmitLine(MainWindow& window, const QString& line)
 {
     QPlainTextEdit* pad = PadOf(window);
     TypeWithoutEnter(window, line);
-    // A key typed while a solve runs cancels it; a blank is what a user
-    // would type.
-    QTimer cancel;
-    cancel.setSingleShot(true);
-    QObject::connect(&cancel, &QTimer::timeout, pad, [pad]() { pad->textCursor().insertText(QStringLiteral(" ")); });
-    cancel.start(static_cast<int>(std::max<qint64>(0, InputBudgetMs - inputClock.elapsed())));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QApplication::sendEvent(pad, &press);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));

@@ -21,8 +21,28 @@ namespace FuzzSupport {
 void Initialize(int* argc, char*** argv);
 
 // A window as the program builds it, without the release check; file
-// dialogs answer "cancel". Starts the input's one-second solving budget.
+// dialogs answer "cancel".
 std::unique_ptr<MainWindow> NewWindow();
+
+// A window in the state of a new one: the process's one window, reset
+// through TestSupport::resetWindow, or a new window once SetFreshWindows is
+// on (the replay build compares the two). Valid until the next call or
+// FinishInput.
+MainWindow& InputWindow();
+
+// Ends an input: keeps the window's pad for PadOfLastInput and removes the
+// files the program wrote.
+void FinishInput();
+
+// New windows instead of the reused one, for the replay's comparison.
+void SetFreshWindows(bool fresh);
+
+// The pad's text and bold runs as the last input left them.
+QString PadOfLastInput();
+
+// One hidden window made at the first call and kept for the process, for the
+// targets that call the engine's member functions and need no fresh state.
+MainWindow& EngineWindow();
 
 // Removes every file the program wrote under the data and config directories.
 void WipeUserFiles();
@@ -30,6 +50,9 @@ void WipeUserFiles();
 // The input as text (invalid UTF-8 becomes replacement characters), cut into
 // at most maxLines lines of at most maxLength characters each.
 QStringList Lines(const uint8_t* data, size_t size, int maxLines = 24, int maxLength = 400);
+
+// The input's first line, cut to at most maxLength characters.
+QString FirstLine(const uint8_t* data, size_t size, int maxLength = 400);
 
 // The input cut at its first two line breaks: the first line, the second
 // (switches, for the targets that take them) and the bytes after them.
@@ -50,8 +73,7 @@ QString WriteDataFile(const QString& path, QByteArrayView bytes);
 bool IsKeptOut(const QString& line);
 
 // Types the line at the end of the pad and presses Enter, as a user does. A
-// solve still running when the input's second is spent is cancelled, as
-// typing would.
+// solve that runs past a fixed number of iterations cancels itself.
 void SubmitLine(MainWindow& window, const QString& line);
 
 // Types the text at the end of the pad without pressing Enter.

@@ -1,6 +1,10 @@
 // Runs a fuzz target's harness over files and folders of inputs, without the
 // fuzzing engine: ctest replays the committed seeds and findings this way, so
-// the harnesses build and run with every ordinary build.
+// the harnesses build and run with every ordinary build. Each input runs
+// twice, in new windows and in the reused one, and the two must leave the
+// same pad: a reset that lets state through shows here.
+
+#include "FuzzSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +25,19 @@ int RunFile(const QString& path)
         return 1;
     }
     const QByteArray bytes = file.readAll();
-    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
+    const auto run = [&bytes](bool freshWindows) {
+        FuzzSupport::SetFreshWindows(freshWindows);
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
+        return FuzzSupport::PadOfLastInput();
+    };
+    const QString fresh = run(true);
+    const QString reused = run(false);
+    if (reused != fresh) {
+        std::fprintf(stderr,
+                     "%s: the reused window's pad differs from a new window's\n-- new --\n%s\n-- reused --\n%s\n",
+                     qPrintable(path), qPrintable(fresh), qPrintable(reused));
+        return 1;
+    }
     return 0;
 }
 } // namespace

@@ -14,13 +14,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    {
-        auto window = FuzzSupport::NewWindow();
-        for (const QString& line : FuzzSupport::Lines(data, size)) {
-            if (!FuzzSupport::IsKeptOut(line))
-                FuzzSupport::SubmitLine(*window, line);
-        }
+    MainWindow& window = FuzzSupport::InputWindow();
+    for (const QString& line : FuzzSupport::Lines(data, size)) {
+        if (!FuzzSupport::IsKeptOut(line))
+            FuzzSupport::SubmitLine(window, line);
     }
-    FuzzSupport::WipeUserFiles();
+    FuzzSupport::FinishInput();
     return 0;
 }

@@ -37,29 +37,29 @@ QByteArray ExpectedSave(QByteArrayView input)
     return text.toUtf8();
 }
 
-QByteArray OpenedBytes(const QString& path)
+// Opens the bytes, written as the named file, in a window as new, and
+// gives what saving the pad would write.
+QByteArray OpenedBytes(const QString& name, QByteArrayView bytes)
 {
-    auto window = FuzzSupport::NewWindow();
-    if (!window->OpenDocumentFromPath(path))
+    MainWindow& window = FuzzSupport::InputWindow();
+    if (!window.OpenDocumentFromPath(WriteFile(name, bytes)))
         std::abort();
-    return window->DocumentBytes();
+    return window.DocumentBytes();
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    {
-        const QByteArrayView input(data, static_cast<qsizetype>(size));
-        const QByteArray saved = OpenedBytes(WriteFile(QStringLiteral("document.txt"), input));
-        // A saved document opens and saves again unchanged.
-        if (OpenedBytes(WriteFile(QStringLiteral("saved.txt"), saved)) != saved)
-            std::abort();
-        // Valid UTF-8 with "\n" line ends and no byte-order mark is saved
-        // as it was read.
-        if (DocumentEncoding::IsStrictUtf8(input) && !input.contains('\r') && !input.startsWith("\xEF\xBB\xBF")
-            && saved != ExpectedSave(input))
-            std::abort();
-    }
-    FuzzSupport::WipeUserFiles();
+    const QByteArrayView input(data, static_cast<qsizetype>(size));
+    const QByteArray saved = OpenedBytes(QStringLiteral("document.txt"), input);
+    // A saved document opens and saves again unchanged.
+    if (OpenedBytes(QStringLiteral("saved.txt"), saved) != saved)
+        std::abort();
+    // Valid UTF-8 with "\n" line ends and no byte-order mark is saved as it
+    // was read.
+    if (DocumentEncoding::IsStrictUtf8(input) && !input.contains('\r') && !input.startsWith("\xEF\xBB\xBF")
+        && saved != ExpectedSave(input))
+        std::abort();
+    FuzzSupport::FinishInput();
     return 0;
 }

@@ -1,5 +1,5 @@
 // The settings loader: the bytes are written as the settings file, then a
-// new window loads them at start-up and saves them again.
+// window as new loads them, as at start-up, and saves them again.
 
 #include "FuzzSupport.h"
 
@@ -14,15 +14,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    {
-        FuzzSupport::WriteDataFile(StoragePaths::SettingsFilePath(),
-                                   QByteArrayView(data, static_cast<qsizetype>(size)));
-
-        // The window loads the file as it starts.
-        auto window = FuzzSupport::NewWindow();
-        window->SaveSettings();
-        window->LoadSettings();
-    }
-    FuzzSupport::WipeUserFiles();
+    MainWindow& window = FuzzSupport::InputWindow();
+    FuzzSupport::WriteDataFile(StoragePaths::SettingsFilePath(), QByteArrayView(data, static_cast<qsizetype>(size)));
+    // What the window does with the file as it starts, then a save and a
+    // second load.
+    window.LoadSettings();
+    window.SaveSettings();
+    window.LoadSettings();
+    FuzzSupport::FinishInput();
     return 0;
 }

@@ -5,8 +5,9 @@
 // point seen so far.
 
 #include "pad/mainwindow.h"
-
+#include "solver/SolveIterationLimit.h"
 #include "solver/SolvePoll.h"
+
 #include "ui_mainwindow.h"
 
 #include <algorithm>
@@ -23,6 +24,8 @@ constexpr double JacobianStep = 1e-6;
 constexpr int LineSearchTrials = 16;
 constexpr double StartScales[] = {1.0, 5.0, 10.0, 100.0};
 constexpr double SnapDistance = 1e-9;
+
+int iterationLimit = 0;
 
 double LargestMagnitude(const QList<double>& values)
 {
@@ -69,6 +72,11 @@ double RoundedAbove(double value, double uncertainty)
 }
 
 } // namespace
+
+void SetSolveIterationLimit(int iterations)
+{
+    iterationLimit = std::max(0, iterations);
+}
 
 bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names,
                                               QList<double>& values)
@@ -132,10 +140,17 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
     QList<double> minusResiduals;
     QList<QList<double>> jacobian(m, QList<double>(n, 0.0));
 
+    qint64 iterations = 0;
     for (qint64 start = 0;; ++start) {
         QList<double> x = StartingPoint(start, n);
         double damping = InitialDamping;
         for (int iteration = 0; iteration < IterationsPerStart; ++iteration) {
+            // A caller's iteration limit ends the solve as typing would, but
+            // at once, so the same input always costs the same.
+            if (iterationLimit > 0 && ++iterations > iterationLimit) {
+                solveCancelRequested = true;
+                return finishCancelled();
+            }
             if (pollCancelled())
                 return finishCancelled();
 

@@ -14,6 +14,10 @@
 
 struct MainWindowTestAccess
 {
+    // Gives the window the state of reference, a new window; see
+    // TestSupport::resetWindow.
+    static void resetToNew(MainWindow& window, const MainWindow& reference);
+
     // ---- Answers, variables and the number format ----
     static double ans(const MainWindow& window) { return window.ans; }
     static double& ans(MainWindow& window) { return window.ans; }

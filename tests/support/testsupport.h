@@ -57,6 +57,12 @@ int runWithFileSizeLimit(qint64 maximumFileSize, const std::function<int()>& bod
 // so no test reaches the network.
 std::unique_ptr<MainWindow> createWindow();
 
+// Brings a window made by createWindow() back to the state of a new one: the
+// pad and its undo history, variables, functions, ANS, options, the settings
+// and log files, the solver's flags and open dialogs. Tests and the fuzz
+// targets reuse one window this way instead of making one each time.
+void resetWindow(MainWindow* window);
+
 // Drives a window's pad as a user does, key by key, and reads what the user
 // sees: the pad's text, its bold runs and the status line.
 class Pad
