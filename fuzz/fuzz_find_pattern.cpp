@@ -20,13 +20,10 @@ SearchDialog& Dialog()
     return *dialog;
 }
 
-// Wildcards, and the NUL character: escaped as "\\0", a digit after it reads
-// as part of an octal escape, so such a term need not find itself.
 bool HasWildcard(const QString& term)
 {
     for (const QChar c : term) {
-        if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('#') || c == QLatin1Char('[')
-            || c.isNull())
+        if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('#') || c == QLatin1Char('['))
             return true;
     }
     return false;

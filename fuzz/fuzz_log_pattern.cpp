@@ -24,10 +24,8 @@ bool IsPlainWord(const QString& text)
     if (text.isEmpty() || text.startsWith(QLatin1Char('-')))
         return false;
     for (const QChar c : text) {
-        // A NUL escapes as "\\0", and a digit after it reads as part of an
-        // octal escape, so such a word need not find itself.
         if (c.isSpace() || c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('#')
-            || c == QLatin1Char('[') || c == QLatin1Char('"') || c.isNull())
+            || c == QLatin1Char('[') || c == QLatin1Char('"'))
             return false;
     }
     return true;

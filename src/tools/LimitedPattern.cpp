@@ -176,3 +176,10 @@ int LimitedPattern::RunningSearches()
 {
     return runningSearches.load();
 }
+
+QString LimitedPattern::EscapeLiteral(const QString& character)
+{
+    if (character.size() == 1 && character.at(0).isNull())
+        return QStringLiteral("\\x{0}");
+    return QRegularExpression::escape(character);
+}

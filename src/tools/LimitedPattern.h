@@ -43,6 +43,11 @@ public:
     // the search that started it has returned.
     static int RunningSearches();
 
+    // One character (or surrogate pair) of a search term as a pattern that
+    // matches just it. A NUL becomes \x{0}, not the engine's usual \0, which
+    // a digit after it would turn into another octal escape.
+    static QString EscapeLiteral(const QString& character);
+
 private:
     struct Code;
     std::shared_ptr<const Code> code;

@@ -52,7 +52,7 @@ QString TermPattern(const QString& term)
             // with it the pattern.
             int width = 1;
             TextScan::CodePointAt(term, int(i), width);
-            pattern += QRegularExpression::escape(term.mid(i, width));
+            pattern += LimitedPattern::EscapeLiteral(term.mid(i, width));
             i += width - 1;
         }
     }

@@ -96,10 +96,10 @@ QString WildcardToPattern(const QString& term)
         } else if (c.isHighSurrogate() && i + 1 < size && term.at(i + 1).isLowSurrogate()) {
             // Escaped as a whole: a backslash between the halves would break
             // the pair and with it the pattern.
-            pattern += QRegularExpression::escape(term.mid(i, 2));
+            pattern += LimitedPattern::EscapeLiteral(term.mid(i, 2));
             ++i;
         } else {
-            pattern += QRegularExpression::escape(QString(c));
+            pattern += LimitedPattern::EscapeLiteral(QString(c));
         }
     }
     return pattern;

@@ -109,6 +109,8 @@ void SearchMatchesTest::wildcardPattern_data()
     QTest::newRow("unclosed bracket is literal") << "[abc" << "\\[abc";
     QTest::newRow("set ends at first bracket") << "[ab]c]" << "[ab]c\\]";
     QTest::newRow("regex characters escaped") << "a+(b)" << "a\\+\\(b\\)";
+    // As \0, a digit after it would read as part of an octal escape.
+    QTest::newRow("NUL before a digit") << QString(QChar(0)) + QStringLiteral("1") << "\\x{0}1";
     QTest::newRow("pair outside the basic plane kept whole") << QString::fromUtf8("\xF0\x9F\x98\x80")
                                                              << QString::fromUtf8("\\\xF0\x9F\x98\x80");
 }
@@ -158,6 +160,8 @@ void SearchMatchesTest::matches_data()
     QTest::newRow("two-line selection as terms") << "one\ntwo" << "one\ntwo" << false << false << "0:3 4:3";
     QTest::newRow("emoji term") << QString::fromUtf8("a\xF0\x9F\x98\x80") << QString::fromUtf8("\xF0\x9F\x98\x80")
                                 << false << false << "1:2";
+    QTest::newRow("NUL before a digit") << QStringLiteral("a") + QChar(0) + QStringLiteral("1b")
+                                        << QString(QChar(0)) + QStringLiteral("1") << false << false << "1:2";
     QTest::newRow("regex empty matches kept") << "ab" << "x*" << false << true << "0:0 1:0 2:0";
     QTest::newRow("regex dot stops at line feed") << "a\nb" << "a.b" << false << true << "";
     QTest::newRow("regex case folded") << "ABC" << "b" << false << true << "1:1";
