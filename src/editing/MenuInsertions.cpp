@@ -29,11 +29,8 @@ void MainWindow::InsertMenuCommand(const QString& command, bool execute)
 {
     if (RefuseWhileBusy())
         return;
-    SaveUndoState();
-    editTransactionOpen = false;
-    const bool wasBusy = busy;
-    busy = true;
-    const auto restoreBusy = qScopeGuard([this, wasBusy]() { busy = wasBusy; });
+    CommitUndoStep();
+    const BusyScope busyScope(*this);
     submitPending = false;
 
     {
@@ -58,7 +55,7 @@ void MainWindow::InsertMenuCommand(const QString& command, bool execute)
     if (execute)
         HandleSubmittedLine(PadText(), ui->Text1->textCursor().position(), command);
     else
-        ui->Label1->setText(QStringLiteral("Complete the command, then press Enter"));
+        ShowStatus(QStringLiteral("Complete the command, then press Enter"));
 
     ui->Text1->setFocus(Qt::OtherFocusReason);
     ui->Text1->ensureCursorVisible();

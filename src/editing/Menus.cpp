@@ -290,7 +290,7 @@ void MainWindow::InitializeMenus()
                             ui->actionOutputBaseHexadecimal})
         outputBases->addAction(action);
     connect(outputBases, &QActionGroup::triggered, this,
-            [this](QAction* action) { ui->Label1->setText(QStringLiteral("Output Base = ") + action->text()); });
+            [this](QAction* action) { ShowStatus(QStringLiteral("Output Base = ") + action->text()); });
 
     connect(ui->actionAbout, &QAction::triggered, this, [this]() {
         QMessageBox::about(this, QStringLiteral("About Sumvelle"),

@@ -93,11 +93,8 @@ void MainWindow::ExecuteSelectedLines()
         return;
 
     // The whole run is one undo step.
-    SaveUndoState();
-    editTransactionOpen = false;
-    const bool wasBusy = busy;
-    busy = true;
-    const auto restoreBusy = qScopeGuard([this, wasBusy]() { busy = wasBusy; });
+    CommitUndoStep();
+    const BusyScope busyScope(*this);
     // Only a close asked for during this run ends it.
     closeRequested = false;
 
@@ -158,7 +155,7 @@ void MainWindow::ExecuteSelectedLines()
         }
     }
 
-    ui->Label1->setText(WithoutBulkProgress(ui->Label1->text()));
+    ShowStatus(WithoutBulkProgress(ui->Label1->text()));
     ui->Text1->setFocus(Qt::OtherFocusReason);
     ui->Text1->ensureCursorVisible();
 }

@@ -317,7 +317,7 @@ void MainWindow::RestoreUndoState(const UndoState& state, PadRestore how)
     ui->Text1->setTextCursor(cursor);
 
     ui->Text1->verticalScrollBar()->setValue(state.verticalScroll);
-    ui->Label1->setText(state.statusText);
+    ShowStatus(state.statusText);
 
     submitPending = false;
     editTransactionOpen = false;
@@ -347,6 +347,21 @@ void MainWindow::BeginUndoEditTransaction()
         return;
     SaveUndoState();
     editTransactionOpen = true;
+}
+
+void MainWindow::CommitUndoStep(OpenEditStep openStep)
+{
+    if (openStep == OpenEditStep::Split || !editTransactionOpen)
+        SaveUndoState();
+    editTransactionOpen = false;
+}
+
+void MainWindow::ClearUndoHistory()
+{
+    undoStack.clear();
+    redoStack.clear();
+    editTransactionOpen = false;
+    UpdateUndoRedoActions();
 }
 
 MainWindow::UndoMark MainWindow::MarkUndoHistory() const

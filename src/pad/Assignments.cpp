@@ -8,7 +8,6 @@
 #include "ui_mainwindow.h"
 
 #include <QSignalBlocker>
-#include <QTextCharFormat>
 #include <QTextCursor>
 
 namespace {
@@ -20,8 +19,6 @@ namespace {
 void InsertFalseReport(QTextCursor& cursor, const QList<QString>& parts, const QList<QString>& operators,
                        const QStringList& answers)
 {
-    const QTextCharFormat normal = WeightFormat(QFont::Normal);
-    const QTextCharFormat bold = WeightFormat(QFont::Bold);
     const qsizetype count = parts.size();
 
     // The chain as written, without blanks, and where each part starts in it.
@@ -36,19 +33,20 @@ void InsertFalseReport(QTextCursor& cursor, const QList<QString>& parts, const Q
     }
 
     cursor.beginEditBlock();
-    cursor.insertText(QStringLiteral("FALSE"), bold);
-    cursor.insertText(QStringLiteral("\n"), normal);
+    InsertReplyText(cursor, QStringLiteral("FALSE"), true);
+    InsertReplyText(cursor, QStringLiteral("\n"), false);
     for (qsizetype i = 0; i < count; ++i) {
         const qsizetype partEnd = partStarts.at(i) + parts.at(i).size();
         if (partStarts.at(i) > 0)
-            cursor.insertText(chain.left(partStarts.at(i)), normal);
-        cursor.insertText(parts.at(i), bold);
-        cursor.insertText(chain.mid(partEnd) + QStringLiteral("  ->  ") + answers.at(i) + QLatin1Char('\n'), normal);
+            InsertReplyText(cursor, chain.left(partStarts.at(i)), false);
+        InsertReplyText(cursor, parts.at(i), true);
+        InsertReplyText(cursor, chain.mid(partEnd) + QStringLiteral("  ->  ") + answers.at(i) + QLatin1Char('\n'),
+                        false);
     }
     QString summary = answers.at(0);
     for (qsizetype j = 1; j < count; ++j)
         summary += QLatin1Char(' ') + operators.at(j - 1) + QLatin1Char(' ') + answers.at(j);
-    cursor.insertText(summary + QStringLiteral("  ->  FALSE\n"), normal);
+    InsertReplyText(cursor, summary + QStringLiteral("  ->  FALSE\n"), false);
     cursor.endEditBlock();
 }
 
@@ -84,12 +82,12 @@ bool MainWindow::HandleComparisonSubmission(QString line)
         return false;
 
     if (!ok) {
-        ui->Label1->setText(QStringLiteral("Cannot Compare"));
+        ShowStatus(QStringLiteral("Cannot Compare"));
         InsertCommandResult(QStringLiteral("Cannot Compare"), false);
         return true;
     }
     if (result) {
-        ui->Label1->setText(QStringLiteral("TRUE"));
+        ShowStatus(QStringLiteral("TRUE"));
         InsertCommandResult(QStringLiteral("TRUE"), true);
         return true;
     }
@@ -101,7 +99,7 @@ bool MainWindow::HandleComparisonSubmission(QString line)
     for (qsizetype i = 0; i < values.size(); ++i)
         answers.append(FormatAnswer(values.at(i), magnitudes.at(i)));
 
-    ui->Label1->setText(QStringLiteral("FALSE"));
+    ShowStatus(QStringLiteral("FALSE"));
     const QSignalBlocker blocker(ui->Text1);
     QTextCursor cursor = ui->Text1->textCursor();
     InsertFalseReport(cursor, parts, operators, answers);

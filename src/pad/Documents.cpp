@@ -133,10 +133,7 @@ QByteArray MainWindow::DocumentBytes() const
 // sees the change.
 void MainWindow::ReplacePadText(const QString& text)
 {
-    undoStack.clear();
-    redoStack.clear();
-    editTransactionOpen = false;
-    UpdateUndoRedoActions();
+    ClearUndoHistory();
 
     // The editor gives new text the format of its cursor: a cursor just after
     // a bold answer would make the whole pad bold.
@@ -242,9 +239,7 @@ bool MainWindow::InsertDocumentFromPath(const QString& path)
     DocumentEncoding::Encoding encoding;
     if (!ReadDocumentFile(path, text, encoding))
         return false;
-    if (!editTransactionOpen)
-        SaveUndoState();
-    editTransactionOpen = false;
+    CommitUndoStep(OpenEditStep::Join);
 
     // Inserted as the program inserts everything, so the pad driver does not
     // rework the lines it receives.

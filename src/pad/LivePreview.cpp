@@ -35,7 +35,7 @@ LineBounds LineAround(const QString& text, int position)
 
 void MainWindow::UpdateRealtimePreview(const QString& text, int position)
 {
-    ui->Label1->setText(BuildRealtimePreview(text, position));
+    ShowStatus(BuildRealtimePreview(text, position));
 }
 
 void MainWindow::NotePreviewShown(const QString& text, int position)

@@ -87,13 +87,13 @@ bool MainWindow::HandleMenuCommand(QString line)
     }
 
     if (reply.isEmpty()) {
-        ui->Label1->setText(QStringLiteral("Invalid MENU command"));
+        ShowStatus(QStringLiteral("Invalid MENU command"));
         InsertCommandResult(QStringLiteral("MENU options: WORD OPERATORS, IGNORE TEXT, PREDICTIVE TEXT, SYNTAX HELP, "
                                            "OUTPUT BASE"),
                             false);
         return true;
     }
-    ui->Label1->setText(reply);
+    ShowStatus(reply);
     InsertCommandResult(reply, false);
     return true;
 }
@@ -104,13 +104,13 @@ bool MainWindow::HandleSymbolicCommand(QString line)
     QString output;
     if (MatchCommand(line, QStringLiteral("ISOLATE"), rest)) {
         const bool ok = IsolateText(rest, output);
-        ui->Label1->setText(ok ? QStringLiteral("Isolated") : QStringLiteral("Cannot Isolate"));
+        ShowStatus(ok ? QStringLiteral("Isolated") : QStringLiteral("Cannot Isolate"));
         InsertCommandResult(output, ok);
         return true;
     }
     if (MatchCommand(line, QStringLiteral("SIMPLIFY"), rest)) {
         const bool ok = SimplifyText(rest, output);
-        ui->Label1->setText(ok ? QStringLiteral("Simplified") : QStringLiteral("Cannot Simplify"));
+        ShowStatus(ok ? QStringLiteral("Simplified") : QStringLiteral("Cannot Simplify"));
         InsertCommandResult(output, ok);
         return true;
     }

@@ -53,19 +53,19 @@ void MainWindow::on_actionFont_triggered()
     if (!accepted)
         return;
     ui->Text1->setFont(font);
-    ui->Label1->setText(QStringLiteral("Font changed"));
+    ShowStatus(QStringLiteral("Font changed"));
 }
 
 void MainWindow::on_actionSet_As_Top_Most_TopMost_triggered()
 {
     ApplyTopMostState(true);
-    ui->Label1->setText(QStringLiteral("Topmost set"));
+    ShowStatus(QStringLiteral("Topmost set"));
 }
 
 void MainWindow::on_actionSet_As_Not_Top_Most_Not_TopMost_triggered()
 {
     ApplyTopMostState(false);
-    ui->Label1->setText(QStringLiteral("Topmost cleared"));
+    ShowStatus(QStringLiteral("Topmost cleared"));
 }
 
 // The presets change the pad's format only; Save Settings keeps it.
@@ -73,21 +73,21 @@ void MainWindow::on_actionMoney_0_00_triggered()
 {
     numberFormat = QStringLiteral("$#,###,##0.00");
     UpdateUndoHistoryValueFormat();
-    ui->Label1->setText(QStringLiteral("Format set to '$#,###,##0.00'"));
+    ShowStatus(QStringLiteral("Format set to '$#,###,##0.00'"));
 }
 
 void MainWindow::on_actionLarge_Numbers_0_triggered()
 {
     numberFormat = QStringLiteral("#,###,##0.");
     UpdateUndoHistoryValueFormat();
-    ui->Label1->setText(QStringLiteral("Format set to '#,###,##0.'"));
+    ShowStatus(QStringLiteral("Format set to '#,###,##0.'"));
 }
 
 void MainWindow::on_actionClear_triggered()
 {
     numberFormat.clear();
     UpdateUndoHistoryValueFormat();
-    ui->Label1->setText(QStringLiteral("Format Cleared"));
+    ShowStatus(QStringLiteral("Format Cleared"));
 }
 
 void MainWindow::on_actionLog_Viewer_triggered()
@@ -104,11 +104,10 @@ void MainWindow::on_actionClear_Pad_triggered()
         return;
     if (ui->actionSave_Log_On_Clear->isChecked() && !WriteLog())
         return;
-    SaveUndoState();
-    editTransactionOpen = false;
+    CommitUndoStep();
     variables.clear();
     // With its signals on, the pad's own handling sees the empty pad.
     ui->Text1->clear();
-    ui->Label1->clear();
+    ShowStatus(QString());
     RefreshMenus();
 }

@@ -224,7 +224,7 @@ void MainWindow::ShowPadContextMenu(QContextMenuEvent* event)
 // An empty pad has nothing to preview, suggest or hint at.
 void MainWindow::ClearPadFeedback()
 {
-    ui->Label1->setText(QString());
+    ShowStatus(QString());
     HideAutoCompletePopup();
     HideSyntaxHint();
 }
@@ -293,13 +293,13 @@ bool MainWindow::IsPositionInsideEquationBlock(const QString& text, int position
 bool MainWindow::HandleEquationBlockState(const QString& text, int position, TextSource source)
 {
     if (IsPositionInsideEquationBlock(text, position, source)) {
-        ui->Label1->setText(QStringLiteral("Equation block open"));
+        ShowStatus(QStringLiteral("Equation block open"));
         return true;
     }
     QList<QString> equations;
     if (LineBefore(text, position).trimmed().endsWith(QLatin1Char('}'))
         && ExtractEquationBlock(text, position, equations)) {
-        ui->Label1->setText(QStringLiteral("Equation block ready: %1 equation(s)").arg(equations.size()));
+        ShowStatus(QStringLiteral("Equation block ready: %1 equation(s)").arg(equations.size()));
         return true;
     }
     return false;

@@ -15,6 +15,8 @@
 
 static_assert(TextScan::BoldWeight == QFont::Bold, "answers are written in the weight that reads as bold");
 
+namespace {
+
 QTextCharFormat WeightFormat(int weight)
 {
     QTextCharFormat format;
@@ -22,17 +24,43 @@ QTextCharFormat WeightFormat(int weight)
     return format;
 }
 
+} // namespace
+
+void InsertReplyText(QTextCursor& cursor, const QString& text, bool bold)
+{
+    cursor.insertText(text, WeightFormat(bold ? QFont::Bold : QFont::Normal));
+}
+
 void MainWindow::InsertCommandResult(QString text, bool bold)
 {
     // Blocked, so that the reply is never taken for typing.
     const QSignalBlocker blocker(ui->Text1);
     QTextCursor cursor = ui->Text1->textCursor();
-    cursor.insertText(text, WeightFormat(bold ? QFont::Bold : QFont::Normal));
-    cursor.insertText(QStringLiteral("\n"), WeightFormat(QFont::Normal));
+    InsertReplyText(cursor, text, bold);
+    InsertReplyText(cursor, QStringLiteral("\n"), false);
     ui->Text1->setTextCursor(cursor);
 }
 
 void MainWindow::ShowStatus(const QString& text)
 {
     ui->Label1->setText(text);
+}
+
+QTextCursor MainWindow::PadCursor() const
+{
+    return ui->Text1->textCursor();
+}
+
+void MainWindow::PlacePadCursor(const QTextCursor& cursor)
+{
+    const QSignalBlocker blocker(ui->Text1);
+    ui->Text1->setTextCursor(cursor);
+}
+
+void MainWindow::WriteReply(QTextCursor cursor, const std::function<void(QTextCursor&)>& write)
+{
+    const QSignalBlocker blocker(ui->Text1);
+    write(cursor);
+    cursor.setCharFormat(WeightFormat(QFont::Normal));
+    ui->Text1->setTextCursor(cursor);
 }

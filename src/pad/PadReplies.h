@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QTextCharFormat>
+class QString;
+class QTextCursor;
 
-// The character format of a reply: bold for answers, normal for the rest.
-QTextCharFormat WeightFormat(int weight);
+// Writes one run of a reply at the cursor: answers in bold, the rest in the
+// normal weight, whatever the text around it.
+void InsertReplyText(QTextCursor& cursor, const QString& text, bool bold);

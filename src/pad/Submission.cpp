@@ -16,7 +16,7 @@ void MainWindow::HandleExpressionSubmission(QString expression)
     if (EvaluateDateTimeExpression(expression, resultText, ok, value, isNumeric, newAnsText, newAnsInstant)) {
         // The date and time language owns the line: no second opinion.
         if (!ok) {
-            ui->Label1->setText(QStringLiteral("Cannot Solve"));
+            ShowStatus(QStringLiteral("Cannot Solve"));
             InsertCannotSolveLine();
             return;
         }
@@ -24,7 +24,7 @@ void MainWindow::HandleExpressionSubmission(QString expression)
             SetNumericAnswer(value);
         else if (!newAnsText.isEmpty())
             SetDateTimeAnswer(newAnsText, newAnsInstant);
-        ui->Label1->setText(QStringLiteral("Value = ") + resultText);
+        ShowStatus(QStringLiteral("Value = ") + resultText);
         InsertCommandResult(resultText, true);
         return;
     }
@@ -32,13 +32,13 @@ void MainWindow::HandleExpressionSubmission(QString expression)
     QString processedText;
     const double result = EvaluateExpression(expression, ok, processedText);
     if (!ok) {
-        ui->Label1->setText(QStringLiteral("Cannot Solve"));
+        ShowStatus(QStringLiteral("Cannot Solve"));
         InsertCannotSolveLine();
         return;
     }
     const QString answer = FormatAnswer(result, EvaluatedMagnitude());
     // Cancellation noise the user was shown as 0 must not come back through ANS.
     SetNumericAnswer(answer == QLatin1String("0") ? 0.0 : result);
-    ui->Label1->setText(QStringLiteral("Value = ") + answer);
+    ShowStatus(QStringLiteral("Value = ") + answer);
     InsertCommandResult(answer, true);
 }

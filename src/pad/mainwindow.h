@@ -195,6 +195,13 @@ public:
     void InsertCommandResult(QString text, bool bold);
     // The status line's text; handlers outside the pad reply through it.
     void ShowStatus(const QString& text);
+    // The pad's cursor; placing it with the pad's signals blocked, so that
+    // the pad's handlers do not take it for a move by the user.
+    QTextCursor PadCursor() const;
+    void PlacePadCursor(const QTextCursor& cursor);
+    // Writes a reply from the cursor with the pad's signals blocked, then
+    // leaves the pad's cursor after it, in the normal weight.
+    void WriteReply(QTextCursor cursor, const std::function<void(QTextCursor&)>& write);
     QString NormalizeSubmittedMath(QString line);
     QString GetVariablesList();
     void HandleExpressionSubmission(QString expression);
@@ -307,6 +314,20 @@ public:
     // True, with a status saying so, while a solve or a menu command runs:
     // entry points that would change the pad under it refuse.
     bool RefuseWhileBusy();
+    // Marks the window busy while it lives; the flag it found comes back
+    // after, so that scopes nest.
+    class BusyScope
+    {
+    public:
+        explicit BusyScope(MainWindow& owner);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        MainWindow& window;
+        const bool wasBusy;
+    };
 
     // ---- Symbolic commands (solver/Simplify.cpp) ----------------------------
     // Neither reads the window's state: every name stays a symbol.
@@ -347,6 +368,14 @@ public:
     void RestoreUndoState(const UndoState& state);
     void SaveUndoState();
     void BeginUndoEditTransaction();
+    // Saves the pad as the state Undo comes back to and closes the edit step
+    // that typing may have left open. Split: that typing becomes a step by
+    // itself; Join: the open step's snapshot serves, so its typing and what
+    // follows are undone together.
+    enum class OpenEditStep { Split, Join };
+    void CommitUndoStep(OpenEditStep openStep = OpenEditStep::Split);
+    // New and Open: the pad starts a history of its own.
+    void ClearUndoHistory();
     void UndoPadState();
     void RedoPadState();
     void UpdateUndoRedoActions();

@@ -47,7 +47,7 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
     if (line.endsWith(QLatin1Char('}'))) {
         QList<QString> equations;
         if (!ExtractEquationBlock(documentText, cursorPosition, equations))
-            ui->Label1->setText(QStringLiteral("Invalid equation block"));
+            ShowStatus(QStringLiteral("Invalid equation block"));
         else if (equations.size() == 1 && !equations.first().contains(QLatin1Char('=')))
             HandleExpressionSubmission(equations.first());
         else
@@ -60,12 +60,12 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
 
     if (EqualsAny(line, {"INFO"})) {
         const QString report = BuildInfoText();
-        ui->Label1->setText(QStringLiteral("Information displayed"));
+        ShowStatus(QStringLiteral("Information displayed"));
         InsertCommandResult(report, false);
         return;
     }
     if (EqualsAny(line, {"UPTIME"})) {
-        ui->Label1->setText(QStringLiteral("Application uptime displayed"));
+        ShowStatus(QStringLiteral("Application uptime displayed"));
         InsertCommandResult(BuildUptimeText(), true);
         return;
     }
@@ -79,7 +79,7 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
         // A pad the log could not take stays, so nothing is lost.
         if (ui->actionSave_Log_On_Clear->isChecked() && !WriteLog())
             return;
-        ui->Label1->setText(QString());
+        ShowStatus(QString());
         const QSignalBlocker blocker(ui->Text1);
         variables.clear();
         ui->Text1->clear();
@@ -87,11 +87,11 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
     }
     if (EqualsAny(line, {"CLEAR VARIABLES"})) {
         variables.clear();
-        ui->Label1->setText(QStringLiteral("Variables cleared"));
+        ShowStatus(QStringLiteral("Variables cleared"));
         return;
     }
     if (EqualsAny(line, {"VARS", "VARIABLES"})) {
-        ui->Label1->setText(QStringLiteral("Variables listed"));
+        ShowStatus(QStringLiteral("Variables listed"));
         InsertCommandResult(GetVariablesList(), false);
         return;
     }
@@ -114,20 +114,20 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
     if (EqualsAny(line, {"ON TOP", "ONTOP", "TOPMOST", "TOP MOST"})) {
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
         show();
-        ui->Label1->setText(QStringLiteral("Topmost set"));
+        ShowStatus(QStringLiteral("Topmost set"));
         return;
     }
     if (EqualsAny(line, {"NOT ON TOP", "NOTONTOP", "NOT TOPMOST", "NOT TOP MOST"})) {
         setWindowFlags(windowFlags() & ~Qt::WindowStaysOnTopHint);
         show();
-        ui->Label1->setText(QStringLiteral("Topmost cleared"));
+        ShowStatus(QStringLiteral("Topmost cleared"));
         return;
     }
 
     QString helpText;
     if (HandleHelpCommand(line, helpText)) {
         InsertFormattedHelpText(helpText);
-        ui->Label1->setText(QStringLiteral("Help"));
+        ShowStatus(QStringLiteral("Help"));
         return;
     }
 
@@ -142,28 +142,28 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
             QFont font = ui->Text1->font();
             font.setPointSizeF(size);
             ui->Text1->setFont(font);
-            ui->Label1->setText(QStringLiteral("Font size = ") + QString::number(size, 'g', 6));
+            ShowStatus(QStringLiteral("Font size = ") + QString::number(size, 'g', 6));
         } else {
-            ui->Label1->setText(QStringLiteral("Invalid font size"));
+            ShowStatus(QStringLiteral("Invalid font size"));
         }
         return;
     }
 
     if (MatchCommand(line, QStringLiteral("FORMAT"), rest)) {
         if (rest.isEmpty()) {
-            ui->Label1->setText(QStringLiteral("Format = ") + numberFormat);
+            ShowStatus(QStringLiteral("Format = ") + numberFormat);
         } else if (!rest.startsWith(QLatin1Char('='))) {
-            ui->Label1->setText(QStringLiteral("Use FORMAT = <format>"));
+            ShowStatus(QStringLiteral("Use FORMAT = <format>"));
         } else {
             numberFormat = rest.mid(1).trimmed();
-            ui->Label1->setText(QStringLiteral("Format set to '") + numberFormat + QLatin1Char('\''));
+            ShowStatus(QStringLiteral("Format set to '") + numberFormat + QLatin1Char('\''));
         }
         return;
     }
 
     QString windowsResult;
     if (HandleWindowsCommand(line, windowsResult)) {
-        ui->Label1->setText(QStringLiteral("Windows command completed"));
+        ShowStatus(QStringLiteral("Windows command completed"));
         InsertCommandResult(windowsResult, false);
         return;
     }
@@ -176,17 +176,17 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
     if (EvaluateVariableAssignment(line, name, expression, reservedName, ok, value)) {
         if (reservedName) {
             const QString reply = QStringLiteral("Cannot use ") + name + QStringLiteral(" as a variable name");
-            ui->Label1->setText(reply);
+            ShowStatus(reply);
             InsertCommandResult(reply, false);
         } else if (expression.isEmpty()) {
-            ui->Label1->setText(QStringLiteral("Variable has no value"));
+            ShowStatus(QStringLiteral("Variable has no value"));
         } else if (!ok) {
-            ui->Label1->setText(QStringLiteral("Cannot Solve Variable"));
+            ShowStatus(QStringLiteral("Cannot Solve Variable"));
         } else {
             const QString upperName = name.toUpper();
             variables.insert(upperName, value);
             const QString reply = upperName + QStringLiteral(" = ") + FormatAnswer(value, EvaluatedMagnitude());
-            ui->Label1->setText(reply);
+            ShowStatus(reply);
             InsertCommandResult(reply, true);
         }
         return;
@@ -197,7 +197,7 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
 
     const qsizetype equalsSigns = line.count(QLatin1Char('='));
     if (equalsSigns > 1) {
-        ui->Label1->setText(QStringLiteral("Cannot Solve Equation"));
+        ShowStatus(QStringLiteral("Cannot Solve Equation"));
         InsertCannotSolveLine();
         return;
     }

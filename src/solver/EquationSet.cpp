@@ -5,10 +5,6 @@
 #include "pad/mainwindow.h"
 #include "pad/PadReplies.h"
 
-#include "ui_mainwindow.h"
-
-#include <QSignalBlocker>
-#include <QTextCharFormat>
 #include <QTextCursor>
 
 #include <cmath>
@@ -49,20 +45,17 @@ QList<double> TidyApproximateValues(MainWindow& window, const QList<QString>& eq
 void InsertAnswerLines(MainWindow& window, QTextCursor& cursor, const QList<QString>& names,
                        const QList<double>& values)
 {
-    const QTextCharFormat bold = WeightFormat(QFont::Bold);
     for (qsizetype i = 0; i < names.size(); ++i)
-        cursor.insertText(names.at(i) + QStringLiteral(" = ") + window.FormatAnswer(values.at(i)) + QLatin1Char('\n'),
-                          bold);
+        InsertReplyText(
+            cursor, names.at(i) + QStringLiteral(" = ") + window.FormatAnswer(values.at(i)) + QLatin1Char('\n'), true);
 }
 
 void InsertApproximateReport(MainWindow& window, QTextCursor& cursor, const QList<QString>& equations,
                              const QList<QString>& names, const QList<double>& values)
 {
-    const QTextCharFormat bold = WeightFormat(QFont::Bold);
-    const QTextCharFormat normal = WeightFormat(QFont::Normal);
-    cursor.insertText(QStringLiteral("Approximate Answer\n\n"), bold);
+    InsertReplyText(cursor, QStringLiteral("Approximate Answer\n\n"), true);
     InsertAnswerLines(window, cursor, names, values);
-    cursor.insertText(QStringLiteral("\nNo exact solution was found before solving stopped.\n\n"), normal);
+    InsertReplyText(cursor, QStringLiteral("\nNo exact solution was found before solving stopped.\n\n"), false);
 
     int shown = 0;
     double largestError = 0.0;
@@ -79,20 +72,22 @@ void InsertApproximateReport(MainWindow& window, QTextCursor& cursor, const QLis
         squaredErrors += difference * difference;
         const QString sign = difference > 0.0 ? QStringLiteral("+") : QString();
         const QString differenceText = sign + window.FormatAnswer(difference);
-        cursor.insertText(QStringLiteral("Equation ") + QString::number(i + 1) + QStringLiteral(":\n"), bold);
-        cursor.insertText(equations.at(i) + QLatin1Char('\n'), normal);
-        cursor.insertText(QStringLiteral("Calculated Left Side:  ") + window.FormatAnswer(left) + QLatin1Char('\n'),
-                          normal);
-        cursor.insertText(QStringLiteral("Calculated Right Side: ") + window.FormatAnswer(right) + QLatin1Char('\n'),
-                          normal);
-        cursor.insertText(QStringLiteral("Difference:             ") + differenceText + QStringLiteral("\n\n"), normal);
+        InsertReplyText(cursor, QStringLiteral("Equation ") + QString::number(i + 1) + QStringLiteral(":\n"), true);
+        InsertReplyText(cursor, equations.at(i) + QLatin1Char('\n'), false);
+        InsertReplyText(
+            cursor, QStringLiteral("Calculated Left Side:  ") + window.FormatAnswer(left) + QLatin1Char('\n'), false);
+        InsertReplyText(
+            cursor, QStringLiteral("Calculated Right Side: ") + window.FormatAnswer(right) + QLatin1Char('\n'), false);
+        InsertReplyText(cursor, QStringLiteral("Difference:             ") + differenceText + QStringLiteral("\n\n"),
+                        false);
     }
     const double rms = shown > 0 ? std::sqrt(squaredErrors / shown) : 0.0;
-    cursor.insertText(QStringLiteral("Maximum Error: ") + window.FormatAnswer(largestError) + QLatin1Char('\n'),
-                      normal);
-    cursor.insertText(QStringLiteral("RMS Error: ") + window.FormatAnswer(rms) + QLatin1Char('\n'), normal);
-    cursor.insertText(QStringLiteral("Total Squared Error: ") + window.FormatAnswer(squaredErrors) + QLatin1Char('\n'),
-                      normal);
+    InsertReplyText(cursor, QStringLiteral("Maximum Error: ") + window.FormatAnswer(largestError) + QLatin1Char('\n'),
+                    false);
+    InsertReplyText(cursor, QStringLiteral("RMS Error: ") + window.FormatAnswer(rms) + QLatin1Char('\n'), false);
+    InsertReplyText(cursor,
+                    QStringLiteral("Total Squared Error: ") + window.FormatAnswer(squaredErrors) + QLatin1Char('\n'),
+                    false);
 }
 
 } // namespace
@@ -112,7 +107,7 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
     // The answer goes where the line was submitted, whatever the user
     // clicks, selects or types while the nonlinear solver lets events run;
     // a character typed to cancel stays before it.
-    QTextCursor insertionPoint = ui->Text1->textCursor();
+    QTextCursor insertionPoint = PadCursor();
     insertionPoint.clearSelection();
 
     // No strategy can evaluate a line without exactly one '=' or with an
@@ -121,7 +116,7 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
         QString lhs;
         QString rhs;
         if (!SplitEquationSides(equation, lhs, rhs)) {
-            ui->Label1->setText(cannotSolveStatus);
+            ShowStatus(cannotSolveStatus);
             InsertCannotSolveLine();
             return;
         }
@@ -143,16 +138,15 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
         !linear && !inconsistent && !linearCancelled && SolveSingleVariableEquationBlock(equations, names, values);
     solveRunning = false;
     if (linearCancelled || closeRequested) {
-        const QSignalBlocker blocker(ui->Text1);
-        ui->Text1->setTextCursor(insertionPoint);
-        ui->Label1->setText(QStringLiteral("Solve cancelled"));
+        PlacePadCursor(insertionPoint);
+        ShowStatus(QStringLiteral("Solve cancelled"));
         return;
     }
     if (linear) {
         status = underdetermined ? QStringLiteral("One solution found") : solvedStatus;
     } else if (inconsistent) {
         // Proved to have no solution: no search could find one.
-        ui->Label1->setText(cannotSolveStatus);
+        ShowStatus(cannotSolveStatus);
         InsertCannotSolveLine();
         return;
     } else if (oneRoot) {
@@ -163,36 +157,30 @@ void MainWindow::HandleEquationSet(QList<QString> equations)
         solveApproximate = false;
         const bool solved = SolveNonlinearEquationSystem(equations, names, values);
         solveRunning = false;
-        {
-            const QSignalBlocker blocker(ui->Text1);
-            ui->Text1->setTextCursor(insertionPoint);
-        }
+        PlacePadCursor(insertionPoint);
         if (closeRequested || (solveCancelled && !solveApproximate)) {
             // Nothing is answered into a pad that is closing.
-            ui->Label1->setText(QStringLiteral("Solve cancelled"));
+            ShowStatus(QStringLiteral("Solve cancelled"));
             return;
         }
         if (!solved) {
-            ui->Label1->setText(cannotSolveStatus);
+            ShowStatus(cannotSolveStatus);
             InsertCannotSolveLine();
             return;
         }
         status = solveApproximate ? QStringLiteral("Approximate answer") : solvedStatus;
     }
 
-    ui->Label1->setText(status);
+    ShowStatus(status);
     if (!solveApproximate && single && values.size() == 1)
         SetNumericAnswer(values.first());
 
-    const bool wasBlocked = ui->Text1->blockSignals(true);
-    QTextCursor cursor = insertionPoint;
-    if (solveApproximate) {
-        const QList<double> tidied = TidyApproximateValues(*this, equations, names, values);
-        InsertApproximateReport(*this, cursor, equations, names, tidied);
-    } else {
-        InsertAnswerLines(*this, cursor, names, values);
-    }
-    cursor.setCharFormat(WeightFormat(QFont::Normal));
-    ui->Text1->setTextCursor(cursor);
-    ui->Text1->blockSignals(wasBlocked);
+    WriteReply(insertionPoint, [&](QTextCursor& cursor) {
+        if (solveApproximate) {
+            const QList<double> tidied = TidyApproximateValues(*this, equations, names, values);
+            InsertApproximateReport(*this, cursor, equations, names, tidied);
+        } else {
+            InsertAnswerLines(*this, cursor, names, values);
+        }
+    });
 }

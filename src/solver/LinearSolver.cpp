@@ -5,7 +5,6 @@
 
 #include "pad/mainwindow.h"
 #include "solver/SolvePoll.h"
-#include "ui_mainwindow.h"
 
 #include <QHash>
 
@@ -378,7 +377,7 @@ bool MainWindow::SolveLinearEquationSystem(const QList<QString>& equations, QLis
     // Only a solve that the handler runs can be cancelled by typing.
     std::optional<SolvePoll> poll;
     if (solveRunning)
-        poll.emplace(ui->Label1, solveCancelRequested);
+        poll.emplace(*this, solveCancelRequested);
     const std::function<bool()> cancelled = [&]() {
         if (!poll || !poll->Cancelled())
             return false;

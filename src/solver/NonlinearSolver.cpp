@@ -8,8 +8,6 @@
 #include "solver/SolveIterationLimit.h"
 #include "solver/SolvePoll.h"
 
-#include "ui_mainwindow.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -84,7 +82,7 @@ bool MainWindow::SolveNonlinearEquationSystem(const QList<QString>& equations, Q
     names.clear();
     values.clear();
     solveApproximate = false;
-    SolvePoll poll(ui->Label1, solveCancelRequested);
+    SolvePoll poll(*this, solveCancelRequested);
     bool haveBest = false;
     QList<double> best;
     double bestSum = 0.0;

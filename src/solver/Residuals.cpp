@@ -4,7 +4,6 @@
 #include "pad/mainwindow.h"
 
 #include "engine/NameScan.h"
-#include "ui_mainwindow.h"
 
 #include <cmath>
 
@@ -86,7 +85,7 @@ bool MainWindow::PrepareEquationExpressions(QString& lhs, QString& rhs, const QL
     lhs = ReplaceVariables(lhs);
     rhs = ReplaceVariables(rhs);
 
-    if (ui->actionUse_Word_Oporators->isChecked()) {
+    if (WordOperatorsOn()) {
         lhs = WordOp(lhs);
         rhs = WordOp(rhs);
     }

@@ -4,7 +4,6 @@
 
 #include "pad/mainwindow.h"
 #include "solver/SolvePoll.h"
-#include "ui_mainwindow.h"
 
 #include <cmath>
 #include <limits>
@@ -52,7 +51,7 @@ bool MainWindow::SolveSingleVariableEquation(const QString& equation, QString& v
     // evaluates, so the scan runs out at once.
     std::optional<SolvePoll> poll;
     if (solveRunning)
-        poll.emplace(ui->Label1, solveCancelRequested);
+        poll.emplace(*this, solveCancelRequested);
     auto residualAt = [&](double x) {
         Sample sample;
         sample.x = x;

@@ -1,11 +1,19 @@
 #include "pad/mainwindow.h"
 
-#include "ui_mainwindow.h"
-
 bool MainWindow::RefuseWhileBusy()
 {
     if (!solveRunning && !busy)
         return false;
-    ui->Label1->setText(QStringLiteral("Please finish the current calculation first"));
+    ShowStatus(QStringLiteral("Please finish the current calculation first"));
     return true;
+}
+
+MainWindow::BusyScope::BusyScope(MainWindow& owner) : window(owner), wasBusy(owner.busy)
+{
+    window.busy = true;
+}
+
+MainWindow::BusyScope::~BusyScope()
+{
+    window.busy = wasBusy;
 }

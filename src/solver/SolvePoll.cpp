@@ -1,9 +1,10 @@
 #include "solver/SolvePoll.h"
 
-#include <QCoreApplication>
-#include <QLabel>
+#include "pad/mainwindow.h"
 
-SolvePoll::SolvePoll(QLabel* status, const bool& cancelRequested) : label(status), requested(cancelRequested)
+#include <QCoreApplication>
+
+SolvePoll::SolvePoll(MainWindow& owner, const bool& cancelRequested) : window(owner), requested(cancelRequested)
 {
     clock.start();
 }
@@ -13,7 +14,7 @@ bool SolvePoll::Cancelled()
     if (clock.elapsed() < nextPoll)
         return false;
     dots = dots >= 3 ? 1 : dots + 1;
-    label->setText(QStringLiteral("(Type to Cancel) Solving") + QString(dots, QLatin1Char('.')));
+    window.ShowStatus(QStringLiteral("(Type to Cancel) Solving") + QString(dots, QLatin1Char('.')));
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (requested)
         return true;

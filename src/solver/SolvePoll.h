@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-class QLabel;
+class MainWindow;
 
 // Keeps the window alive during a long solve: once per period it shows
 // "(Type to Cancel) Solving" with one to three dots, lets events run and
@@ -12,7 +12,7 @@ class QLabel;
 class SolvePoll
 {
 public:
-    SolvePoll(QLabel* status, const bool& cancelRequested);
+    SolvePoll(MainWindow& window, const bool& cancelRequested);
 
     // True when the user asked to stop; polls only when one is due.
     bool Cancelled();
@@ -20,7 +20,7 @@ public:
     static constexpr qint64 PeriodMs = 100;
 
 private:
-    QLabel* label;
+    MainWindow& window;
     const bool& requested;
     QElapsedTimer clock;
     qint64 nextPoll = PeriodMs;
