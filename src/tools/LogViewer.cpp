@@ -1,8 +1,10 @@
 #include "tools/LogViewer.h"
 
+#include "tools/TimeBudget.h"
 #include "ui_LogViewer.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QResizeEvent>
@@ -30,7 +32,14 @@ LogViewer::LogViewer(QWidget* parent) : QDialog(parent), ui(new Ui_LogViewer)
 
 LogViewer::~LogViewer()
 {
+    // Its thread reads none of the window, but must not outlive it.
+    daySearch.reset();
     delete ui;
+}
+
+bool LogViewer::SearchRunning() const
+{
+    return daySearch != nullptr;
 }
 
 void LogViewer::OpenLogFile(const QString& path)
@@ -38,8 +47,15 @@ void LogViewer::OpenLogFile(const QString& path)
     logFilePath = path;
     // The days are read anew; an index into the old ones names no day.
     previewDayIndex = -1;
+    daySearch.reset();
     ReadLogFile();
     RebuildDayList(false);
+    // Opening shows the days it read: a search it starts is waited for, and
+    // its result, posted to this window, is taken at once.
+    if (daySearch) {
+        daySearch->Wait();
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
     if (logUnreadable)
         ui->LabelLogStatus->setText(QStringLiteral("Could not open the calculator log"));
     else if (logShortened)
@@ -57,6 +73,9 @@ QString LogViewer::BuildDateKey(const QDate& date) const
 
 void LogViewer::RebuildDayList(bool keepSelection)
 {
+    // The search still running answers an older key: it is dropped.
+    daySearch.reset();
+    foundHighlights.reset();
     const QString searchText = ui->TextSearch->text();
     const bool regularExpression = ui->CheckRegularExpression->isChecked();
     const QString signature = searchText + QLatin1Char('\n')
@@ -79,39 +98,56 @@ void LogViewer::RebuildDayList(bool keepSelection)
     } else {
         BuildFriendlySearchTerms(terms, error);
     }
-    QList<int> indexes;
-    if (error.isEmpty())
-        FilterDays(terms, expression, indexes, error);
     if (!error.isEmpty()) {
-        matchingDays.clear();
-        ui->ListLogDays->clear();
-        // The list's reset may not report the lost row: the day goes in any case.
-        LoadSelectedDay();
-        ui->LabelLogStatus->setText(error);
+        ShowSearchError(error);
         return;
     }
-
-    matchingDays = indexes;
+    if (!searchText.trimmed().isEmpty() && !logDays.isEmpty()) {
+        StartDaySearch(terms, expression, keyToKeep, signature);
+        return;
+    }
+    QList<int> days;
+    days.reserve(logDays.size());
+    for (int i = 0; i < logDays.size(); ++i)
+        days.append(i);
     if (ui->CheckReverseSearch->isChecked())
-        std::reverse(matchingDays.begin(), matchingDays.end());
+        std::reverse(days.begin(), days.end());
+    ShowMatchingDays(days, keyToKeep, signature);
+}
 
-    int rowToSelect = -1;
+void LogViewer::ShowSearchError(const QString& error)
+{
+    matchingDays.clear();
+    ui->ListLogDays->clear();
+    // The list's reset may not report the lost row: the day goes in any case.
+    LoadSelectedDay();
+    ui->LabelLogStatus->setText(error);
+}
+
+int LogViewer::RowToSelect(const QList<LogDay>& days, const QList<int>& matching, const QString& key)
+{
+    if (!key.isEmpty()) {
+        for (int row = 0; row < matching.size(); ++row) {
+            if (days.at(matching.at(row)).date.toString(Qt::ISODate) == key)
+                return row;
+        }
+    }
+    return matching.isEmpty() ? -1 : 0;
+}
+
+void LogViewer::ShowMatchingDays(const QList<int>& days, const QString& keyToKeep, const QString& signature)
+{
+    matchingDays = days;
     {
         const QSignalBlocker blocker(ui->ListLogDays);
         ui->ListLogDays->clear();
         QStringList rows;
         rows.reserve(matchingDays.size());
-        for (int index : matchingDays) {
-            const QDate date = logDays.at(index).date;
-            // QDate's own names are English whatever the desktop's locale.
-            rows.append(date.toString(QStringLiteral("dddd, MMMM d, yyyy")));
-            if (rowToSelect < 0 && !keyToKeep.isEmpty() && BuildDateKey(date) == keyToKeep)
-                rowToSelect = int(rows.size()) - 1;
-        }
+        // QDate's own names are English whatever the desktop's locale.
+        for (int index : matchingDays)
+            rows.append(logDays.at(index).date.toString(QStringLiteral("dddd, MMMM d, yyyy")));
         ui->ListLogDays->addItems(rows);
-        if (rowToSelect < 0 && !rows.isEmpty())
-            rowToSelect = 0;
-        ui->ListLogDays->setCurrentRow(rowToSelect);
+        ui->ListLogDays->setCurrentRow(RowToSelect(logDays, matchingDays, keyToKeep));
     }
     lastSearchSignature = signature;
     LoadSelectedDay();

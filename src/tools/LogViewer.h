@@ -6,6 +6,9 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <memory>
+
+class BackgroundSearch;
 class QResizeEvent;
 class Ui_LogViewer;
 
@@ -36,6 +39,9 @@ public:
     ~LogViewer() override;
 
     void OpenLogFile(const QString& path);
+    // Whether a search started by a key is still running; its days and
+    // highlights are shown when it ends, unless a newer key replaced it.
+    bool SearchRunning() const;
 
     QString BuildDateKey(const QDate& date) const;
     bool BuildFriendlySearchTerms(QList<SearchTerm>& terms, QString& error) const;
@@ -61,10 +67,23 @@ private:
     void UpdateStatus();
     void ShowSearchHelp();
     void CopyPreview();
-    // The indexes of the days that pass the search, in ascending order; false
-    // with error set when the engine gave up or the time ran out.
-    bool FilterDays(const QList<SearchTerm>& terms, const QRegularExpression& expression, QList<int>& indexes,
-                    QString& error) const;
+    // Searches the days on a thread of its own; the list is rebuilt when it ends.
+    void StartDaySearch(const QList<SearchTerm>& terms, const QRegularExpression& expression, const QString& keyToKeep,
+                        const QString& signature);
+    // Fills the list with the given days, in the order given, and shows one.
+    void ShowMatchingDays(const QList<int>& days, const QString& keyToKeep, const QString& signature);
+    void ShowSearchError(const QString& error);
+    // The row that shows the day of the given key, or else the first row.
+    static int RowToSelect(const QList<LogDay>& days, const QList<int>& matching, const QString& key);
+
+    // The highlights that a search found with its days, for the day it
+    // selects; used when the preview shows exactly the text they were found in.
+    struct FoundHighlights
+    {
+        QString text;
+        QList<std::pair<int, int>> ranges;
+        bool complete = false;
+    };
 
     Ui_LogViewer* ui = nullptr;
     QString logFilePath;
@@ -80,4 +99,6 @@ private:
     bool logUnreadable = false;
     // The log was larger than maximumLogBytes: its oldest part was left out.
     bool logShortened = false;
+    std::unique_ptr<BackgroundSearch> daySearch;
+    std::unique_ptr<FoundHighlights> foundHighlights;
 };

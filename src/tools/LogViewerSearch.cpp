@@ -99,11 +99,66 @@ struct SearchPatterns
     }
 };
 
-struct HighlightRange
+// The days whose texts pass, in ascending order; false when the search
+// stopped before it had judged them all.
+bool FilterDays(const QList<LogViewer::LogDay>& days, const SearchPatterns& patterns, SearchLimit& limit,
+                QList<int>& indexes)
 {
-    int start = 0;
-    int length = 0;
-};
+    indexes.clear();
+    const int partCount =
+        std::clamp(int(days.size() / DaysPerPart), 1, std::min(MaximumParts, std::max(1, QThread::idealThreadCount())));
+    std::vector<char> passes(size_t(days.size()), 0);
+    const bool completed = RunSearchParts(partCount, [&](int part) {
+        for (qsizetype i = part; i < days.size(); i += partCount) {
+            bool complete = true;
+            passes[size_t(i)] = patterns.DayPasses(days.at(i).text, limit, complete);
+            if (!complete) {
+                // The other parts need not go on either.
+                limit.Cancel();
+                return false;
+            }
+        }
+        return true;
+    });
+    if (!completed)
+        return false;
+    for (int i = 0; i < days.size(); ++i) {
+        if (passes[size_t(i)])
+            indexes.append(i);
+    }
+    return true;
+}
+
+// Every non-empty match of every pattern, up to the cap, as start and length;
+// false when the search stopped on the way.
+bool CollectHighlights(const QList<LimitedPattern>& patterns, const QString& text, const SearchLimit& limit,
+                       QList<std::pair<int, int>>& ranges)
+{
+    ranges.clear();
+    for (const LimitedPattern& pattern : patterns) {
+        const LimitedPattern::Outcome outcome = pattern.ForEachMatch(text, limit, [&ranges](int start, int length) {
+            if (length > 0)
+                ranges.append({start, length});
+            return ranges.size() < LogViewer::maximumHighlights;
+        });
+        if (outcome == LimitedPattern::Outcome::Stopped)
+            return false;
+        if (ranges.size() >= LogViewer::maximumHighlights)
+            break;
+    }
+    return true;
+}
+
+// The patterns that highlight: the expression, or the terms not excluded.
+QList<LimitedPattern> HighlightPatterns(const SearchPatterns& search)
+{
+    QList<LimitedPattern> patterns;
+    for (qsizetype i = 0; i < search.patterns.size(); ++i) {
+        if (!search.excluded.at(i))
+            patterns.append(search.patterns.at(i));
+    }
+    return patterns;
+}
 
 } // namespace
 
@@ -144,48 +199,57 @@ bool LogViewer::LogDayMatchesSearch(const LogDay& day, const QList<SearchTerm>& 
         .DayPasses(day.text, limit, complete);
 }
 
-// The days are shared out among a few threads; the rebuild stays synchronous,
-// and the engine stops at the limit, so that a search that takes too long is
-// given up as too complex instead of freezing the window.
-bool LogViewer::FilterDays(const QList<SearchTerm>& terms, const QRegularExpression& expression, QList<int>& indexes,
-                           QString& error) const
+// The days are shared out among a few threads, on a thread of the search's
+// own, so that the window takes the next key at once; that key drops this
+// search, and the engine stops at the limit, so that a search that takes too
+// long is given up as too complex instead of running on.
+void LogViewer::StartDaySearch(const QList<SearchTerm>& terms, const QRegularExpression& expression,
+                               const QString& keyToKeep, const QString& signature)
 {
-    indexes.clear();
+    struct Result
+    {
+        bool completed = false;
+        QList<int> days;
+        FoundHighlights highlights;
+    };
     const bool regularExpression = ui->CheckRegularExpression->isChecked();
-    if (ui->TextSearch->text().trimmed().isEmpty()) {
-        indexes.reserve(logDays.size());
-        for (int i = 0; i < logDays.size(); ++i)
-            indexes.append(i);
-        return true;
-    }
+    const bool reverse = ui->CheckReverseSearch->isChecked();
+    auto patterns = std::make_shared<const SearchPatterns>(terms, expression, regularExpression);
+    auto result = std::make_shared<Result>();
+    // Copies share the texts: the window may read the log anew meanwhile.
+    const QList<LogDay> days = logDays;
+    const int shownDay = previewDayIndex;
+    const QString shownText = previewText;
 
-    const SearchPatterns patterns(terms, expression, regularExpression);
-    SearchLimit limit(searchTimeBudgetMs);
-    const int partCount = std::clamp(int(logDays.size() / DaysPerPart), 1,
-                                     std::min(MaximumParts, std::max(1, QThread::idealThreadCount())));
-    std::vector<char> passes(size_t(logDays.size()), 0);
-    const bool completed = RunSearchParts(partCount, [&](int part) {
-        for (qsizetype i = part; i < logDays.size(); i += partCount) {
-            bool complete = true;
-            passes[size_t(i)] = patterns.DayPasses(logDays.at(i).text, limit, complete);
-            if (!complete) {
-                // The other parts need not go on either.
-                limit.Cancel();
-                return false;
-            }
+    auto work = [patterns, result, days, reverse, keyToKeep, shownDay, shownText](SearchLimit& limit) {
+        result->completed = FilterDays(days, *patterns, limit, result->days);
+        if (!result->completed)
+            return;
+        if (reverse)
+            std::reverse(result->days.begin(), result->days.end());
+        // The day that the list will show, highlighted as its preview will be.
+        const int row = RowToSelect(days, result->days, keyToKeep);
+        if (row < 0)
+            return;
+        const int day = result->days.at(row);
+        result->highlights.text = day == shownDay ? shownText : days.at(day).text;
+        limit.RestartBudget(searchTimeBudgetMs);
+        result->highlights.complete =
+            CollectHighlights(HighlightPatterns(*patterns), result->highlights.text, limit, result->highlights.ranges);
+    };
+    auto done = [this, result, regularExpression, keyToKeep, signature]() {
+        daySearch.reset();
+        if (!result->completed) {
+            ShowSearchError(
+                (regularExpression ? QStringLiteral("Regular expression error: ") : QStringLiteral("Search error: "))
+                + tooComplexText);
+            return;
         }
-        return true;
-    });
-    if (!completed) {
-        error = (regularExpression ? QStringLiteral("Regular expression error: ") : QStringLiteral("Search error: "))
-            + tooComplexText;
-        return false;
-    }
-    for (int i = 0; i < logDays.size(); ++i) {
-        if (passes[size_t(i)])
-            indexes.append(i);
-    }
-    return true;
+        foundHighlights = std::make_unique<FoundHighlights>(std::move(result->highlights));
+        ShowMatchingDays(result->days, keyToKeep, signature);
+        foundHighlights.reset();
+    };
+    daySearch = std::make_unique<BackgroundSearch>(this, searchTimeBudgetMs, std::move(work), std::move(done));
 }
 
 void LogViewer::HighlightSearchMatches()
@@ -195,40 +259,31 @@ void LogViewer::HighlightSearchMatches()
         ui->TextLogPreview->setExtraSelections({});
         return;
     }
-    const QRegularExpression::PatternOptions options = SearchOptions(ui->CheckCaseSensitive->isChecked());
-    QList<LimitedPattern> patterns;
-    if (ui->CheckRegularExpression->isChecked()) {
-        const QRegularExpression expression(searchText, options);
-        if (!expression.isValid())
-            return;
-        patterns.append(LimitedPattern(expression));
+    // A search that stops on the way highlights nothing. The day search has
+    // found them already when the preview shows the very text it searched.
+    QList<std::pair<int, int>> ranges;
+    bool completed = false;
+    if (foundHighlights && foundHighlights->text.constData() == previewText.constData()
+        && foundHighlights->text.size() == previewText.size()) {
+        ranges = std::move(foundHighlights->ranges);
+        completed = foundHighlights->complete;
+        foundHighlights.reset();
     } else {
-        QList<SearchTerm> terms;
-        QString error;
-        if (!BuildFriendlySearchTerms(terms, error))
-            return;
-        for (const SearchTerm& term : terms) {
-            if (!term.excluded)
-                patterns.append(LimitedPattern(term.expression));
+        QList<LimitedPattern> patterns;
+        if (ui->CheckRegularExpression->isChecked()) {
+            const QRegularExpression expression(searchText, SearchOptions(ui->CheckCaseSensitive->isChecked()));
+            if (!expression.isValid())
+                return;
+            patterns.append(LimitedPattern(expression));
+        } else {
+            QList<SearchTerm> terms;
+            QString error;
+            if (!BuildFriendlySearchTerms(terms, error))
+                return;
+            patterns = HighlightPatterns(SearchPatterns(terms, QRegularExpression(), false));
         }
-    }
-
-    // Every non-empty match of every term, up to the cap; a search that stops
-    // on the way highlights nothing.
-    const QString& text = previewText;
-    const SearchLimit limit(searchTimeBudgetMs);
-    QList<HighlightRange> ranges;
-    bool completed = true;
-    for (const LimitedPattern& pattern : patterns) {
-        const LimitedPattern::Outcome outcome = pattern.ForEachMatch(text, limit, [&ranges](int start, int length) {
-            if (length > 0)
-                ranges.append({start, length});
-            return ranges.size() < LogViewer::maximumHighlights;
-        });
-        if (outcome == LimitedPattern::Outcome::Stopped)
-            completed = false;
-        if (!completed || ranges.size() >= LogViewer::maximumHighlights)
-            break;
+        const SearchLimit limit(searchTimeBudgetMs);
+        completed = CollectHighlights(patterns, previewText, limit, ranges);
     }
 
     QList<QTextEdit::ExtraSelection> selections;
@@ -237,11 +292,11 @@ void LogViewer::HighlightSearchMatches()
         format.setBackground(QBrush(QColor(255, 235, 120)));
         QTextDocument* document = ui->TextLogPreview->document();
         selections.reserve(ranges.size());
-        for (const HighlightRange& range : ranges) {
+        for (const auto& [start, length] : ranges) {
             QTextEdit::ExtraSelection selection;
             selection.cursor = QTextCursor(document);
-            selection.cursor.setPosition(range.start);
-            selection.cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
+            selection.cursor.setPosition(start);
+            selection.cursor.setPosition(start + length, QTextCursor::KeepAnchor);
             selection.format = format;
             selections.append(selection);
         }

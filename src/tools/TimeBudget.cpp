@@ -1,6 +1,8 @@
 #include "tools/TimeBudget.h"
 
+#include <QMetaObject>
 #include <QMutex>
+#include <QObject>
 #include <QThreadPool>
 #include <QWaitCondition>
 
@@ -35,4 +37,34 @@ bool RunSearchParts(int partCount, const std::function<bool(int part)>& work)
     while (running > 0)
         finishedCondition.wait(&mutex);
     return allCompleted.load();
+}
+
+BackgroundSearch::BackgroundSearch(QObject* receiver, int budgetMs, std::function<void(SearchLimit& limit)> work,
+                                   std::function<void()> done)
+    : limit(budgetMs)
+    , alive(std::make_shared<char>(0))
+{
+    const std::weak_ptr<char> owner = alive;
+    thread = std::thread([this, receiver, owner, work = std::move(work), done = std::move(done)]() {
+        work(limit);
+        QMetaObject::invokeMethod(
+            receiver,
+            [owner, done]() {
+                if (!owner.expired())
+                    done();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+BackgroundSearch::~BackgroundSearch()
+{
+    limit.Cancel();
+    Wait();
+}
+
+void BackgroundSearch::Wait()
+{
+    if (thread.joinable())
+        thread.join();
 }

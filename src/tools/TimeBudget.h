@@ -4,6 +4,10 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <thread>
+
+class QObject;
 
 // When a search that the user waits for must stop: at the end of its time
 // budget, or at once when it is cancelled because a newer search replaces it.
@@ -18,6 +22,9 @@ public:
     SearchLimit& operator=(const SearchLimit&) = delete;
 
     void Cancel() { cancelled = true; }
+    // A new budget for the next stage of the same search; a cancel stays.
+    // Only the thread that searches may call it, between its matches.
+    void RestartBudget(int budgetMs) { deadline = QDeadlineTimer(budgetMs); }
     bool Cancelled() const { return cancelled.load(std::memory_order_relaxed); }
     bool Stopped() const { return Cancelled() || deadline.hasExpired(); }
 
@@ -33,3 +40,28 @@ private:
 // after the limit stops; since the call waits for them, the parts may use the
 // caller's data.
 bool RunSearchParts(int partCount, const std::function<bool(int part)>& work);
+
+// One search run on a thread of its own, so that the window keeps taking
+// keys while it works. When work has returned, done runs on the receiver's
+// thread, unless this object was destroyed first: destroying it cancels the
+// search and waits for its thread, which the limit ends moments later. So a
+// newer search replaces an older one by destroying it, and no thread outlives
+// its owner. work gets its own copies of what it reads.
+class BackgroundSearch
+{
+public:
+    BackgroundSearch(QObject* receiver, int budgetMs, std::function<void(SearchLimit& limit)> work,
+                     std::function<void()> done);
+    ~BackgroundSearch();
+    BackgroundSearch(const BackgroundSearch&) = delete;
+    BackgroundSearch& operator=(const BackgroundSearch&) = delete;
+
+    // Waits for work to return; done is then left to the caller.
+    void Wait();
+
+private:
+    SearchLimit limit;
+    // Lives as long as this object: a done posted after it no longer runs.
+    std::shared_ptr<char> alive;
+    std::thread thread;
+};

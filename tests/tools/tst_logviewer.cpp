@@ -68,7 +68,13 @@ struct Fixture
     QListWidget* list() { return control<QListWidget>("ListLogDays"); }
     QPlainTextEdit* preview() { return control<QPlainTextEdit>("TextLogPreview"); }
     QString status() { return control<QLabel>("LabelLogStatus")->text(); }
-    void search(const QString& text) { control<QLineEdit>("TextSearch")->setText(text); }
+    void search(const QString& text)
+    {
+        control<QLineEdit>("TextSearch")->setText(text);
+        settle();
+    }
+    // A search runs while the window takes further keys: this waits for it.
+    void settle() { QTRY_VERIFY_WITH_TIMEOUT(!viewer.SearchRunning(), 60000); }
     QStringList rows()
     {
         QStringList texts;
@@ -117,6 +123,8 @@ private slots:
     void engineGivingUpIsAnError();
     void slowSearchEndsWithinBudget_data();
     void slowSearchEndsWithinBudget();
+    void newerKeyCancelsOlderSearch();
+    void closingEndsTheSearch();
     void highlightsAreCapped();
     void keepingTheSelection_data();
     void keepingTheSelection();
@@ -433,6 +441,77 @@ void LogViewerTest::slowSearchEndsWithinBudget()
     // The viewer answers the next key at once.
     f.search(QStringLiteral("a!"));
     QCOMPARE(f.rows().size(), line.endsWith(QLatin1Char('!')) ? days : 0);
+}
+
+namespace {
+// One day on which "(a|aa)+$" backtracks for seconds at every line, and
+// one day without any "a".
+QString hostileLog()
+{
+    QString log = header(day1);
+    for (int i = 0; i < 300; ++i)
+        log += QString(32, QLatin1Char('a')) + QStringLiteral("!\n");
+    return log + header(day2) + QStringLiteral("b\n");
+}
+} // namespace
+
+// Keys typed while a slow search runs each replace it: the older search stops
+// at once, and only the newest one's days and highlights are shown.
+void LogViewerTest::newerKeyCancelsOlderSearch()
+{
+    Fixture f;
+    f.open(hostileLog());
+    f.control<QCheckBox>("CheckRegularExpression")->setChecked(true);
+    auto* field = f.control<QLineEdit>("TextSearch");
+    QTest::keyClicks(field, QStringLiteral("(a|aa)+$"));
+    QVERIFY(f.viewer.SearchRunning());
+    // An invalid pattern is reported at once; nothing of the older search runs on.
+    QTest::keyClick(field, '(');
+    QVERIFY(!f.viewer.SearchRunning());
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
+    QCOMPARE(f.status(), QStringLiteral("Regular expression error: missing closing parenthesis"));
+
+    // Two slow searches and a quick one, typed without a pause.
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, '$');
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, '!');
+    QCOMPARE(field->text(), QStringLiteral("(a|aa)+!"));
+    f.settle();
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
+    QCOMPARE(f.rows(), QStringList{row(day1)});
+    QCOMPARE(f.status(), QStringLiteral("1 of 2 log day(s) match \u2014 %1 selected").arg(row(day1)));
+    const QStringList highlights = f.highlights();
+    QCOMPARE(highlights.size(), 300);
+    QCOMPARE(highlights.first(), QString(32, QLatin1Char('a')) + QLatin1Char('!'));
+
+    // The highlights follow the newest search also when its days stay the same.
+    f.search(QStringLiteral("a!"));
+    QCOMPARE(f.highlights(), QStringList(300, QStringLiteral("a!")));
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
+}
+
+// A window closed, or a log opened anew, while its search runs leaves no
+// search behind.
+void LogViewerTest::closingEndsTheSearch()
+{
+    {
+        Fixture f;
+        f.open(hostileLog());
+        f.control<QCheckBox>("CheckRegularExpression")->setChecked(true);
+        f.control<QLineEdit>("TextSearch")->setText(QStringLiteral("(a|aa)+$"));
+        QVERIFY(f.viewer.SearchRunning());
+        f.viewer.OpenLogFile(f.path());
+        QCOMPARE(f.status(), QStringLiteral("Regular expression error: search too complex"));
+        QVERIFY(!f.viewer.SearchRunning());
+        QCOMPARE(LimitedPattern::RunningSearches(), 0);
+        f.control<QLineEdit>("TextSearch")->setText(QStringLiteral("(a|aa)+$ "));
+        QVERIFY(f.viewer.SearchRunning());
+    }
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
+    // A result posted by the destroyed window's search goes nowhere.
+    QCoreApplication::processEvents();
 }
 
 void LogViewerTest::highlightsAreCapped()
