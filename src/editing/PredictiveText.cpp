@@ -4,6 +4,8 @@
 
 #include "pad/mainwindow.h"
 
+#include "editing/CompletionVocabulary.h"
+
 #include "ui_mainwindow.h"
 
 #include <QAbstractItemView>
@@ -18,6 +20,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -204,7 +207,7 @@ const CompletionVocabulary& MainWindow::GetCompletionVocabulary()
     const bool wordOperators = WordOperatorsOn();
     if (cache.made && cache.wordOperators == wordOperators && cache.variables.isSharedWith(variables)
         && cache.customFunctions.isSharedWith(customFunctions))
-        return cache.vocabulary;
+        return *cache.vocabulary;
 
     // The user's functions in the catalogue's order, then the variables.
     QStringList ownWords;
@@ -213,12 +216,12 @@ const CompletionVocabulary& MainWindow::GetCompletionVocabulary()
         ownWords.append(definition.name);
     ownWords.append(variables.keys());
 
-    cache.vocabulary = CompletionVocabulary(FixedWords(wordOperators), ownWords);
+    cache.vocabulary = std::make_shared<const CompletionVocabulary>(FixedWords(wordOperators), ownWords);
     cache.wordOperators = wordOperators;
     cache.variables = variables;
     cache.customFunctions = customFunctions;
     cache.made = true;
-    return cache.vocabulary;
+    return *cache.vocabulary;
 }
 
 void MainWindow::UpdateAutoCompleteSuggestions()
@@ -250,8 +253,13 @@ void MainWindow::UpdateAutoCompleteSuggestions()
     const int start = position - prefixLength;
     int end = position;
     // From inside a word, the suggestion takes the whole word.
-    if (!prefix.contains(QLatin1Char(' ')) && WordStartBefore(text, position) == start)
-        end = int(WordEndAfter(text, position));
+    if (!prefix.contains(QLatin1Char(' '))) {
+        int wordStart = 0;
+        int wordEnd = 0;
+        GetIdentifierAtCursor(wordStart, wordEnd);
+        if (wordStart == start)
+            end = wordEnd;
+    }
 
     const QStringList matches = vocabulary.Matches(prefix);
     if (matches.isEmpty()) {

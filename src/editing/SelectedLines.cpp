@@ -29,10 +29,10 @@ QString WithoutBulkProgress(const QString& status)
     return status.left(status.lastIndexOf(BulkProgressPrefix));
 }
 
-void ReportBulkProgress(QLabel* status, int done, int total)
+void ReportBulkProgress(MainWindow& window, QLabel* status, int done, int total)
 {
-    status->setText(WithoutBulkProgress(status->text()) + BulkProgressPrefix
-                    + QStringLiteral("%1/%2, %3 left]").arg(done).arg(total).arg(total - done));
+    window.ShowStatus(WithoutBulkProgress(status->text()) + BulkProgressPrefix
+                      + QStringLiteral("%1/%2, %3 left]").arg(done).arg(total).arg(total - done));
     // Shown now, not whenever the window's next update comes round.
     status->repaint();
 }
@@ -126,7 +126,7 @@ void MainWindow::ExecuteSelectedLines()
     // nor the pump stretches the wait until the next one.
     QElapsedTimer sincePump;
     sincePump.start();
-    ReportBulkProgress(ui->Label1, 0, total);
+    ReportBulkProgress(*this, ui->Label1, 0, total);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     for (int i = 0; i < total && !closeRequested; ++i) {
@@ -150,7 +150,7 @@ void MainWindow::ExecuteSelectedLines()
 
         if (sincePump.elapsed() >= ProgressPeriodMs) {
             sincePump.restart();
-            ReportBulkProgress(ui->Label1, i + 1, total);
+            ReportBulkProgress(*this, ui->Label1, i + 1, total);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     }

@@ -6,6 +6,7 @@
 #include "engine/ProgrammerMath.h"
 #include "engine/TextScan.h"
 #include "pad/mainwindow.h"
+#include "engine/NameScan.h"
 
 #include <QSettings>
 
@@ -114,7 +115,7 @@ bool TokenScanner::Next(int& start, int& end)
             continue;
         }
         if (position != exponentEnd) {
-            const int exponent = MainWindow::NumberExponentLength(text, position);
+            const int exponent = NumberExponentLength(text, position);
             if (exponent > 0) {
                 position += exponent;
                 exponentEnd = position;

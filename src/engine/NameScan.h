@@ -9,6 +9,10 @@
 // 2.5E-3) and the letter tail of a base literal (0x1F) are no names, just
 // as the parser reads them, so every scan that substitutes or collects
 // names agrees with what is finally evaluated.
+// The length of the exponent ("e3", "E-12") of a number whose letter stands
+// at index, or 0. Scans that look for names skip it.
+int NumberExponentLength(const QString& text, int index);
+
 class NameScanner
 {
 public:

@@ -58,26 +58,6 @@ double AnswerOfReading(double value, bool& ok)
 
 } // namespace
 
-int MainWindow::NumberExponentLength(const QString& text, int index)
-{
-    if (index < 1 || index >= text.size())
-        return 0;
-    const QChar letter = text.at(index);
-    if (letter != QLatin1Char('e') && letter != QLatin1Char('E'))
-        return 0;
-    const QChar before = text.at(index - 1);
-    if (!IsDecimalDigit(before) && before != QLatin1Char('.'))
-        return 0;
-    int end = index + 1;
-    if (end < text.size() && (text.at(end) == QLatin1Char('+') || text.at(end) == QLatin1Char('-')))
-        ++end;
-    if (end >= text.size() || !IsDecimalDigit(text.at(end)))
-        return 0;
-    while (end < text.size() && IsDecimalDigit(text.at(end)))
-        ++end;
-    return end - index;
-}
-
 double MainWindow::EvaluateExpression(QString expression, bool& ok, QString& processedText)
 {
     expression = TextScan::WithoutLoneSurrogates(expression);

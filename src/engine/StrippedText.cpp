@@ -5,6 +5,7 @@
 // not 23, and 1 ton to kg is not 1.
 
 #include "pad/mainwindow.h"
+#include "engine/NameScan.h"
 #include "engine/ProgrammerMath.h"
 #include "engine/TextScan.h"
 
@@ -95,7 +96,7 @@ void ReadNumber(const QString& text, int& position, QString& digits)
         digits += QStringView(text).mid(position, width);
         position += width;
     }
-    const int exponent = MainWindow::NumberExponentLength(text, position);
+    const int exponent = NumberExponentLength(text, position);
     digits += QStringView(text).mid(position, exponent);
     position += exponent;
 }

@@ -1,6 +1,6 @@
 // Assignments and comparison replies: "name = expression" is evaluated for
-// the dispatcher and the preview; a comparison answers TRUE, or FALSE with a
-// report that shows the value of every term.
+// the dispatcher, which it answers here, and for the preview; a comparison
+// answers TRUE, or FALSE with a report that shows the value of every term.
 
 #include "pad/mainwindow.h"
 #include "pad/PadReplies.h"
@@ -67,6 +67,33 @@ bool MainWindow::EvaluateVariableAssignment(QString line, QString& name, QString
         return true;
     QString processedText;
     value = EvaluateExpression(expression, ok, processedText);
+    return true;
+}
+
+bool MainWindow::HandleAssignmentSubmission(const QString& line)
+{
+    QString name;
+    QString expression;
+    bool reservedName = false;
+    bool ok = false;
+    double value = 0.0;
+    if (!EvaluateVariableAssignment(line, name, expression, reservedName, ok, value))
+        return false;
+    if (reservedName) {
+        const QString reply = QStringLiteral("Cannot use ") + name + QStringLiteral(" as a variable name");
+        ShowStatus(reply);
+        InsertCommandResult(reply, false);
+    } else if (expression.isEmpty()) {
+        ShowStatus(QStringLiteral("Variable has no value"));
+    } else if (!ok) {
+        ShowStatus(QStringLiteral("Cannot Solve Variable"));
+    } else {
+        const QString upperName = name.toUpper();
+        variables.insert(upperName, value);
+        const QString reply = upperName + QStringLiteral(" = ") + FormatAnswer(value, EvaluatedMagnitude());
+        ShowStatus(reply);
+        InsertCommandResult(reply, true);
+    }
     return true;
 }
 

@@ -3,6 +3,8 @@
 
 #include "pad/mainwindow.h"
 
+#include "editing/CompletionVocabulary.h"
+
 #include "ui_mainwindow.h"
 
 #include <QAbstractItemView>

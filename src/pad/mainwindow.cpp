@@ -2,6 +2,7 @@
 
 #include "pad/PadDocumentLayout.h"
 #include "pad/StoragePaths.h"
+#include "tools/TravokMonetization.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>

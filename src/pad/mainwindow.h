@@ -11,12 +11,11 @@
 #include <QStringView>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
-#include "editing/CompletionVocabulary.h"
 #include "pad/DocumentEncoding.h"
 #include "pad/PadTextIndex.h"
-#include "tools/TravokMonetization.h"
 
 class QAction;
 class QCompleter;
@@ -31,41 +30,70 @@ class QSettings;
 class QTextCursor;
 class QTimer;
 class QUrl;
+class CompletionVocabulary;
 class HelpWindow;
 class LogViewer;
 class SearchDialog;
 class UpdateWindow;
 
+namespace TravokMonetization {
+struct ReleaseMetadata;
+enum ReleaseComparison : int;
+enum ReleaseCheckResult : int;
+} // namespace TravokMonetization
+
 namespace Ui {
 class MainWindow;
 }
 
-// The main window owns the pad and every piece of calculation state. Its
-// member functions are spread over the source files of the subsystem they
-// belong to (src/engine, src/pad, src/solver, src/editing, ...).
+// The main window owns the pad and every piece of calculation state. This
+// header is the map of the house: each group of members is headed by the
+// file that defines them, the folders in the order engine, pad, solver,
+// editing, units, help, tools (scripts/check-map keeps it so). The shared
+// state closes the class.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
-public:
-    explicit MainWindow(QWidget* parent = nullptr);
-    ~MainWindow() override;
+    // ==== engine: the calculation engine ====================================
 
-    // ---- Expression engine: parser (engine/Eval.cpp) -------------------
+public:
+    // ---- engine/Eval.cpp: the parser ----------------------------------------
     double Eval(const QString& expression, bool& ok);
     // The size of what went into the last value Eval answered: rounding noise
     // below it is no part of the answer (FormatAnswer snaps it away).
     double EvaluatedMagnitude() const { return evaluatedMagnitude; }
 
-    // ---- Expression engine: function library (engine/Functions.cpp) ----
+private:
+    double ParseExpression();
+    double ParseTerm();
+    double ParseUnary();
+    double ParsePower();
+    double ParsePrimary();
+    double ParseFunction(QString name);
+    void SkipSpaces();
+
+    QString parserInput;
+    int parserPosition = 0;
+    bool parserOk = true;
+    int parserDepth = 0;
+    double parserMagnitude = 0.0; // of the value the last rule returned
+    double evaluatedMagnitude = 0.0;
+
+public:
+    // ---- engine/Functions.cpp: the function library -------------------------
     double RunFunction(QString name, QList<double> arguments, bool& ok);
 
-    // ---- Expression engine: function families --------------------------
+    // ---- engine/Financial.cpp -----------------------------------------------
     double RunFinancialFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
+
+    // ---- engine/Statistics.cpp ----------------------------------------------
     double RunStatisticsFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
+
+    // ---- engine/GDT.cpp -----------------------------------------------------
     double RunGDTFunction(QString name, QList<double> arguments, bool& ok, bool& handled);
 
-    // ---- Expression engine: user-defined functions (engine/CustomFunctions.cpp)
+    // ---- engine/CustomFunctions.cpp: user-defined functions -----------------
     // One user-defined function; its key in customFunctions is its name.
     struct CustomFunctionDefinition
     {
@@ -95,15 +123,15 @@ public:
         quint64 lengths[128] = {};
     };
 
-    // ---- Expression engine: function commands (engine/FunctionCommands.cpp)
+    // ---- engine/FunctionCommands.cpp: CREATE FUNCTION and the rest ----------
     bool HandleCustomFunctionCommand(const QString& command);
     QString GetCustomFunctionsList() const;
     QString GetDeleteCustomFunctionCommands() const;
 
-    // ---- Expression engine: FRACTION (engine/Fraction.cpp) -----------------
+    // ---- engine/Fraction.cpp: FRACTION --------------------------------------
     bool HandleFractionFunction(QString line);
 
-    // ---- Expression engine: evaluation pipeline --------------------------
+    // ---- engine/Pipeline.cpp: the evaluation pipeline -----------------------
     double EvaluateExpression(QString expression, bool& ok, QString& processedText);
     QString ReplaceANS(QString text) const;
     // The only writers of ANS: a number ends any date or time answer; a date
@@ -112,18 +140,17 @@ public:
     void SetDateTimeAnswer(const QString& text, const QDateTime& instant);
     QString ReplaceVariables(QString text) const;
     static QString RemoveNonMathText(QString text);
-    // engine/StrippedText.cpp: whether stripping a failed line to stripped
-    // would drop something that carries meaning rather than a label.
-    bool StrippingChangesMeaning(const QString& text, const QString& stripped, bool writtenInWords) const;
     double EvaluateEquationResidual(QString left, QString right, bool& ok);
-    // The length of the exponent ("e3", "E-12") of a number whose letter
-    // stands at index, or 0. Scans that look for names skip it.
-    static int NumberExponentLength(const QString& text, int index);
     // Set on the window by a whole-line BIN/OCT/HEX/DEC, removed by the next
     // FormatAnswer.
     static constexpr const char* OneTimeOutputBaseProperty = "ProgrammerMathOneTimeOutputBase";
 
-    // ---- Expression engine: names, command words, reserved words ---------
+    // ---- engine/StrippedText.cpp: the stripped retry ------------------------
+    // Whether stripping a failed line to stripped would drop something that
+    // carries meaning rather than a label.
+    bool StrippingChangesMeaning(const QString& text, const QString& stripped, bool writtenInWords) const;
+
+    // ---- engine/Names.cpp: names, command words, reserved words -------------
     static bool IsValidVariableName(QString name);
     static bool IsCommandName(QString name);
     bool IsReservedVariableName(QString name) const;
@@ -132,7 +159,7 @@ public:
     static bool IsInsideEquationBlock(QString text, int position);
     void InsertCannotSolveLine();
 
-    // ---- Expression engine: answer formatting ----------------------------
+    // ---- engine/Format.cpp: answer formatting -------------------------------
     // magnitude: the size of what went into the value (EvaluatedMagnitude);
     // the value's own size when not known.
     QString FormatAnswer(double value, double magnitude = 0.0);
@@ -141,13 +168,13 @@ public:
     static double SnapToShortDecimal(double value, double magnitude = 0.0);
     static QString FormatWithNumberFormat(double value, const QString& format);
 
-    // ---- Expression engine: word operators and number words --------------
+    // ---- engine/WordOperators.cpp: word operators and number words ----------
     static QString WordOp(QString text);
     // WordOp for the pad's own passes over a line: its last output, which
     // WordOp would leave unchanged, comes back at once.
     QString RewriteWordOperators(const QString& text);
 
-    // ---- Expression engine: date and time language ------------------------
+    // ---- engine/DateTime.cpp: the date and time language --------------------
     // Evaluates a line of the date and time language; false when the line is
     // not one. Numbers come back in value (isNumeric set, resultText already
     // formatted); dates, times and durations as resultText with the text that
@@ -159,7 +186,7 @@ public:
     bool EvaluateDateTimeExpression(QString expression, QString& resultText, bool& ok, double& value, bool& isNumeric,
                                     QString& newAnsText, QDateTime& newAnsInstant);
 
-    // ---- Expression engine: chained comparisons (engine/Comparison.cpp) ---
+    // ---- engine/Comparison.cpp: chained comparisons -------------------------
     // True when the line is a comparison; ok says whether every operand
     // evaluated, result whether every link holds. The lists, when given, are
     // filled only with ok true; magnitudes are the sizes of what went into
@@ -168,7 +195,12 @@ public:
                             QList<QString>* operators = nullptr, QList<double>* values = nullptr,
                             QList<double>* magnitudes = nullptr);
 
-    // ---- Pad: start-up, driver, dispatcher, submission --------------------
+    // ==== pad: the window and the pad =======================================
+
+    // ---- pad/mainwindow.cpp: construction and start-up ----------------------
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
     // The constructor starts the release check unless this is switched off;
     // tests and benchmarks switch it off before they make a window.
     static void SetReleaseCheckEnabled(bool enabled);
@@ -180,6 +212,17 @@ public:
     // directory into the per-user data location.
     static void CopyFilesToDataLocation(const QString& executableDirectory, const QString& dataLocation);
 
+private:
+    void FollowPadChange(int position, int removed, int added);
+    void HandleReleaseCheckResult(TravokMonetization::ReleaseCheckResult result,
+                                  const TravokMonetization::ReleaseMetadata& metadata,
+                                  TravokMonetization::ReleaseComparison comparison);
+    // Start-up work that the first paint does not need, run once the pad has
+    // been painted: the completion words and the release check.
+    void FinishStartUp();
+
+public:
+    // ---- pad/PadDriver.cpp: key handling ------------------------------------
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     void ClearPadFeedback();
@@ -191,7 +234,30 @@ public:
     void MoveEnterToEndOfLine(QString& text, QTextCursor& cursor, int& position);
     QString GetCompletedLine(const QString& text, int position);
 
+    // The pad's own plain text, kept in step with the document, so that the
+    // handlers of every keystroke need not copy the whole pad.
+    const QString& PadText() const { return padIndex.text(); }
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+
+private slots:
+    // Connected by object name when the form is set up, as are the other
+    // on_..._triggered slots: never connect them again.
+    void on_Text1_textChanged();
+    void on_Text1_cursorPositionChanged();
+
+private:
+    void ShowPadContextMenu(QContextMenuEvent* event);
+    bool IsPositionInsideEquationBlock(const QString& text, int position, TextSource source) const;
+    void CloseOpenParentheses(QString& text, QTextCursor& cursor, int& position);
+
+public:
+    // ---- pad/mainwindowExt.cpp: the line dispatcher -------------------------
     void HandleSubmittedLine(const QString& documentText, int cursorPosition, const QString& line);
+    QString GetVariablesList();
+
+    // ---- pad/PadReplies.cpp: the replies every handler writes ---------------
     void InsertCommandResult(QString text, bool bold);
     // The status line's text; handlers outside the pad reply through it.
     void ShowStatus(const QString& text);
@@ -202,33 +268,47 @@ public:
     // Writes a reply from the cursor with the pad's signals blocked, then
     // leaves the pad's cursor after it, in the normal weight.
     void WriteReply(QTextCursor cursor, const std::function<void(QTextCursor&)>& write);
+
+    // ---- pad/LineNormaliser.cpp ---------------------------------------------
     QString NormalizeSubmittedMath(QString line);
-    QString GetVariablesList();
+
+    // ---- pad/Submission.cpp: a plain expression -----------------------------
     void HandleExpressionSubmission(QString expression);
 
-    // ---- Pad: assignments and comparison replies (pad/Assignments.cpp) ----
+    // ---- pad/Assignments.cpp: assignments and comparison replies ------------
     bool EvaluateVariableAssignment(QString line, QString& name, QString& expression, bool& reservedName, bool& ok,
                                     double& value);
+    // "name = expression": false when the line is no assignment.
+    bool HandleAssignmentSubmission(const QString& line);
     bool HandleComparisonSubmission(QString line);
 
-    // ---- Pad: live preview (pad/LivePreview.cpp) ----------------------------
+    // ---- pad/FontAndFormat.cpp: FONT and FORMAT -----------------------------
+    bool HandleFontCommand(const QString& line);
+    bool HandleFormatCommand(const QString& line);
+
+    // ---- pad/LivePreview.cpp: the live preview ------------------------------
     void UpdateRealtimePreview(const QString& text, int position);
 
-    // The pad's own plain text, kept in step with the document, so that the
-    // handlers of every keystroke need not copy the whole pad.
-    const QString& PadText() const { return padIndex.text(); }
+private:
+    // What the live preview shows for the line around position.
+    QString BuildRealtimePreview(const QString& text, int position);
+    // The live preview that a text change just showed, so that the cursor
+    // move of the same keystroke does not evaluate the line once more.
+    void NotePreviewShown(const QString& text, int position);
+    bool PreviewStillShown(const QString& text, int position);
 
-    // ---- Pad: MENU and the symbolic commands (pad/MenuCommand.cpp) ---------
+public:
+    // ---- pad/MenuCommand.cpp: MENU and the symbolic commands ----------------
     bool HandleMenuCommand(QString line);
     bool HandleSymbolicCommand(QString line);
 
-    // ---- Pad: INFO and UPTIME (pad/Reports.cpp) ------------------------------
+    // ---- pad/Reports.cpp: INFO and UPTIME -----------------------------------
     QString BuildInfoText();
     QString BuildUptimeText() const;
     // The uptime in words for the given elapsed milliseconds.
     static QString UptimeText(qint64 elapsedMilliseconds);
 
-    // ---- Pad: documents and drag and drop (pad/Documents.cpp) ---------------
+    // ---- pad/Documents.cpp: documents and drag and drop ---------------------
     void UpdateDocumentWindowTitle();
     // Exactly the bytes a saved document holds: the pad's text in the
     // document's encoding (UTF-8 without a byte-order mark for a new pad),
@@ -258,19 +338,81 @@ public:
     bool InsertDocumentFromPath(const QString& path);
     bool WriteDocumentFile(const QString& path);
 
-    // ---- Pad: settings file (pad/Settings.cpp) -----------------------------
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private slots:
+    void on_actionNew_Document_triggered();
+    void on_actionOpen_Document_triggered();
+    void on_actionSave_Document_triggered();
+    void on_actionSave_Document_As_triggered();
+    void on_actionInsert_Document_At_Cursor_triggered();
+
+private:
+    // New and Open: the pad gets the text, the undo history goes.
+    void ReplacePadText(const QString& text);
+    // False when the pad should have been logged and could not be.
+    bool LogPadBeforeReplacing();
+
+public:
+    // ---- pad/Settings.cpp: the settings file --------------------------------
     void ApplyTopMostState(bool on);
 
-    // ---- pad/MenuOptions.cpp: the menus' options that the engine reads -------
+public slots:
+    void SaveSettings();
+    void LoadSettings();
+
+private slots:
+    void on_actionSave_Settings_triggered();
+
+public:
+    // ---- pad/MenuOptions.cpp: the menus' options that the engine reads ------
     bool WordOperatorsOn() const;
     bool IgnoreTextWhenCannotSolveOn() const;
     // 2, 8 or 16 as the Output Base menu asks; 0 for decimal.
     int MenuOutputBase() const;
 
-    // ---- Equation solving: blocks (solver/EquationBlock.cpp) ---------------
+public slots:
+    // ---- pad/CalculatorLog.cpp: the calculator log and plain copy -----------
+    // Appends the pad to the log; false, with the status line saying why,
+    // when it could not be written.
+    bool WriteLog();
+    void ShowLog();
+
+private slots:
+    void on_actionShow_Log_triggered();
+    void on_actionCopyWithoutFormatting_triggered();
+
+private:
+    // One whole record or nothing; error says why not.
+    bool AppendLogRecord(QString& error);
+
+private slots:
+    // ---- pad/MenuSlots.cpp: the File and Settings menus' own slots ----------
+    void on_actionExit_triggered();
+    void on_actionLarger_triggered();
+    void on_actionSmaller_triggered();
+    void on_actionSet_As_Top_Most_TopMost_triggered();
+    void on_actionSet_As_Not_Top_Most_Not_TopMost_triggered();
+    void on_actionMoney_0_00_triggered();
+    void on_actionLarge_Numbers_0_triggered();
+    void on_actionClear_triggered();
+    void on_actionClear_Pad_triggered();
+    void on_actionLog_Viewer_triggered();
+    void on_actionFont_triggered();
+
+protected:
+    // ---- pad/WindowClose.cpp: closing the window ----------------------------
+    void closeEvent(QCloseEvent* event) override;
+
+    // ==== solver: equations and symbolic commands ===========================
+
+public:
+    // ---- solver/EquationBlock.cpp: blocks in braces -------------------------
     bool ExtractEquationBlock(QString text, int position, QList<QString>& equations);
 
-    // ---- Equation solving: residuals (solver/Residuals.cpp) -----------------
+    // ---- solver/Residuals.cpp: residuals ------------------------------------
     // Unknowns, equations and their values travel as lists paired by index.
     bool PrepareEquationExpressions(QString& lhs, QString& rhs, const QList<QString>& names,
                                     const QList<double>& values);
@@ -281,15 +423,12 @@ public:
     double EvaluateEquationAt(const QString& lhs, const QString& rhs, const QString& name, double value, bool& ok);
     bool EvaluateNonlinearSystem(const QList<QString>& equations, const QList<QString>& names,
                                  const QList<double>& values, QList<double>& residuals, double& sumSquares);
-    // Splits at the one '=' into trimmed sides; false without exactly one '='
-    // or with an empty side, the shapes that can never evaluate.
-    static bool SplitEquationSides(const QString& equation, QString& lhs, QString& rhs);
 
-    // ---- Equation solving: unknowns (solver/Unknowns.cpp) -------------------
+    // ---- solver/Unknowns.cpp: the unknowns ----------------------------------
     bool ParseSingleVariableEquation(const QString& equation, QString& lhs, QString& rhs, QString& variable) const;
     bool FindEquationSystemVariables(const QList<QString>& equations, QList<QString>& names) const;
 
-    // ---- Equation solving: exact linear solver (solver/LinearSolver.cpp) ----
+    // ---- solver/LinearSolver.cpp: the exact linear solver -------------------
     // inconsistent, when given, tells a system proved to have no solution
     // from one that is not linear or could not be evaluated.
     bool SolveLinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values,
@@ -298,19 +437,19 @@ public:
                               double& constant);
     static bool SolveNumericLinearSystem(QList<QList<double>> matrix, QList<double> rhs, QList<double>& solution);
 
-    // ---- Equation solving: root search (solver/RootSearch.cpp) --------------
+    // ---- solver/RootSearch.cpp: the root search -----------------------------
     bool SolveSingleVariableEquation(const QString& equation, QString& variable, double& value);
     bool SolveSingleVariableEquationBlock(const QList<QString>& equations, QList<QString>& names,
                                           QList<double>& values);
 
-    // ---- Equation solving: nonlinear solver (solver/NonlinearSolver.cpp) ----
+    // ---- solver/NonlinearSolver.cpp: the nonlinear solver -------------------
     // Runs until a start converges or the user cancels; events run meanwhile.
     bool SolveNonlinearEquationSystem(const QList<QString>& equations, QList<QString>& names, QList<double>& values);
 
-    // ---- Equation solving: handler and report (solver/EquationSet.cpp) ------
+    // ---- solver/EquationSet.cpp: the handler and its report -----------------
     void HandleEquationSet(QList<QString> equations);
 
-    // ---- Equation solving: run flags (solver/RunFlags.cpp) ------------------
+    // ---- solver/RunFlags.cpp: the run flags ---------------------------------
     // True, with a status saying so, while a solve or a menu command runs:
     // entry points that would change the pad under it refuse.
     bool RefuseWhileBusy();
@@ -329,12 +468,17 @@ public:
         const bool wasBusy;
     };
 
-    // ---- Symbolic commands (solver/Simplify.cpp) ----------------------------
-    // Neither reads the window's state: every name stays a symbol.
+    // ---- solver/Simplify.cpp: SIMPLIFY --------------------------------------
+    // Neither symbolic command reads the window's state: every name stays a
+    // symbol.
     static bool SimplifyText(QString expression, QString& output);
+
+    // ---- solver/Isolate.cpp: ISOLATE ----------------------------------------
     static bool IsolateText(QString text, QString& output);
 
-    // ---- Undo snapshots (editing/Undo.cpp) ---------------------------------
+    // ==== editing: undo, menus, predictive text, Find =======================
+
+    // ---- editing/Undo.cpp: undo and redo of whole pad states ----------------
     struct UndoBoldRange
     {
         int start = 0;
@@ -401,7 +545,20 @@ public:
     // after it, on top of the history as it was at the mark.
     void DropFirstSnapshotSince(const UndoMark& mark);
 
-    // ---- Calculator syntax catalogue (editing/SyntaxCatalog.cpp) ------------
+private:
+    // Undo's restore replaces only what differs from the pad unless told to
+    // build the whole pad anew; the two give the same pad.
+    enum class PadRestore { ByDifference, InFull };
+    void RestoreUndoState(const UndoState& state, PadRestore how);
+    void RestorePadTextInFull(const UndoState& state);
+
+    QList<UndoState> undoStack; // oldest first
+    QList<UndoState> redoStack;
+    bool editTransactionOpen = false;
+    qint64 undoSnapshotsTaken = 0; // counts SaveUndoState calls, so that marks survive the trim
+
+public:
+    // ---- editing/SyntaxCatalog.cpp: the calculator syntax catalogue ---------
     struct CalculatorSyntaxItem
     {
         QString name;
@@ -419,7 +576,7 @@ public:
     static const QList<CalculatorSyntaxItem>& BuiltInCalculatorSyntaxItems();
     std::optional<CalculatorSyntaxItem> FindCalculatorSyntaxItem(const QString& name) const;
 
-    // ---- Predictive text: autocomplete (editing/PredictiveText.cpp) ---------
+    // ---- editing/PredictiveText.cpp: autocomplete ---------------------------
     void InitializePredictiveText();
     void UpdatePredictiveText();
     void UpdateAutoCompleteSuggestions();
@@ -429,7 +586,26 @@ public:
     void AcceptAutoCompleteSuggestion(const QString& suggestion);
     void AcceptAutoCompleteSuggestion();
 
-    // ---- Predictive text: syntax hint (editing/SyntaxHint.cpp) --------------
+private:
+    // The words autocomplete offers, made again only when the word-operator
+    // switch, the variables or the user functions changed: the cache keeps
+    // the maps it was made from, and any change to them unshares the two.
+    struct CompletionVocabularyCache
+    {
+        bool made = false;
+        bool wordOperators = false;
+        QMap<QString, double> variables;
+        QMap<QString, CustomFunctionDefinition> customFunctions;
+        std::shared_ptr<const CompletionVocabulary> vocabulary;
+    };
+    const CompletionVocabulary& GetCompletionVocabulary();
+    // Lets go of the completer's popup and the switches before the window's
+    // parts are torn down.
+    void ReleasePredictiveText();
+    CompletionVocabularyCache completionVocabulary;
+
+public:
+    // ---- editing/SyntaxHint.cpp: the syntax hint ----------------------------
     void UpdateSyntaxHint();
     void HideSyntaxHint();
     // The innermost call still open at the end of the line before the cursor.
@@ -439,21 +615,21 @@ public:
     // the viewport ends.
     static QPoint SyntaxHintPosition(const QRect& cursor, const QSize& label, const QSize& viewport);
 
-    // ---- Menus: wiring (editing/Menus.cpp) ----------------------------------
+    // ---- editing/Menus.cpp: the menus' wiring -------------------------------
     void InitializeMenus();
     // The enabled and checked states of the menus, read again from the pad
     // and the window.
     void RefreshMenus();
     void ConnectMenuCommand(QAction* action, const QString& command, bool execute);
 
-    // ---- Menus: insertions (editing/MenuInsertions.cpp) ----------------------
+    // ---- editing/MenuInsertions.cpp: insertions -----------------------------
     // Drops a fragment at the cursor as if typed.
     void InsertMenuText(const QString& text);
     // Writes a command line at the end of the pad and runs it, or leaves it
     // for the user to complete.
     void InsertMenuCommand(const QString& command, bool execute);
 
-    // ---- Menus: running selected lines (editing/SelectedLines.cpp) -----------
+    // ---- editing/SelectedLines.cpp: running selected lines ------------------
     void ExecuteSelectedLines();
     // Where each unit of the text ends: a line, or a block in braces up to
     // its closing line; blank lines make none.
@@ -461,30 +637,38 @@ public:
     // Moves sorted pad positions as a change of the pad moves its text.
     static void MoveWithPadChange(QList<int>& positions, int position, int removed, int added);
 
-    // ---- Find commands (editing/FindCommands.cpp) ---------------------------
+    // ---- editing/FindCommands.cpp: the Find commands ------------------------
     void ShowSearchDialog();
     void FindNext();
     void FindPrevious();
 
-    // ---- Unit conversions (units/UnitConversions.cpp, units/ConversionVocabulary.cpp)
+    // ==== units: unit conversions ===========================================
+
+    // ---- units/UnitConversions.cpp ------------------------------------------
     QString ExpandUnitConversions(QString line);
+
+    // ---- units/ConversionVocabulary.cpp -------------------------------------
     static QStringList GetUnitConversionVocabulary();
 
-    // ---- Help: the HELP command (help/Help.cpp) -----------------------------
+    // ==== help: the help system =============================================
+
+    // ---- help/Help.cpp: the HELP command ------------------------------------
     // Recognises a help line; on true helpText holds the page to show and
     // pendingHelpKey names the help window's item for it.
     bool HandleHelpCommand(QString line, QString& helpText);
 
-    // ---- Help: opening the help window (help/HelpWindowOpening.cpp) ---------
+    // ---- help/HelpWindowOpening.cpp: opening the help window ----------------
     void EnsureHelpWindow();
     // Hands the text and the pending key to the help window; inserts nothing
     // into the pad.
     void InsertFormattedHelpText(const QString& helpText);
 
-    // ---- Log viewer command (tools/LogViewerCommand.cpp) --------------------
+    // ==== tools: the other windows and the release check ====================
+
+    // ---- tools/LogViewerCommand.cpp: the log viewer -------------------------
     void ShowLogViewer();
 
-    // ---- Window-handle commands (tools/WindowsTools.cpp) ---------------------
+    // ---- tools/WindowsTools.cpp: the window-handle commands -----------------
     // Recognised and answered; no operation ever touches a window.
     bool HandleWindowsCommand(QString command, QString& result);
     QString WindowsHandleList(QString title);
@@ -494,116 +678,20 @@ public:
     bool WindowsEnableWindow(quint64 handle);
     bool WindowsDisableWindow(quint64 handle);
 
-    // ---- Tools: update notice and update window (tools/UpdateNotice.cpp) ---
+    // ---- tools/UpdateNotice.cpp: the update notice and update window --------
     void ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata& metadata,
                                TravokMonetization::ReleaseComparison comparison);
     bool IsCurrentReleaseNoticeDismissed() const;
     void DismissCurrentReleaseNotice();
     void ShowUpdateWindow();
 
-public slots:
-    void SaveSettings();
-    void LoadSettings();
-
-    // ---- Pad: calculator log and plain copy (pad/CalculatorLog.cpp) ---------
-    // Appends the pad to the log; false, with the status line saying why,
-    // when it could not be written.
-    bool WriteLog();
-    void ShowLog();
-
-protected:
-    // Defined in pad/WindowClose.cpp.
-    void closeEvent(QCloseEvent* event) override;
-    // Defined in pad/Documents.cpp.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    // Defined in pad/PadDriver.cpp.
-    bool focusNextPrevChild(bool next) override;
+    // ==== The window's state ================================================
 
 private:
-    // ---- Expression engine: parser rules and state ---------------------
-    double ParseExpression();
-    double ParseTerm();
-    double ParseUnary();
-    double ParsePower();
-    double ParsePrimary();
-    double ParseFunction(QString name);
-    void SkipSpaces();
-
-    QString parserInput;
-    int parserPosition = 0;
-    bool parserOk = true;
-    int parserDepth = 0;
-    double parserMagnitude = 0.0; // of the value the last rule returned
-    double evaluatedMagnitude = 0.0;
-
-    // ---- Window form ------------------------------------------------------
+    // ---- State: the window form ---------------------------------------------
     Ui::MainWindow* ui = nullptr;
 
-private slots:
-    // Connected by object name when the form is set up: never connect them again.
-
-    // ---- pad/CalculatorLog.cpp ----------------------------------------------
-    void on_actionShow_Log_triggered();
-    void on_actionCopyWithoutFormatting_triggered();
-
-    // ---- pad/Documents.cpp --------------------------------------------------
-    void on_actionNew_Document_triggered();
-    void on_actionOpen_Document_triggered();
-    void on_actionSave_Document_triggered();
-    void on_actionSave_Document_As_triggered();
-    void on_actionInsert_Document_At_Cursor_triggered();
-
-    // ---- pad/MenuSlots.cpp --------------------------------------------------
-    void on_actionExit_triggered();
-    void on_actionLarger_triggered();
-    void on_actionSmaller_triggered();
-    void on_actionSet_As_Top_Most_TopMost_triggered();
-    void on_actionSet_As_Not_Top_Most_Not_TopMost_triggered();
-    void on_actionMoney_0_00_triggered();
-    void on_actionLarge_Numbers_0_triggered();
-    void on_actionClear_triggered();
-    void on_actionClear_Pad_triggered();
-    void on_actionLog_Viewer_triggered();
-    void on_actionFont_triggered();
-
-    // ---- pad/PadDriver.cpp --------------------------------------------------
-    void on_Text1_textChanged();
-    void on_Text1_cursorPositionChanged();
-
-    // ---- pad/Settings.cpp ---------------------------------------------------
-    void on_actionSave_Settings_triggered();
-
-private:
-    // ---- Pad state ----------------------------------------------------------
-    void FollowPadChange(int position, int removed, int added);
-    void HandleReleaseCheckResult(TravokMonetization::ReleaseCheckResult result,
-                                  const TravokMonetization::ReleaseMetadata& metadata,
-                                  TravokMonetization::ReleaseComparison comparison);
-    void ShowPadContextMenu(QContextMenuEvent* event);
-    bool IsPositionInsideEquationBlock(const QString& text, int position, TextSource source) const;
-    void CloseOpenParentheses(QString& text, QTextCursor& cursor, int& position);
-    // What the live preview shows for the line around position.
-    QString BuildRealtimePreview(const QString& text, int position);
-    // New and Open: the pad gets the text, the undo history goes.
-    void ReplacePadText(const QString& text);
-    // Undo's restore replaces only what differs from the pad unless told to
-    // build the whole pad anew; the two give the same pad.
-    enum class PadRestore { ByDifference, InFull };
-    void RestoreUndoState(const UndoState& state, PadRestore how);
-    void RestorePadTextInFull(const UndoState& state);
-    // Start-up work that the first paint does not need, run once the pad has
-    // been painted: the completion words and the release check.
-    void FinishStartUp();
-    // The live preview that a text change just showed, so that the cursor
-    // move of the same keystroke does not evaluate the line once more.
-    void NotePreviewShown(const QString& text, int position);
-    bool PreviewStillShown(const QString& text, int position);
-    // False when the pad should have been logged and could not be.
-    bool LogPadBeforeReplacing();
-    // One whole record or nothing; error says why not.
-    bool AppendLogRecord(QString& error);
-
+    // ---- State: the pad and the windows around it ---------------------------
     QElapsedTimer uptimeClock;
     QString documentPath;
     // What the current document was read in, and is saved in.
@@ -618,9 +706,10 @@ private:
     HelpWindow* helpWindow = nullptr;
     QString pendingHelpKey;
     UpdateWindow* updateWindow = nullptr;
-    TravokMonetization::ReleaseMetadata availableRelease;
-    TravokMonetization::ReleaseComparison availableReleaseComparison = TravokMonetization::Unknown;
-    bool releaseCheckWanted = false; // started by FinishStartUp
+    // Set with releaseAvailable.
+    std::shared_ptr<const TravokMonetization::ReleaseMetadata> availableRelease;
+    TravokMonetization::ReleaseComparison availableReleaseComparison{}; // Unknown
+    bool releaseCheckWanted = false;                                    // started by FinishStartUp
     bool startUpFinishQueued = false;
     bool releaseCheckDone = false;
     bool releaseAvailable = false;
@@ -644,31 +733,7 @@ private:
     };
     ShownPreview shownPreview;
 
-    // ---- Predictive text state ----------------------------------------------
-    // The words autocomplete offers, made again only when the word-operator
-    // switch, the variables or the user functions changed: the cache keeps
-    // the maps it was made from, and any change to them unshares the two.
-    struct CompletionVocabularyCache
-    {
-        bool made = false;
-        bool wordOperators = false;
-        QMap<QString, double> variables;
-        QMap<QString, CustomFunctionDefinition> customFunctions;
-        CompletionVocabulary vocabulary;
-    };
-    const CompletionVocabulary& GetCompletionVocabulary();
-    // Lets go of the completer's popup and the switches before the window's
-    // parts are torn down.
-    void ReleasePredictiveText();
-    CompletionVocabularyCache completionVocabulary;
-
-    // ---- Undo state ---------------------------------------------------------
-    QList<UndoState> undoStack; // oldest first
-    QList<UndoState> redoStack;
-    bool editTransactionOpen = false;
-    qint64 undoSnapshotsTaken = 0; // counts SaveUndoState calls, so that marks survive the trim
-
-    // ---- Pipeline and formatting state --------------------------------------
+    // ---- State: ANS, variables, functions and formatting --------------------
     QString numberFormat; // empty: no number format
     double ans = 0.0;     // the last numeric answer
     QString ansText;      // the last date or time answer
@@ -684,6 +749,4 @@ private:
 
     // Engine tests reach the state above through this, defined in the test.
     friend struct MainWindowTestAccess;
-
-    // ---- Date and time state ------------------------------------------------
 };

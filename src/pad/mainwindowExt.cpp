@@ -8,13 +8,9 @@
 
 #include <QSignalBlocker>
 
-#include <cmath>
 #include <initializer_list>
 
 namespace {
-
-// Larger fonts only make the pad unusable.
-constexpr double MaximumFontPointSize = 1000.0;
 
 bool EqualsAny(const QString& line, std::initializer_list<const char*> words)
 {
@@ -134,32 +130,8 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
     if (HandleSymbolicCommand(line))
         return;
 
-    QString rest;
-    if (MatchCommand(line, QStringLiteral("FONT"), rest)) {
-        bool ok = false;
-        const double size = rest.toDouble(&ok);
-        if (ok && std::isfinite(size) && size > 0.0 && size <= MaximumFontPointSize) {
-            QFont font = ui->Text1->font();
-            font.setPointSizeF(size);
-            ui->Text1->setFont(font);
-            ShowStatus(QStringLiteral("Font size = ") + QString::number(size, 'g', 6));
-        } else {
-            ShowStatus(QStringLiteral("Invalid font size"));
-        }
+    if (HandleFontCommand(line) || HandleFormatCommand(line))
         return;
-    }
-
-    if (MatchCommand(line, QStringLiteral("FORMAT"), rest)) {
-        if (rest.isEmpty()) {
-            ShowStatus(QStringLiteral("Format = ") + numberFormat);
-        } else if (!rest.startsWith(QLatin1Char('='))) {
-            ShowStatus(QStringLiteral("Use FORMAT = <format>"));
-        } else {
-            numberFormat = rest.mid(1).trimmed();
-            ShowStatus(QStringLiteral("Format set to '") + numberFormat + QLatin1Char('\''));
-        }
-        return;
-    }
 
     QString windowsResult;
     if (HandleWindowsCommand(line, windowsResult)) {
@@ -168,31 +140,7 @@ void MainWindow::HandleSubmittedLine(const QString& documentText, int cursorPosi
         return;
     }
 
-    QString name;
-    QString expression;
-    bool reservedName = false;
-    bool ok = false;
-    double value = 0.0;
-    if (EvaluateVariableAssignment(line, name, expression, reservedName, ok, value)) {
-        if (reservedName) {
-            const QString reply = QStringLiteral("Cannot use ") + name + QStringLiteral(" as a variable name");
-            ShowStatus(reply);
-            InsertCommandResult(reply, false);
-        } else if (expression.isEmpty()) {
-            ShowStatus(QStringLiteral("Variable has no value"));
-        } else if (!ok) {
-            ShowStatus(QStringLiteral("Cannot Solve Variable"));
-        } else {
-            const QString upperName = name.toUpper();
-            variables.insert(upperName, value);
-            const QString reply = upperName + QStringLiteral(" = ") + FormatAnswer(value, EvaluatedMagnitude());
-            ShowStatus(reply);
-            InsertCommandResult(reply, true);
-        }
-        return;
-    }
-
-    if (HandleComparisonSubmission(line))
+    if (HandleAssignmentSubmission(line) || HandleComparisonSubmission(line))
         return;
 
     const qsizetype equalsSigns = line.count(QLatin1Char('='));

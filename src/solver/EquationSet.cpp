@@ -3,6 +3,7 @@
 // cancelled solve the approximate-answer report, into the pad.
 
 #include "pad/mainwindow.h"
+#include "solver/Residuals.h"
 #include "pad/PadReplies.h"
 
 #include <QTextCursor>

@@ -1,5 +1,9 @@
+#include "pad/mainwindow.h"
 #include "solver/SimplifyRules.h"
 #include "solver/SymbolicCommands.h"
+#include "solver/SymbolicParser.h"
+
+#include <QSet>
 
 #include <cmath>
 #include <limits>
@@ -196,4 +200,88 @@ bool IsolateNode(SimplifyNodePtr lhs, SimplifyNodePtr rhs, const QString& variab
             return false;
         }
     }
+}
+
+bool MainWindow::IsolateText(QString text, QString& output)
+{
+    const QString trimmed = text.trimmed();
+    const int comma = trimmed.indexOf(QLatin1Char(','));
+    if (comma <= 0 || trimmed.indexOf(QLatin1Char(','), comma + 1) >= 0) {
+        output = QStringLiteral("Use: ISOLATE variable, equation\nExample: ISOLATE X, 3*X + Y = 12");
+        return false;
+    }
+    const QString variable = trimmed.left(comma).trimmed();
+    const QString equation = trimmed.mid(comma + 1).trimmed();
+    if (!IsValidVariableName(variable)) {
+        output = QStringLiteral("ISOLATE needs one valid variable name before the comma.");
+        return false;
+    }
+    const int equals = FindTopLevelEquals(equation);
+    if (equals < 0) {
+        output = QStringLiteral("ISOLATE needs one equation containing =.");
+        return false;
+    }
+    const QString leftText = equation.left(equals).trimmed();
+    const QString rightText = equation.mid(equals + 1).trimmed();
+    if (leftText.isEmpty() || rightText.isEmpty()) {
+        output = QStringLiteral("ISOLATE needs an expression on both sides of =.");
+        return false;
+    }
+
+    SymbolicBudget budget;
+    SimplifyNodePtr left;
+    SimplifyNodePtr right;
+    if (!ParseSymbolicExpression(leftText, left) || !ParseSymbolicExpression(rightText, right)) {
+        output = budget.notFinite ? NoSolution : QStringLiteral("ISOLATE could not read that equation.");
+        return false;
+    }
+    const bool present = NodeContainsVariable(left, variable) || NodeContainsVariable(right, variable);
+    const SimplifyNodePtr difference = SimplifyNodeTree(MakeBinary(Kind::Subtract, left, right), false);
+    if (budget.Failed() || !WithinSymbolicSize(difference)) {
+        output = budget.notFinite ? NoSolution : QStringLiteral("ISOLATE could not read that equation.");
+        return false;
+    }
+
+    if (!NodeContainsVariable(difference, variable)) {
+        if (!present)
+            output = QStringLiteral("The variable ") + variable + QStringLiteral(" does not appear in this equation.");
+        else if (IsZeroNumber(difference))
+            output = QStringLiteral("The variable ") + variable
+                + QStringLiteral(" cancels out. The equation is true for all values of ") + variable + QLatin1Char('.');
+        else if (difference->type == Kind::Number)
+            output = QStringLiteral("The variable ") + variable
+                + QStringLiteral(" cancels out. The equation has no solution.");
+        else
+            output = QStringLiteral("The variable ") + variable + QStringLiteral(" cancels out of this equation.");
+        return false;
+    }
+
+    QList<SimplifyNodePtr> answers;
+    QString error;
+    if (!IsolateNode(difference, MakeNumber(0.0), variable, answers, error)) {
+        output = error;
+        return false;
+    }
+    if (answers.isEmpty()) {
+        output = NoSolution;
+        return false;
+    }
+
+    QStringList lines;
+    QSet<QString> seen;
+    for (const SimplifyNodePtr& answer : std::as_const(answers)) {
+        const QString line = variable + QStringLiteral(" = ") + NodeToText(SimplifyNodeTree(answer, true), 0, false);
+        if (budget.Failed())
+            break;
+        if (!seen.contains(line)) {
+            seen.insert(line);
+            lines.append(line);
+        }
+    }
+    if (budget.Failed()) {
+        output = budget.notFinite ? NoSolution : TooManySteps;
+        return false;
+    }
+    output = lines.join(QLatin1Char('\n'));
+    return true;
 }

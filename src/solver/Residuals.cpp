@@ -1,6 +1,8 @@
 // Residuals: every solver evaluates an equation by writing its trial values
 // into the text and parsing the result again; nothing compiled is kept.
 
+#include "solver/Residuals.h"
+
 #include "pad/mainwindow.h"
 
 #include "engine/NameScan.h"
@@ -38,13 +40,13 @@ QString SubstituteUnknowns(const QString& text, const QList<QString>& names, con
 bool PrepareEquation(MainWindow& window, const QString& equation, const QList<QString>& names,
                      const QList<double>& values, QString& lhs, QString& rhs)
 {
-    return names.size() == values.size() && MainWindow::SplitEquationSides(equation, lhs, rhs)
+    return names.size() == values.size() && SplitEquationSides(equation, lhs, rhs)
         && window.PrepareEquationExpressions(lhs, rhs, names, values);
 }
 
 } // namespace
 
-bool MainWindow::SplitEquationSides(const QString& equation, QString& lhs, QString& rhs)
+bool SplitEquationSides(const QString& equation, QString& lhs, QString& rhs)
 {
     const qsizetype equals = equation.indexOf(QLatin1Char('='));
     if (equals < 0 || equation.indexOf(QLatin1Char('='), equals + 1) >= 0)

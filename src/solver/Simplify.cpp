@@ -4,7 +4,6 @@
 #include "solver/SymbolicParser.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <cmath>
 
@@ -17,15 +16,6 @@ const QString CannotSimplify = QStringLiteral("Cannot Simplify");
 bool IsZero(double v)
 {
     return v == 0.0;
-}
-
-// A pass may grow a tree (distribution copies a factor into every term), so
-// each result is measured against the size a parsed line may have.
-bool WithinSize(const SimplifyNodePtr& tree)
-{
-    if (NodeCount(tree, SymbolicBudget::MaximumNodes) > SymbolicBudget::MaximumNodes)
-        SymbolicBudget::Current().tooLarge = true;
-    return !SymbolicBudget::Current().Failed();
 }
 
 // Sets to zero each term that stands on both sides with the same coefficient.
@@ -81,7 +71,7 @@ bool SimplifyOneExpression(const QString& text, QString& result)
     QString printed;
     for (int pass = 0; pass < 20; ++pass) {
         tree = SimplifyNodeTree(tree, false);
-        if (!WithinSize(tree))
+        if (!WithinSymbolicSize(tree))
             return false;
         printed = NodeToText(tree, 0, false);
         if (SymbolicBudget::Current().Failed())
@@ -92,6 +82,13 @@ bool SimplifyOneExpression(const QString& text, QString& result)
     }
     result = printed;
     return true;
+}
+
+bool WithinSymbolicSize(const SimplifyNodePtr& tree)
+{
+    if (NodeCount(tree, SymbolicBudget::MaximumNodes) > SymbolicBudget::MaximumNodes)
+        SymbolicBudget::Current().tooLarge = true;
+    return !SymbolicBudget::Current().Failed();
 }
 
 bool MainWindow::SimplifyText(QString expression, QString& output)
@@ -140,90 +137,5 @@ bool MainWindow::SimplifyText(QString expression, QString& output)
         return false;
     }
     output = printed;
-    return true;
-}
-
-bool MainWindow::IsolateText(QString text, QString& output)
-{
-    const QString trimmed = text.trimmed();
-    const int comma = trimmed.indexOf(QLatin1Char(','));
-    if (comma <= 0 || trimmed.indexOf(QLatin1Char(','), comma + 1) >= 0) {
-        output = QStringLiteral("Use: ISOLATE variable, equation\nExample: ISOLATE X, 3*X + Y = 12");
-        return false;
-    }
-    const QString variable = trimmed.left(comma).trimmed();
-    const QString equation = trimmed.mid(comma + 1).trimmed();
-    if (!IsValidVariableName(variable)) {
-        output = QStringLiteral("ISOLATE needs one valid variable name before the comma.");
-        return false;
-    }
-    const int equals = FindTopLevelEquals(equation);
-    if (equals < 0) {
-        output = QStringLiteral("ISOLATE needs one equation containing =.");
-        return false;
-    }
-    const QString leftText = equation.left(equals).trimmed();
-    const QString rightText = equation.mid(equals + 1).trimmed();
-    if (leftText.isEmpty() || rightText.isEmpty()) {
-        output = QStringLiteral("ISOLATE needs an expression on both sides of =.");
-        return false;
-    }
-
-    const QString noSolution = QStringLiteral("ISOLATE did not produce a solution.");
-    SymbolicBudget budget;
-    SimplifyNodePtr left;
-    SimplifyNodePtr right;
-    if (!ParseSymbolicExpression(leftText, left) || !ParseSymbolicExpression(rightText, right)) {
-        output = budget.notFinite ? noSolution : QStringLiteral("ISOLATE could not read that equation.");
-        return false;
-    }
-    const bool present = NodeContainsVariable(left, variable) || NodeContainsVariable(right, variable);
-    const SimplifyNodePtr difference = SimplifyNodeTree(MakeBinary(Kind::Subtract, left, right), false);
-    if (budget.Failed() || !WithinSize(difference)) {
-        output = budget.notFinite ? noSolution : QStringLiteral("ISOLATE could not read that equation.");
-        return false;
-    }
-
-    if (!NodeContainsVariable(difference, variable)) {
-        if (!present)
-            output = QStringLiteral("The variable ") + variable + QStringLiteral(" does not appear in this equation.");
-        else if (difference->type == Kind::Number && IsZero(difference->value))
-            output = QStringLiteral("The variable ") + variable
-                + QStringLiteral(" cancels out. The equation is true for all values of ") + variable + QLatin1Char('.');
-        else if (difference->type == Kind::Number)
-            output = QStringLiteral("The variable ") + variable
-                + QStringLiteral(" cancels out. The equation has no solution.");
-        else
-            output = QStringLiteral("The variable ") + variable + QStringLiteral(" cancels out of this equation.");
-        return false;
-    }
-
-    QList<SimplifyNodePtr> answers;
-    QString error;
-    if (!IsolateNode(difference, MakeNumber(0.0), variable, answers, error)) {
-        output = error;
-        return false;
-    }
-    if (answers.isEmpty()) {
-        output = noSolution;
-        return false;
-    }
-
-    QStringList lines;
-    QSet<QString> seen;
-    for (const SimplifyNodePtr& answer : std::as_const(answers)) {
-        const QString line = variable + QStringLiteral(" = ") + NodeToText(SimplifyNodeTree(answer, true), 0, false);
-        if (budget.Failed())
-            break;
-        if (!seen.contains(line)) {
-            seen.insert(line);
-            lines.append(line);
-        }
-    }
-    if (budget.Failed()) {
-        output = budget.notFinite ? noSolution : QStringLiteral("ISOLATE stopped after too many algebra steps.");
-        return false;
-    }
-    output = lines.join(QLatin1Char('\n'));
     return true;
 }

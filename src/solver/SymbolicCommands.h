@@ -8,6 +8,11 @@
 // The working parts of SIMPLIFY and ISOLATE below MainWindow::SimplifyText and
 // MainWindow::IsolateText.
 
+// A pass may grow a tree (distribution copies a factor into every term), so
+// each result is measured against the size a parsed line may have: false,
+// with the budget marked, when the tree outgrew it or the budget failed.
+bool WithinSymbolicSize(const SimplifyNodePtr& tree);
+
 // Parses one expression and simplifies it until its printed text stops
 // changing (at most 20 passes); result is left alone on failure.
 bool SimplifyOneExpression(const QString& text, QString& result);

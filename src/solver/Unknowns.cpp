@@ -2,6 +2,7 @@
 // stored variable or one of the solver's reserved words.
 
 #include "pad/mainwindow.h"
+#include "solver/Residuals.h"
 
 #include "engine/NameScan.h"
 

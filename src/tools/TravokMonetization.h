@@ -40,7 +40,8 @@ enum ReleaseMetadataResult {
     AuthenticationFailed = 6,
 };
 
-enum ReleaseComparison {
+// Fixed underlying types, so that the window header can declare them.
+enum ReleaseComparison : int {
     Unknown = 0,
     Current = 1,
     NewerMinor = 2,
@@ -48,7 +49,7 @@ enum ReleaseComparison {
     RunningNewer = 4,
 };
 
-enum ReleaseCheckResult {
+enum ReleaseCheckResult : int {
     NoUpdateAvailable = 0,
     UpdateAvailable = 1,
     NetworkError = 2,

@@ -1,13 +1,24 @@
 #include "pad/mainwindow.h"
 
 #include "pad/StoragePaths.h"
+#include "tools/TravokMonetization.h"
 #include "tools/UpdateWindow.h"
 #include "ui_mainwindow.h"
 
 #include <QSettings>
 
+#include <memory>
+
 namespace {
 const char DismissedReleaseKey[] = "Updates/DismissedRelease";
+
+// The release the notice shows; an empty one before any is known.
+const TravokMonetization::ReleaseMetadata& Shown(
+    const std::shared_ptr<const TravokMonetization::ReleaseMetadata>& release)
+{
+    static const TravokMonetization::ReleaseMetadata none;
+    return release ? *release : none;
+}
 
 // One published release: product, version and signature.
 QString DismissalKey(const TravokMonetization::ReleaseMetadata& release)
@@ -20,7 +31,7 @@ QString DismissalKey(const TravokMonetization::ReleaseMetadata& release)
 void MainWindow::ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata& metadata,
                                        TravokMonetization::ReleaseComparison comparison)
 {
-    availableRelease = metadata;
+    availableRelease = std::make_shared<const TravokMonetization::ReleaseMetadata>(metadata);
     availableReleaseComparison = comparison;
     releaseAvailable = true;
 
@@ -40,22 +51,23 @@ void MainWindow::ApplyAvailableRelease(const TravokMonetization::ReleaseMetadata
     ui->updateNoticeFrame->setVisible(!IsCurrentReleaseNoticeDismissed());
 
     if (updateWindow)
-        updateWindow->SetReleaseState(true, availableRelease, comparison);
+        updateWindow->SetReleaseState(true, metadata, comparison);
 }
 
 bool MainWindow::IsCurrentReleaseNoticeDismissed() const
 {
-    if (!releaseAvailable || availableRelease.currentVersion.trimmed().isEmpty() || !StoragePaths::SettingsFileUsable())
+    if (!releaseAvailable || Shown(availableRelease).currentVersion.trimmed().isEmpty()
+        || !StoragePaths::SettingsFileUsable())
         return false;
     const QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
-    return settings.value(QLatin1String(DismissedReleaseKey)).toString() == DismissalKey(availableRelease);
+    return settings.value(QLatin1String(DismissedReleaseKey)).toString() == DismissalKey(Shown(availableRelease));
 }
 
 void MainWindow::DismissCurrentReleaseNotice()
 {
     if (releaseAvailable && StoragePaths::SettingsFileUsable()) {
         QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
-        settings.setValue(QLatin1String(DismissedReleaseKey), DismissalKey(availableRelease));
+        settings.setValue(QLatin1String(DismissedReleaseKey), DismissalKey(Shown(availableRelease)));
     }
     ui->updateNoticeFrame->hide();
 }
@@ -66,7 +78,7 @@ void MainWindow::ShowUpdateWindow()
         updateWindow = new UpdateWindow(this);
         updateWindow->setAttribute(Qt::WA_DeleteOnClose, false);
     }
-    updateWindow->SetReleaseState(releaseAvailable, availableRelease, availableReleaseComparison);
+    updateWindow->SetReleaseState(releaseAvailable, Shown(availableRelease), availableReleaseComparison);
     updateWindow->show();
     updateWindow->raise();
     updateWindow->activateWindow();

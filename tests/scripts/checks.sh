@@ -39,6 +39,7 @@ copy() {
 }
 
 checkForm="$repository/scripts/check-form"
+checkMap="$repository/scripts/check-map"
 
 passes "the form check" "$checkForm" "$repository/src"
 copy
@@ -52,6 +53,25 @@ copy
 echo '#include "ui_HelpWindow.h"' >>"$work/src/units/UnitConversions.cpp"
 catches "a file reading another folder's window form" "units/UnitConversions.cpp reads the form ui_HelpWindow.h" \
     "$checkForm" "$work/src"
+
+header="$repository/src/pad/mainwindow.h"
+passes "the map check" "$checkMap" "$header" "$repository/src"
+sed 's|// ---- engine/GDT.cpp|// ---- engine/Geometry.cpp|' "$header" >"$work/mainwindow.h"
+catches "a heading naming a missing file" "names engine/Geometry.cpp, which does not exist" \
+    "$checkMap" "$work/mainwindow.h" "$repository/src"
+sed 's|// ---- engine/GDT.cpp[ -]*$|// ---- Inspection functions|' "$header" >"$work/mainwindow.h"
+catches "a heading naming no file" "the heading \"Inspection functions\" names no file" \
+    "$checkMap" "$work/mainwindow.h" "$repository/src"
+awk '/void ShowLogViewer\(\);/ { next } { print } /void FindPrevious\(\);/ { print "    void ShowLogViewer();" }' \
+    "$header" >"$work/mainwindow.h"
+catches "a member under another file's heading" "MainWindow::ShowLogViewer is not defined in editing/FindCommands.cpp" \
+    "$checkMap" "$work/mainwindow.h" "$repository/src"
+copy
+sed -i 's/^void MainWindow::ShowLogViewer()/void MainWindow::ShowLogViewerNow()/' "$work/src/tools/LogViewerCommand.cpp"
+catches "a member whose definition left its file" "MainWindow::ShowLogViewer is not defined in tools/LogViewerCommand.cpp" \
+    "$checkMap" "$header" "$work/src"
+sed 's|// ---- units/UnitConversions.cpp|// ---- pad/Reports.cpp|' "$header" >"$work/mainwindow.h"
+catches "a file heading two groups" "pad/Reports.cpp heads a second group" "$checkMap" "$work/mainwindow.h" "$repository/src"
 
 if [ "$failures" -gt 0 ]; then
     exit 1

@@ -5,6 +5,7 @@
 
 #include "help/HelpWindow.h"
 #include "pad/mainwindow.h"
+#include "tools/TravokMonetization.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
