@@ -38,6 +38,8 @@ void MainWindow::UpdateRealtimePreview(const QString& text, int position)
     ShowStatus(BuildRealtimePreview(text, position));
 }
 
+// A typed key runs both the cursor-move and the text-change handler, the
+// cursor's first; whichever shows the preview notes it for the other.
 void MainWindow::NotePreviewShown(const QString& text, int position)
 {
     const LineBounds line = LineAround(text, position);

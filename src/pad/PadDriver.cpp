@@ -256,7 +256,10 @@ void MainWindow::on_Text1_textChanged()
         // An Enter counts only when its newline stands before the cursor.
         const bool enterPending = enterSeen && position > 0 && text.at(position - 1) == QLatin1Char('\n');
         if (!enterPending) {
-            UpdateRealtimePreview(text, position);
+            // A typed key moves the cursor first, and that handler may have
+            // shown this line's preview already.
+            if (!PreviewStillShown(text, position))
+                UpdateRealtimePreview(text, position);
             NotePreviewShown(text, position);
         } else {
             QString current = text;
@@ -280,8 +283,10 @@ void MainWindow::on_Text1_cursorPositionChanged()
         return;
     }
     const int position = ui->Text1->textCursor().position();
-    if (!HandleEquationBlockState(text, position, TextSource::Pad) && !PreviewStillShown(text, position))
+    if (!HandleEquationBlockState(text, position, TextSource::Pad) && !PreviewStillShown(text, position)) {
         UpdateRealtimePreview(text, position);
+        NotePreviewShown(text, position);
+    }
     UpdatePredictiveText();
 }
 

@@ -43,6 +43,11 @@ struct CompiledAlias
     const UnitDefinition* unit = nullptr;
     QRegularExpression source;
     QRegularExpression target;
+    // In UTF-16 units; caseless matching pairs characters of one plane only,
+    // so a matched word is as long as the alias's.
+    int firstWordLength = 0;
+    int lastWordLength = 0;
+    bool oneWord = true;
 };
 
 // Patterns by alias text, for catalogues other than the program's own.
@@ -107,9 +112,11 @@ const AliasIndex& ProgramAliasIndex()
         for (const UnitDefinition& unit : UnitCatalogue()) {
             for (const QString& alias : unit.aliases) {
                 const QString words = alias.simplified();
-                built.mostWords = std::max(built.mostWords, int(words.count(QLatin1Char(' '))) + 1);
+                const QStringList split = words.split(QLatin1Char(' '));
+                built.mostWords = std::max(built.mostWords, int(split.size()));
                 const int number = int(built.aliases.size());
-                built.aliases.append({&unit, SourcePattern(alias), TargetPattern(alias)});
+                built.aliases.append({&unit, SourcePattern(alias), TargetPattern(alias), int(split.front().size()),
+                                      int(split.back().size()), split.size() == 1});
                 built.all.append(number);
                 AddToIndex(built.source, words.back(), number);
                 AddToIndex(built.target, words.front(), number);
@@ -144,18 +151,44 @@ QList<UnitMatch> CollectMatches(QStringView subject, int offset, const QList<con
     return matches;
 }
 
+// The characters a target's lookahead accepts right after the alias when
+// they are not a blank.
+bool EndsTargetInsideWord(QChar c)
+{
+    return QStringView(u"=<>+-*/^),}").contains(c);
+}
+
+// Whether an alias has the length of the word written next to TO: the word
+// before it (a blank, or the window's start, before; TO after), which a
+// source alias's last word must fill, or the word after it, which a target
+// alias's first word must fill when more words follow, and otherwise fill or
+// end before one of the characters its lookahead accepts. Most aliases that
+// share the character next to TO are ruled out here without a match.
+bool FitsWrittenWord(const CompiledAlias& alias, bool sourceSide, QStringView word)
+{
+    if (sourceSide)
+        return alias.lastWordLength == word.size();
+    const int length = alias.firstWordLength;
+    if (length == word.size())
+        return true;
+    return alias.oneWord && length < word.size() && EndsTargetInsideWord(word.at(length));
+}
+
 // The compiled aliases to try for a side, in catalogue order: the indexed
-// candidates for the program's catalogue, every alias of any other one.
-QList<const CompiledAlias*> AliasesToTry(const QList<UnitDefinition>& units, bool sourceSide, QChar boundary,
+// candidates that fit the written word for the program's catalogue, every
+// alias of any other one.
+QList<const CompiledAlias*> AliasesToTry(const QList<UnitDefinition>& units, bool sourceSide, QStringView word,
                                          QList<CompiledAlias>& ownPatterns)
 {
     QList<const CompiledAlias*> aliases;
     if (&units == &UnitCatalogue()) {
         const AliasIndex& index = ProgramAliasIndex();
-        const QList<int>& candidates = Candidates(index, sourceSide ? index.source : index.target, boundary);
-        aliases.reserve(candidates.size());
-        for (const int number : candidates)
-            aliases.append(&index.aliases.at(number));
+        const QChar boundary = sourceSide ? word.back() : word.front();
+        for (const int number : Candidates(index, sourceSide ? index.source : index.target, boundary)) {
+            const CompiledAlias& alias = index.aliases.at(number);
+            if (FitsWrittenWord(alias, sourceSide, word))
+                aliases.append(&alias);
+        }
         return aliases;
     }
     for (const UnitDefinition& unit : units) {
@@ -241,13 +274,91 @@ bool ChooseBestPair(const QList<UnitMatch>& sources, const QList<UnitMatch>& tar
     return bestScore >= 0;
 }
 
+// Every alias that begins the subject, after blanks, at offset plus its place
+// in the subject.
+QList<UnitMatch> TargetMatchesIn(QStringView subject, int offset, const QList<UnitDefinition>& units)
+{
+    int first = 0;
+    while (first < subject.size() && IsAsciiSpace(subject.at(first)))
+        ++first;
+    if (first == subject.size())
+        return {};
+    int wordEnd = first;
+    while (wordEnd < subject.size() && !IsAsciiSpace(subject.at(wordEnd)))
+        ++wordEnd;
+    QList<CompiledAlias> ownPatterns;
+    const QList<const CompiledAlias*> aliases =
+        AliasesToTry(units, false, subject.mid(first, wordEnd - first), ownPatterns);
+    return CollectMatches(subject, offset, aliases,
+                          [](const CompiledAlias& alias) -> const QRegularExpression& { return alias.target; });
+}
+
+// The end of what a target alias of at most the given number of words, and
+// the character its lookahead reads after it, can take of the text: those
+// words, the blanks before and between them, and the blank after them.
+int TargetWindowEnd(QStringView text, int words)
+{
+    int end = 0;
+    for (int word = 0; word < words && end < text.size(); ++word) {
+        while (end < text.size() && IsAsciiSpace(text.at(end)))
+            ++end;
+        while (end < text.size() && !IsAsciiSpace(text.at(end)))
+            ++end;
+    }
+    return end < text.size() ? end + 1 : end;
+}
+
+// The matches of one side of TO by the text of the window that decides them,
+// at offsets in that window. A keystroke on a long line of conversions looks
+// at the same windows again, and so does each rewrite of the line; the
+// regular expressions of the aliases are what a change costs otherwise.
+using WindowMatches = QHash<QString, QList<UnitMatch>>;
+
+// Windows are short but for a word of many characters, which is not kept.
+constexpr int LongestKeptWindow = 256;
+constexpr int MostKeptWindows = 8192;
+
+template <typename Find>
+QList<UnitMatch> MatchesOfWindow(WindowMatches& kept, QStringView window, int offset, Find find)
+{
+    QList<UnitMatch> matches;
+    if (window.size() > LongestKeptWindow) {
+        matches = find();
+    } else {
+        const QString key = window.toString();
+        const auto found = kept.constFind(key);
+        if (found != kept.cend()) {
+            matches = *found;
+        } else {
+            if (kept.size() >= MostKeptWindows)
+                kept.clear();
+            matches = find();
+            kept.insert(key, matches);
+        }
+    }
+    for (UnitMatch& match : matches)
+        match.start += offset;
+    return matches;
+}
+
+// The line is valid UTF-16 wherever a keyword was found (the keyword search
+// matches nothing in any other text), so the window matches as the rest of
+// the line would.
+QList<UnitMatch> TargetsAt(const QString& line, const QRegularExpressionMatch& keyword)
+{
+    static WindowMatches kept;
+    const int position = int(keyword.capturedEnd());
+    const QStringView after = QStringView(line).mid(position);
+    const QStringView window = after.left(TargetWindowEnd(after, ProgramAliasIndex().mostWords));
+    return MatchesOfWindow(kept, window, position, [window] { return TargetMatchesIn(window, 0, UnitCatalogue()); });
+}
+
 bool FindConversionAt(const QString& line, const QRegularExpressionMatch& keyword, UnitPair& pair)
 {
     const QList<UnitMatch> sources = FindSourceUnitMatches(line, int(keyword.capturedStart()), UnitCatalogue());
     if (sources.isEmpty())
         return false;
-    const QList<UnitMatch> targets = FindTargetUnitMatches(line, int(keyword.capturedEnd()), UnitCatalogue());
-    return ChooseBestPair(sources, targets, pair);
+    return ChooseBestPair(sources, TargetsAt(line, keyword), pair);
 }
 
 // A sign after one of these is an operator between two operands.
@@ -270,11 +381,22 @@ bool IsBinarySign(const QString& line, int sign)
     return EndsAnOperand(CodePointBefore(line, i));
 }
 
+// Whether the sign at i follows a number's E (2E-3, 1.5e+2, 5.E-1, .5e-1):
+// an E after a digit, or after a point that follows a digit. Matching that
+// with a regular expression over everything before the sign cost a scan of
+// the line for each sign.
+bool IsExponentSign(const QString& line, int i)
+{
+    if (i < 2 || (line.at(i - 1) != QLatin1Char('e') && line.at(i - 1) != QLatin1Char('E')))
+        return false;
+    const QChar mantissaEnd = line.at(i - 2);
+    return IsAsciiDigit(mantissaEnd) || (mantissaEnd == QLatin1Char('.') && i >= 3 && IsAsciiDigit(line.at(i - 3)));
+}
+
 // Where the value converted by a source unit at sourceStart begins: the last
 // additive term on its left, a whole product or power, or a whole group.
 int ExpressionStart(const QString& line, int sourceStart)
 {
-    static const QRegularExpression exponentBefore(QStringLiteral("(?:\\d+(?:\\.\\d*)?|\\.\\d+)[eE]$"));
     static const QRegularExpression simplifyPrefix(QStringLiteral("^\\s*SIMPLIFY\\b\\s*"),
                                                    QRegularExpression::CaseInsensitiveOption);
     int depth = 0;
@@ -298,9 +420,7 @@ int ExpressionStart(const QString& line, int sourceStart)
             continue;
         if (i == 0)
             break;
-        const QChar before = line.at(i - 1);
-        if (i >= 2 && (before == QLatin1Char('e') || before == QLatin1Char('E'))
-            && exponentBefore.match(QStringView(line).left(i)).hasMatch())
+        if (IsExponentSign(line, i))
             continue;
         if (IsBinarySign(line, i))
             return i + 1;
@@ -342,16 +462,34 @@ const QRegularExpression& KeywordPattern()
     return keyword;
 }
 
-// A conversion whose target is followed by another TO (5 KM TO M TO CM).
-bool HoldsChainedConversion(const QString& line)
+// Whether another TO follows the text that ends at end, after blanks. The
+// line is valid UTF-16, as for TargetsAt; checking the rest of it each time
+// made the check cost the square of the line's length.
+bool KeywordFollows(const QString& line, int end)
 {
     static const QRegularExpression chained = CompileCaseless(QStringLiteral("^\\s+TO\\b"));
+    return chained
+        .match(QStringView(line).mid(end), 0, QRegularExpression::NormalMatch,
+               QRegularExpression::DontCheckSubjectStringMatchOption)
+        .hasMatch();
+}
+
+// A conversion whose target is followed by another TO (5 KM TO M TO CM). The
+// chosen target is one of the targets found, so a keyword that no target
+// stands before is passed over without looking for its sources.
+bool HoldsChainedConversion(const QString& line)
+{
     QRegularExpressionMatchIterator keywords = KeywordPattern().globalMatch(line);
     while (keywords.hasNext()) {
-        UnitPair pair;
-        if (!FindConversionAt(line, keywords.next(), pair))
+        const QRegularExpressionMatch keyword = keywords.next();
+        const QList<UnitMatch> targets = TargetsAt(line, keyword);
+        if (std::none_of(targets.cbegin(), targets.cend(), [&line](const UnitMatch& target) {
+                return KeywordFollows(line, target.start + target.length);
+            }))
             continue;
-        if (chained.match(QStringView(line).mid(pair.target.start + pair.target.length)).hasMatch())
+        const QList<UnitMatch> sources = FindSourceUnitMatches(line, int(keyword.capturedStart()), UnitCatalogue());
+        UnitPair pair;
+        if (ChooseBestPair(sources, targets, pair) && KeywordFollows(line, pair.target.start + pair.target.length))
             return true;
     }
     return false;
@@ -394,25 +532,30 @@ QList<UnitMatch> FindSourceUnitMatches(const QString& text, int position, const 
         --last;
     if (last == 0)
         return {};
-    QList<CompiledAlias> ownPatterns;
-    const QList<const CompiledAlias*> aliases = AliasesToTry(units, true, before.at(last - 1), ownPatterns);
+    int wordStart = last;
+    while (wordStart > 0 && !IsAsciiSpace(before.at(wordStart - 1)))
+        --wordStart;
     const int start = SourceWindowStart(before, last, MostAliasWords(units));
-    return CollectMatches(before.mid(start), start, aliases,
-                          [](const CompiledAlias& alias) -> const QRegularExpression& { return alias.source; });
+    const QStringView window = before.mid(start);
+    const auto find = [&units, window, word = before.mid(wordStart, last - wordStart)] {
+        QList<CompiledAlias> ownPatterns;
+        const QList<const CompiledAlias*> aliases = AliasesToTry(units, true, word, ownPatterns);
+        return CollectMatches(window, 0, aliases,
+                              [](const CompiledAlias& alias) -> const QRegularExpression& { return alias.source; });
+    };
+    if (&units != &UnitCatalogue()) {
+        QList<UnitMatch> matches = find();
+        for (UnitMatch& match : matches)
+            match.start += start;
+        return matches;
+    }
+    static WindowMatches kept;
+    return MatchesOfWindow(kept, window, start, find);
 }
 
 QList<UnitMatch> FindTargetUnitMatches(const QString& text, int position, const QList<UnitDefinition>& units)
 {
-    const QStringView after = QStringView(text).mid(position);
-    int first = 0;
-    while (first < after.size() && IsAsciiSpace(after.at(first)))
-        ++first;
-    if (first == after.size())
-        return {};
-    QList<CompiledAlias> ownPatterns;
-    const QList<const CompiledAlias*> aliases = AliasesToTry(units, false, after.at(first), ownPatterns);
-    return CollectMatches(after, position, aliases,
-                          [](const CompiledAlias& alias) -> const QRegularExpression& { return alias.target; });
+    return TargetMatchesIn(QStringView(text).mid(position), position, units);
 }
 
 QList<UnitMatch> FindMultiWordUnitAliases(const QString& text)

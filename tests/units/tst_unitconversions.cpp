@@ -18,6 +18,8 @@ private slots:
     void rewrite_data();
     void rewrite();
     void onlyTheFirst32ConversionsAreRewritten();
+    void longLinesRewriteAsTheirTerms_data();
+    void longLinesRewriteAsTheirTerms();
     void answers_data();
     void answers();
     void padAnswers_data();
@@ -26,6 +28,8 @@ private slots:
     void wordOperatorsLeaveUnitNamesWhole();
     void matchesAreThoseOfEveryAlias_data();
     void matchesAreThoseOfEveryAlias();
+    void everyKeywordMatchesAsEveryAlias_data();
+    void everyKeywordMatchesAsEveryAlias();
     void aliasPattern_data();
     void aliasPattern();
     void blockLinesConvert();
@@ -128,6 +132,63 @@ void UnitConversionsTest::onlyTheFirst32ConversionsAreRewritten()
     QCOMPARE(rewritten.count(QStringLiteral("/ 0.01)")), 32);
     QVERIFY(rewritten.startsWith(QStringLiteral("((((1) * 1)) / 0.01) +((((2) * 1)) / 0.01)")));
     QVERIFY(rewritten.endsWith(QStringLiteral("((((32) * 1)) / 0.01) + 33 M TO CM")));
+}
+
+// A long line of terms joined by " + " rewrites as each term does alone:
+// the rewrite looks only at the words around each TO, and remembers what it
+// found there for the next keystroke.
+void UnitConversionsTest::longLinesRewriteAsTheirTerms_data()
+{
+    QTest::addColumn<QStringList>("terms");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("two conversions, repeated") << QStringList{"5 km to m", "12 ft to in"} << 400;
+    QTest::newRow("none resolves") << QStringList{"5 km to s", "x to y", "5 m to m2"} << 300;
+    QTest::newRow("unresolved ones first")
+        << QStringList{"5 km to s", "5 km to s", "5 km to s", "5 km to s", "3 m to cm"} << 200;
+    QTest::newRow("units of several words")
+        << QStringList{"2 cubic feet per minute to liters per minute", "1 fl oz to ml", "2 cubic feet to l",
+                       "30 inches of mercury to mm hg", "36 kph to m/s", "5 km to m/s"}
+        << 150;
+    QTest::newRow("signs and groups")
+        << QStringList{"1.5e-3 mi to km", "(2 + 3) m to cm", "2 * 3 m to cm", "5.E+2 g to kg", "4 km to m+1",
+                       "7 in to cm)"}
+        << 150;
+    QTest::newRow("other scripts") << QStringList{QString::fromUtf8("5 \u212am to m"), QString::fromUtf8("5 m\u00b2 to cm\u00b2"),
+                                                  QString::fromUtf8("3 \u03bcm to \u00b5m"), QString::fromUtf8("5 km\u00a0to m")}
+                                   << 150;
+    QTest::newRow("a long number before a unit") << QStringList{QString(300, QLatin1Char('7')) + " km to m", "1 m to cm"}
+                                                 << 40;
+    QTest::newRow("a chained conversion at the end")
+        << QStringList{"5 km to m", "5 km to m", "5 km to m", "5 km to m", "5 km to m to cm"} << 100;
+}
+
+void UnitConversionsTest::longLinesRewriteAsTheirTerms()
+{
+    QFETCH(QStringList, terms);
+    QFETCH(int, count);
+
+    QStringList line;
+    QString expected;
+    int rewrites = 0;
+    bool chained = false;
+    for (int i = 0; i < count; ++i) {
+        const QString& term = terms.at(i % terms.size());
+        const QString alone = window->ExpandUnitConversions(term);
+        chained = chained || alone == QLatin1String("()");
+        const bool rewritten = alone != term && rewrites < 32;
+        rewrites += rewritten ? 1 : 0;
+        if (i > 0)
+            expected += rewritten ? QStringLiteral(" +") : QStringLiteral(" + ");
+        expected += rewritten ? alone : term;
+        line.append(term);
+    }
+    if (chained)
+        expected = QStringLiteral("()");
+    const QString joined = line.join(QStringLiteral(" + "));
+    QCOMPARE(window->ExpandUnitConversions(joined), expected);
+    // Once more, from what the first pass remembered.
+    QCOMPARE(window->ExpandUnitConversions(joined), expected);
 }
 
 void UnitConversionsTest::answers_data()
@@ -301,6 +362,40 @@ void UnitConversionsTest::matchesAreThoseOfEveryAlias()
     QCOMPARE(Describe(FindSourceUnitMatches(line, before, ownCatalogue)), sources);
     QCOMPARE(Describe(FindTargetUnitMatches(line, after, UnitCatalogue())), targets);
     QCOMPARE(Describe(FindTargetUnitMatches(line, after, ownCatalogue)), targets);
+}
+
+// At every TO of a line, the program's catalogue, which tries only the
+// aliases whose length fits the word next to TO, finds what trying every
+// alias finds.
+void UnitConversionsTest::everyKeywordMatchesAsEveryAlias_data()
+{
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("operators inside the target's word") << "5 km to m+1 + 3 m to cm*2 + 1 h to s/2 + 2 km to m)";
+    QTest::newRow("units with signs in them") << "36 kph to m/s + 9 m/s2 to ft/s^2 + 5 km to m/s + 1 l/min to ml/min";
+    QTest::newRow("several words") << "2 cubic feet per minute to liters per minute to cm + 30 in hg to mm hg";
+    QTest::newRow("long words") << "5 kilometres to metres + 5 kilometers to millimeters + 5 nauticalmiles to m";
+    QTest::newRow("other scripts") << QString::fromUtf8("5 \u212am to m + 5 m\u017f to us + 3 \u00b0c to \u00b0f");
+    QTest::newRow("blanks of every kind") << "5\tkm\tto\tm + 5  cubic  feet  to \t l";
+}
+
+void UnitConversionsTest::everyKeywordMatchesAsEveryAlias()
+{
+    QFETCH(QString, line);
+
+    const QList<UnitDefinition> ownCatalogue = BuildUnitDefinitions();
+    QRegularExpressionMatchIterator keywords =
+        QRegularExpression(QStringLiteral("\\bTO\\b"), QRegularExpression::CaseInsensitiveOption).globalMatch(line);
+    QVERIFY(keywords.hasNext());
+    while (keywords.hasNext()) {
+        const QRegularExpressionMatch keyword = keywords.next();
+        const int before = int(keyword.capturedStart());
+        const int after = int(keyword.capturedEnd());
+        QCOMPARE(Describe(FindSourceUnitMatches(line, before, UnitCatalogue())),
+                 Describe(FindSourceUnitMatches(line, before, ownCatalogue)));
+        QCOMPARE(Describe(FindTargetUnitMatches(line, after, UnitCatalogue())),
+                 Describe(FindTargetUnitMatches(line, after, ownCatalogue)));
+    }
 }
 
 void UnitConversionsTest::aliasPattern_data()
