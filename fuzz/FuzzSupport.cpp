@@ -4,7 +4,9 @@
 #include "pad/mainwindow.h"
 #include "solver/SolveIterationLimit.h"
 #include "support/testsupport.h"
+#include "tools/LimitedPattern.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -12,7 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 
@@ -35,6 +39,11 @@ public slots:
 // cancel it: every input's cost is bounded, and the same on every run.
 constexpr int SolveIterations = 100;
 
+// Steps of the regular expression engine a search may take before it stops
+// as a search past its time budget does: a pattern that backtracks without
+// end costs a bounded amount, not a second of the clock.
+constexpr unsigned SearchSteps = 200000;
+
 QPlainTextEdit* PadOf(MainWindow& window)
 {
     return TestSupport::Pad(&window).editor();
@@ -56,9 +65,15 @@ void Initialize(int* argc, char*** argv)
     static QApplication* application = nullptr;
     if (application)
         return;
+    // The temporary home lives in memory where the system offers it: the
+    // settings saves sync their file, and waiting on a disk for that cost
+    // more than all else an input does.
+    if (qEnvironmentVariableIsEmpty("TMPDIR") && QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+        qputenv("TMPDIR", "/dev/shm");
     TestSupport::prepareEnvironment();
     application = new QApplication(*argc, *argv);
     SetSolveIterationLimit(SolveIterations);
+    LimitedPattern::SetStepLimit(SearchSteps);
     // A modal box that no one answers would stop the fuzzer: any that opens
     // is closed at once.
     auto* closer = new QTimer(application);
@@ -139,6 +154,41 @@ MainWindow& EngineWindow()
     // Never destroyed, like the application it belongs to.
     static MainWindow* window = NewWindow().release();
     return *window;
+}
+
+ControlState SavedControls(const QWidget& dialog)
+{
+    ControlState state;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        if (button->isCheckable())
+            state.checked.insert(button->objectName(), button->isChecked());
+    }
+    for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        state.texts.insert(edit->objectName(), edit->text());
+    return state;
+}
+
+void RestoreControls(QWidget& dialog, const ControlState& state)
+{
+    const QList<QAbstractButton*> buttons = dialog.findChildren<QAbstractButton*>();
+    // Unchecked first: a radio button leaves its group only when another
+    // one is checked.
+    for (const bool checked : {false, true}) {
+        for (QAbstractButton* button : buttons) {
+            const auto saved = state.checked.constFind(button->objectName());
+            if (saved != state.checked.cend() && *saved == checked && button->isChecked() != checked) {
+                const QSignalBlocker blocker(button);
+                button->setChecked(checked);
+            }
+        }
+    }
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+        const auto saved = state.texts.constFind(edit->objectName());
+        if (saved != state.texts.cend() && edit->text() != *saved) {
+            const QSignalBlocker blocker(edit);
+            edit->setText(*saved);
+        }
+    }
 }
 
 void WipeUserFiles()

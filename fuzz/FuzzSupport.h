@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,7 @@
 #include <memory>
 
 class MainWindow;
+class QWidget;
 
 namespace FuzzSupport {
 
@@ -43,6 +45,18 @@ QString PadOfLastInput();
 // One hidden window made at the first call and kept for the process, for the
 // targets that call the engine's member functions and need no fresh state.
 MainWindow& EngineWindow();
+
+// A dialog's switches and text fields by object name, as it was made: one
+// dialog serves every input once they are put back before each.
+struct ControlState
+{
+    QHash<QString, bool> checked;
+    QHash<QString, QString> texts;
+};
+ControlState SavedControls(const QWidget& dialog);
+// Puts the controls back with their signals blocked: the dialog acts on what
+// the input sets next, not on the way back.
+void RestoreControls(QWidget& dialog, const ControlState& state);
 
 // Removes every file the program wrote under the data and config directories.
 void WipeUserFiles();

@@ -15,9 +15,27 @@
 
 #include <cstdlib>
 
+namespace {
+// One pad and one dialog over it for the process, never destroyed, like the
+// application: made per input, they cost more than the search.
+struct Scene
+{
+    QPlainTextEdit* editor = new QPlainTextEdit;
+    SearchDialog* dialog = new SearchDialog(editor);
+    FuzzSupport::ControlState asMade = FuzzSupport::SavedControls(*dialog);
+};
+
+Scene& TheScene()
+{
+    static Scene* scene = new Scene;
+    return *scene;
+}
+} // namespace
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzSupport::Initialize(argc, argv);
+    TheScene();
     return 0;
 }
 
@@ -26,19 +44,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const FuzzSupport::SplitInput input = FuzzSupport::Split(data, size);
     const QString& switches = input.second;
 
-    QPlainTextEdit editor;
+    Scene& scene = TheScene();
+    QPlainTextEdit& editor = *scene.editor;
+    SearchDialog& dialog = *scene.dialog;
+    FuzzSupport::RestoreControls(dialog, scene.asMade);
     editor.setPlainText(QString::fromUtf8(input.rest));
     QTextCursor cursor = editor.textCursor();
     cursor.setPosition(editor.document()->characterCount() / 2);
     editor.setTextCursor(cursor);
-    SearchDialog dialog(&editor);
     dialog.findChild<QLineEdit*>(QStringLiteral("TextSearch"))->setText(input.first);
-    dialog.findChild<QCheckBox*>(QStringLiteral("CheckCaseSensitive"))->setChecked(switches.contains(QLatin1Char('c')));
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckRegularExpression"))
         ->setChecked(switches.contains(QLatin1Char('r')));
     dialog.findChild<QCheckBox*>(QStringLiteral("CheckWrapAround"))->setChecked(!switches.contains(QLatin1Char('n')));
     if (switches.contains(QLatin1Char('t')))
         dialog.findChild<QRadioButton*>(QStringLiteral("RadioStartTop"))->setChecked(true);
+    // Through both states, so that the dialog forgets the last input's Find
+    // as it does on any change of the criteria, even where nothing else
+    // changed.
+    auto* caseSensitive = dialog.findChild<QCheckBox*>(QStringLiteral("CheckCaseSensitive"));
+    const bool wantCase = switches.contains(QLatin1Char('c'));
+    caseSensitive->setChecked(!wantCase);
+    caseSensitive->setChecked(wantCase);
 
     bool ok = false;
     QString error;

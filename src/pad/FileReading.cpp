@@ -50,11 +50,14 @@ Outcome ReadToEnd(QIODevice& device, qint64 expected, qint64 maximumSize, QByteA
     Outcome outcome;
     bytes.clear();
     constexpr qint64 PieceSize = qint64(1) << 20;
+    // Room for what is expected and a little more, to see the end or a file
+    // that grew: most files are far smaller than a piece.
+    constexpr qint64 Slack = 4096;
     // One byte past the bound tells a file that grew beyond it.
     const qint64 wanted = maximumSize < 0 ? 0 : maximumSize + 1;
     while (bytes.size() < wanted) {
         const qsizetype kept = bytes.size();
-        const qint64 piece = std::min(PieceSize, wanted - kept);
+        const qint64 piece = std::min({PieceSize, wanted - kept, std::max(expected - kept, qint64(0)) + Slack});
         bytes.resize(kept + qsizetype(piece));
         const qint64 read = device.read(bytes.data() + kept, piece);
         if (read < 0) {

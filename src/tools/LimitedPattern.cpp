@@ -10,6 +10,7 @@
 namespace {
 
 std::atomic<int> runningSearches{0};
+std::atomic<unsigned> stepLimit{0};
 
 // Holds one search in the running count for as long as it lives.
 struct RunningSearch
@@ -46,6 +47,7 @@ uint32_t CompileOptions(QRegularExpression::PatternOptions options)
 struct CalloutState
 {
     const SearchLimit* limit = nullptr;
+    unsigned steps = 0; // of the whole search, 0 for no limit
     unsigned calls = 0;
 };
 
@@ -56,6 +58,8 @@ int CheckLimit(pcre2_callout_block* /*block*/, void* data)
     auto* state = static_cast<CalloutState*>(data);
     if ((++state->calls & 0xFF) != 0)
         return 0;
+    if (state->steps != 0 && state->calls >= state->steps)
+        return PCRE2_ERROR_CALLOUT;
     return state->limit->Stopped() ? PCRE2_ERROR_CALLOUT : 0;
 }
 
@@ -120,6 +124,7 @@ LimitedPattern::Outcome LimitedPattern::ForEachMatch(const QString& text, const 
         return Outcome::Stopped;
     CalloutState state;
     state.limit = &limit;
+    state.steps = stepLimit.load(std::memory_order_relaxed);
     pcre2_set_callout(context.get(), &CheckLimit, &state);
     if (jitStack.stack)
         pcre2_jit_stack_assign(context.get(), nullptr, jitStack.stack);
@@ -175,6 +180,11 @@ LimitedPattern::Outcome LimitedPattern::ForEachMatch(const QString& text, const 
 int LimitedPattern::RunningSearches()
 {
     return runningSearches.load();
+}
+
+void LimitedPattern::SetStepLimit(unsigned steps)
+{
+    stepLimit = steps;
 }
 
 QString LimitedPattern::EscapeLiteral(const QString& character)

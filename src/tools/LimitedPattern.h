@@ -43,6 +43,12 @@ public:
     // the search that started it has returned.
     static int RunningSearches();
 
+    // How many steps of the engine one search may take before it stops as a
+    // search past its time budget does; 0, the default, sets no such limit.
+    // Fuzzing sets one, so that every input costs a bounded amount of work,
+    // the same on every run.
+    static void SetStepLimit(unsigned steps);
+
     // One character (or surrogate pair) of a search term as a pattern that
     // matches just it. A NUL becomes \x{0}, not the engine's usual \0, which
     // a digit after it would turn into another octal escape.

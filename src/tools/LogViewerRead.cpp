@@ -13,6 +13,7 @@
 #include <QMap>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 
@@ -46,9 +47,14 @@ bool ForEachPiece(QIODevice& device, qint64 limit, const std::function<void(QByt
     bool first = true;
     bool atEnd = false;
     while (!atEnd) {
+        // No more room than the rest of a file needs, and one byte over it to
+        // see its end: most logs are far smaller than a chunk.
+        qint64 step = ChunkSize;
+        if (!device.isSequential())
+            step = std::clamp(device.size() - device.pos() + 1, qint64(1), ChunkSize);
         const qsizetype kept = pending.size();
-        pending.resize(kept + ChunkSize);
-        const qint64 read = device.read(pending.data() + kept, ChunkSize);
+        pending.resize(kept + step);
+        const qint64 read = device.read(pending.data() + kept, step);
         if (read < 0)
             return false;
         pending.resize(kept + read);

@@ -28,19 +28,27 @@ void MainWindowTestAccess::resetToNew(MainWindow& window, const MainWindow& refe
     window.HideAutoCompletePopup();
     window.HideSyntaxHint();
 
-    // Options, font and frame as a new window has them.
-    QHash<QString, bool> checks;
-    for (const QAction* action : reference.findChildren<QAction*>()) {
-        if (action->isCheckable() && !action->objectName().isEmpty())
-            checks.insert(action->objectName(), action->isChecked());
+    // Options, font and frame as a new window has them. The reference stays
+    // as it was made, so its options are read once.
+    static const MainWindow* checksOf = nullptr;
+    static QHash<QString, bool> checks;
+    if (checksOf != &reference) {
+        checks.clear();
+        for (const QAction* action : reference.findChildren<QAction*>()) {
+            if (action->isCheckable() && !action->objectName().isEmpty())
+                checks.insert(action->objectName(), action->isChecked());
+        }
+        checksOf = &reference;
     }
     for (QAction* action : window.findChildren<QAction*>()) {
         const auto check = checks.constFind(action->objectName());
         if (action->isCheckable() && check != checks.constEnd() && action->isChecked() != *check)
             action->setChecked(*check);
     }
-    QPlainTextEdit* pad = TestSupport::Pad(&window).editor();
-    pad->setFont(TestSupport::Pad(const_cast<MainWindow*>(&reference)).editor()->font());
+    const TestSupport::Pad windowPad(&window);
+    const TestSupport::Pad referencePad(const_cast<MainWindow*>(&reference));
+    QPlainTextEdit* pad = windowPad.editor();
+    pad->setFont(referencePad.editor()->font());
     if (window.windowFlags() != reference.windowFlags())
         window.setWindowFlags(reference.windowFlags());
     window.resize(reference.size());
@@ -72,7 +80,7 @@ void MainWindowTestAccess::resetToNew(MainWindow& window, const MainWindow& refe
     // The pad, its document and its history.
     {
         const QSignalBlocker blocker(pad);
-        pad->setPlainText(TestSupport::Pad(const_cast<MainWindow*>(&reference)).text());
+        pad->setPlainText(referencePad.text());
     }
     window.autoCompletePrefixStart = reference.autoCompletePrefixStart;
     window.autoCompletePrefixEnd = reference.autoCompletePrefixEnd;
@@ -83,7 +91,7 @@ void MainWindowTestAccess::resetToNew(MainWindow& window, const MainWindow& refe
     window.UpdateUndoRedoActions();
     window.documentPath = reference.documentPath;
     window.UpdateDocumentWindowTitle();
-    TestSupport::Pad(&window).statusLabel()->setText(TestSupport::Pad(const_cast<MainWindow*>(&reference)).status());
+    windowPad.statusLabel()->setText(referencePad.status());
 }
 
 namespace TestSupport {

@@ -53,6 +53,7 @@ private slots:
     void invalidPattern();
     void stopsWithItsLimit_data();
     void stopsWithItsLimit();
+    void stopsAfterItsSteps();
 };
 
 void LimitedPatternTest::matchesAsQtDoes_data()
@@ -133,6 +134,25 @@ void LimitedPatternTest::stopsWithItsLimit()
                                                                  });
     QCOMPARE(outcome, LimitedPattern::Outcome::Stopped);
     QCOMPARE(visits, 0);
+    QCOMPARE(LimitedPattern::RunningSearches(), 0);
+}
+
+// Without a time budget, a limit of engine steps ends the hostile match and
+// leaves an ordinary search alone.
+void LimitedPatternTest::stopsAfterItsSteps()
+{
+    struct StepLimit
+    {
+        StepLimit() { LimitedPattern::SetStepLimit(100000); }
+        ~StepLimit() { LimitedPattern::SetStepLimit(0); }
+    } const steps;
+    const SearchLimit limit(-1);
+    const LimitedPattern hostile{QRegularExpression(QStringLiteral("(a|aa)+$"))};
+    QCOMPARE(hostile.Contains(Hostile() + QStringLiteral("ab"), limit), LimitedPattern::Outcome::Stopped);
+    const LimitedPattern plain{QRegularExpression(QStringLiteral("a!"))};
+    LimitedPattern::Outcome outcome = LimitedPattern::Outcome::Stopped;
+    QCOMPARE(LimitedMatches(plain, QStringLiteral("aa! a!"), outcome), QStringLiteral("1:2 4:2"));
+    QCOMPARE(outcome, LimitedPattern::Outcome::Found);
     QCOMPARE(LimitedPattern::RunningSearches(), 0);
 }
 
