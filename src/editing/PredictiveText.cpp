@@ -88,7 +88,7 @@ int PopupColumnWidth(const QAbstractItemView* popup, const QStringList& rows)
     const QAbstractItemModel* model = popup->model();
     if (!model || model->rowCount() != rows.size())
         return popup->sizeHintForColumn(0);
-    const QFont font = popup->font();
+    const QFont& font = popup->font();
     TextWidths widths(font);
     int widestRow = -1;
     int widest = -1;

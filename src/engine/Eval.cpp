@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 // A hand-written recursive-descent parser that evaluates while it reads: every
 // rule returns its value at once, no tokens and no tree are built.
 
@@ -92,8 +94,9 @@ double Excess(double value, double magnitude)
 // The core functions that compute their value to full relative precision.
 bool IsCoreFunction(const QString& name)
 {
-    static const QSet<QString> names{"SQRT",  "ABS",  "LOG",  "LN",  "EXP", "ASIN",  "ACOS", "ATAN", "ROUND",
-                                     "FLOOR", "CEIL", "SIGN", "RAD", "DEG", "ATAN2", "GCD",  "LCM"};
+    static const QSet<QString> names{u"SQRT"_s, u"ABS"_s,  u"LOG"_s,   u"LN"_s,    u"EXP"_s,  u"ASIN"_s,
+                                     u"ACOS"_s, u"ATAN"_s, u"ROUND"_s, u"FLOOR"_s, u"CEIL"_s, u"SIGN"_s,
+                                     u"RAD"_s,  u"DEG"_s,  u"ATAN2"_s, u"GCD"_s,   u"LCM"_s};
     return names.contains(name);
 }
 

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using TextScan::CodePointAt;
@@ -28,14 +30,14 @@ struct WordReplacement
 const QList<WordReplacement>& OperatorPhrases()
 {
     static const QList<WordReplacement> phrases = {
-        {"RAISED TO THE POWER OF", "^"},
-        {"TO THE POWER OF", "^"},
-        {"RAISED TO", "^"},
-        {"MULTIPLIED BY", "*"},
-        {"DIVIDED BY", "/"},
-        {"ADDED TO", "+"},
-        {"EQUALS", "="},
-        {"EQUAL", "="},
+        {u"RAISED TO THE POWER OF"_s, u"^"_s},
+        {u"TO THE POWER OF"_s, u"^"_s},
+        {u"RAISED TO"_s, u"^"_s},
+        {u"MULTIPLIED BY"_s, u"*"_s},
+        {u"DIVIDED BY"_s, u"/"_s},
+        {u"ADDED TO"_s, u"+"_s},
+        {u"EQUALS"_s, u"="_s},
+        {u"EQUAL"_s, u"="_s},
     };
     return phrases;
 }
@@ -43,10 +45,11 @@ const QList<WordReplacement>& OperatorPhrases()
 const QList<WordReplacement>& OperatorWords()
 {
     static const QList<WordReplacement> words = {
-        {"PLUS", "+"},       {"ADD", "+"},      {"ADDED", "+"},      {"MINUS", "-"}, {"SUBTRACT", "-"},
-        {"SUBTRACTED", "-"}, {"MULTIPLY", "*"}, {"MULTIPLIED", "*"}, {"TIMES", "*"}, {"OF", "*"},
-        {"DIVIDE", "/"},     {"DIVIDED", "/"},  {"OVER", "/"},       {"POWER", "^"}, {"EXPONENT", "^"},
-        {"POSITIVE", "+"},   {"NEGATIVE", "-"},
+        {u"PLUS"_s, u"+"_s},     {u"ADD"_s, u"+"_s},        {u"ADDED"_s, u"+"_s},    {u"MINUS"_s, u"-"_s},
+        {u"SUBTRACT"_s, u"-"_s}, {u"SUBTRACTED"_s, u"-"_s}, {u"MULTIPLY"_s, u"*"_s}, {u"MULTIPLIED"_s, u"*"_s},
+        {u"TIMES"_s, u"*"_s},    {u"OF"_s, u"*"_s},         {u"DIVIDE"_s, u"/"_s},   {u"DIVIDED"_s, u"/"_s},
+        {u"OVER"_s, u"/"_s},     {u"POWER"_s, u"^"_s},      {u"EXPONENT"_s, u"^"_s}, {u"POSITIVE"_s, u"+"_s},
+        {u"NEGATIVE"_s, u"-"_s},
     };
     return words;
 }

@@ -58,8 +58,16 @@ void MainWindow::LoadSettings()
     if (!StoragePaths::SettingsFileUsable())
         return;
     QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
-    if (settings.contains(QStringLiteral("Font")))
-        ui->Text1->setFont(settings.value(QStringLiteral("Font")).value<QFont>());
+    if (settings.contains(QStringLiteral("Font"))) {
+        // A font is stored as one; a hand-edited text that names none, an
+        // empty one too, leaves the form's font.
+        const QVariant stored = settings.value(QStringLiteral("Font"));
+        QFont font;
+        if (stored.metaType() == QMetaType::fromType<QFont>())
+            ui->Text1->setFont(stored.value<QFont>());
+        else if (!stored.toString().trimmed().isEmpty() && font.fromString(stored.toString()))
+            ui->Text1->setFont(font);
+    }
     if (settings.contains(QStringLiteral("Format")))
         numberFormat = settings.value(QStringLiteral("Format")).toString();
 

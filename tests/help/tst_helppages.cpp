@@ -33,16 +33,66 @@ QList<HelpEntry> CatalogueWithWindowsTools()
     return entries;
 }
 
-bool IsRule(const QString& line)
-{
-    return !line.isEmpty() && (line == Rule(line.at(0), line.size()))
-           && (line.at(0) == QLatin1Char('=') || line.at(0) == QLatin1Char('-'));
-}
-
 HelpEntry Entry(const QString& title, const QString& category, const QString& summary, const QString& text,
                 const QStringList& aliases = {})
 {
     return HelpEntry{title, aliases.isEmpty() ? QStringList{title} : aliases, category, summary, text};
+}
+
+// The pages as the program shows them are kept in tests/help/golden, one file
+// per page. SUMVELLE_UPDATE_GOLDEN=1 writes the files from the program
+// instead of comparing, after a deliberate change to a page: review the
+// difference with git diff before committing it.
+bool UpdatingGolden()
+{
+    return qEnvironmentVariableIntValue("SUMVELLE_UPDATE_GOLDEN") == 1;
+}
+
+QString GoldenPath(const QString& name)
+{
+    return QStringLiteral(SUMVELLE_GOLDEN_DIR "/") + name + QStringLiteral(".txt");
+}
+
+// Every page ends without a line break; the file ends with one so that the
+// last line diffs as an ordinary line.
+void CompareWithGolden(const QString& name, const QString& page)
+{
+    QFile file(GoldenPath(name));
+    if (UpdatingGolden()) {
+        QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(file.fileName()));
+        file.write(page.toUtf8() + '\n');
+        return;
+    }
+    QVERIFY2(file.open(QIODevice::ReadOnly),
+             qPrintable(file.fileName() + QStringLiteral(" is missing: SUMVELLE_UPDATE_GOLDEN=1 writes it")));
+    QString golden = QString::fromUtf8(file.readAll());
+    if (golden.endsWith(QLatin1Char('\n')))
+        golden.chop(1);
+    if (page == golden)
+        return;
+
+    // The first line that differs, and the lines around it, as a reader of
+    // the two files would look for it.
+    const QStringList expected = golden.split(QLatin1Char('\n'));
+    const QStringList actual = page.split(QLatin1Char('\n'));
+    qsizetype line = 0;
+    while (line < expected.size() && line < actual.size() && expected.at(line) == actual.at(line))
+        ++line;
+    const auto excerpt = [line](const QStringList& lines) {
+        QString text;
+        for (qsizetype i = qMax<qsizetype>(0, line - 2); i < qMin(lines.size(), line + 3); ++i)
+            text += QStringLiteral("\n  %1%2| %3").arg(QChar(i == line ? u'>' : u' ')).arg(i + 1, 5).arg(lines.at(i));
+        return text.isEmpty() ? QStringLiteral("\n  (ends before it)") : text;
+    };
+    const QString message = QStringLiteral("%1 differs from its golden file %2 at line %3 (%4 lines there, %5 now)."
+                                           "\nGolden:%6\nNow:%7\nIf the change is meant, rerun with "
+                                           "SUMVELLE_UPDATE_GOLDEN=1 and review git diff.")
+                                .arg(name, file.fileName())
+                                .arg(line + 1)
+                                .arg(expected.size())
+                                .arg(actual.size())
+                                .arg(excerpt(expected), excerpt(actual));
+    QFAIL(qPrintable(message));
 }
 
 } // namespace
@@ -56,21 +106,14 @@ private slots:
     void normalizeHelpKey();
     void formatHelpMenu_data();
     void formatHelpMenu();
-    void index();
-    void aboutHelp();
-    void calculatorBasicsPage();
-    void windowControlPage();
+    void goldenPages_data();
+    void goldenPages();
     void windowsToolsOnlyWithTheirTopics();
     void pageSelection_data();
     void pageSelection();
-    void pageLayout_data();
-    void pageLayout();
-    void functionPagesShowTheCatalogueSyntax_data();
-    void functionPagesShowTheCatalogueSyntax();
     void topicPage_data();
     void topicPage();
     void fullManual();
-    void fullManualRepeatsHeadings();
     void search_data();
     void search();
     void searchCatalogue();
@@ -120,180 +163,42 @@ void HelpPagesTest::formatHelpMenu()
     QCOMPARE(FormatHelpMenu(page), formatted);
 }
 
-void HelpPagesTest::index()
+void HelpPagesTest::goldenPages_data()
 {
-    const QStringList lines{
-        "==================== Sumvelle Help ====================",
-        "",
-        "Help follows the same organization as the Tools menu.",
-        "Choose the area that contains the feature you want:",
-        Separator,
-        "  HELP BASICS",
-        "      Calculator arithmetic, percent, factorial, and Word Operators",
-        Separator,
-        "  HELP FUNCTIONS",
-        "      General math, trigonometry, logs, rounding, and number theory",
-        Separator,
-        "  HELP PROGRAMMER MATH",
-        "      Base literals, conversion functions, bitwise functions, and Output Base",
-        Separator,
-        "  HELP STATISTICS",
-        "      Summary, spread, means, percentiles, distribution shape, and random numbers",
-        Separator,
-        "  HELP FINANCIAL",
-        "      Loans, compounding, investment returns, cash flow, and pricing",
-        Separator,
-        "  HELP GD&T",
-        "      Position, material conditions, boundaries, fasteners, and tolerance utilization",
-        Separator,
-        "  HELP DATE TIME",
-        "      Durations, AM/PM time, calendar dates, and date/time functions",
-        Separator,
-        "  HELP CONVERSIONS",
-        "      Unit-conversion syntax and complete unit reference",
-        Separator,
-        "  HELP CUSTOM FUNCTIONS",
-        "      Saved user formulas, function calls, listing, and deletion",
-        Separator,
-        "  HELP VARIABLES",
-        "      Variables, assignments, ANS, and constants",
-        Separator,
-        "  HELP EQUATIONS",
-        "      Equations, systems, solver, SIMPLIFY, and ISOLATE",
-        Separator,
-        "  HELP SETTINGS",
-        "      Formatting, Predictive Text, Syntax Help, and calculator options",
-        Separator,
-        "  HELP PAD",
-        "      Enter behavior, continuation, and selected-line execution",
-        Separator,
-        "  HELP COMMANDS",
-        "      Typed Sumvelle commands",
-        Separator,
-        "  HELP WINDOW",
-        "      Sumvelle window-control commands",
-        "",
-        "OTHER HELP COMMANDS",
-        "  HELP topic",
-        "      Open any topic directly.",
-        Separator,
-        "  HELP /S words",
-        "      Search Help.",
-        Separator,
-        "  HELP /ALL",
-        "      Display the complete manual.",
-        Separator,
-        "  HELP /?",
-        "      Explain the HELP command.",
-        "",
-        Rule(u'=', 58),
+    QTest::addColumn<QString>("page");
+
+    const QList<HelpEntry> entries = HelpLookup::Catalogue();
+    QTest::newRow("index") << BuildHelpIndex();
+    QTest::newRow("using-help") << BuildHelpAboutHelp();
+    const QList<std::pair<const char*, const char*>> categories{
+        {"calculator-basics", "BASICS"},
+        {"custom-functions", "CUSTOM FUNCTIONS"},
+        {"math-functions", "FUNCTIONS"},
+        {"programmer-math", "PROGRAMMER MATH"},
+        {"statistics", "STATISTICS"},
+        {"financial-functions", "FINANCIAL"},
+        {"variables-and-constants", "VARIABLES"},
+        {"equations-and-symbolic", "EQUATIONS"},
+        {"typed-commands", "COMMANDS"},
+        {"options-and-settings", "SETTINGS"},
+        {"pad-and-input", "PAD"},
+        {"window-control", "WINDOW"},
+        {"unit-conversions", "CONVERSIONS"},
     };
-    QCOMPARE(BuildHelpIndex(), lines.join(QLatin1Char('\n')));
+    for (const auto& [file, name] : categories)
+        QTest::newRow(file) << SubmenuPage(QString::fromLatin1(name), entries);
+    // With the Windows-only window-handle topics in the catalogue.
+    const QList<HelpEntry> withWindowsTools = CatalogueWithWindowsTools();
+    QTest::newRow("window-control-with-windows-tools") << SubmenuPage(QStringLiteral("WINDOW"), withWindowsTools);
+    QTest::newRow("windows-tools") << SubmenuPage(QStringLiteral("WINDOWS"), withWindowsTools);
+    QTest::newRow("complete-manual") << BuildFullHelp(entries);
 }
 
-void HelpPagesTest::aboutHelp()
+void HelpPagesTest::goldenPages()
 {
-    const QStringList lines{
-        "==================== Using HELP ==========================",
-        "",
-        "HELP is organized like a two-level menu.",
-        "",
-        "HELP",
-        "  Shows the master list of Help categories.",
-        "",
-        "HELP category",
-        "  Opens that category and shows the actual functions or commands",
-        "  vertically, including syntax where syntax is useful.",
-        "",
-        "Examples:",
-        "  HELP FUNCTIONS",
-        "  HELP FINANCIAL",
-        "  HELP COMMANDS",
-        "",
-        "HELP topic",
-        "  Opens the detailed explanation for an individual topic directly.",
-        "",
-        "Examples:",
-        "  HELP SQRT",
-        "  HELP PMT",
-        "  HELP ISOLATE",
-        "",
-        "HELP /S words",
-        "HELP /SEARCH words",
-        "HELP /DESC words",
-        "HELP /DESCRIPTION words",
-        "  Searches titles, aliases, categories, descriptions, and full Help.",
-        "",
-        "HELP /ALL",
-        "  Displays the complete Help manual.",
-        "",
-        "HELP /?",
-        "  Shows these instructions. HELP?, HELP!?!?!?!, and HELP / ? also",
-        "  bring you here.",
-        "",
-        "The single command ? is an alias for the master Help menu.",
-        "",
-        Rule(u'=', 58),
-    };
-    QCOMPARE(BuildHelpAboutHelp(), lines.join(QLatin1Char('\n')));
-}
-
-void HelpPagesTest::calculatorBasicsPage()
-{
-    const QStringList lines{
-        "================ Calculator Basics ================",
-        Separator,
-        "  HELP MATH",
-        "      expression",
-        "      Basic arithmetic, powers, parentheses, and implicit multiplication.",
-        Separator,
-        "  HELP PERCENT",
-        "      value%",
-        "      Postfix percentage operator.",
-        Separator,
-        "  HELP FACTORIAL",
-        "      wholeNumber!",
-        "      Postfix factorial operator.",
-        Separator,
-        "  HELP WORD OPERATORS",
-        "      Written forms such as TWO PLUS THREE.",
-        "",
-        "Type any HELP topic above for the full explanation.",
-        Rule(u'=', 52),
-    };
-    QCOMPARE(SubmenuPage("basics"), lines.join(QLatin1Char('\n')));
-}
-
-void HelpPagesTest::windowControlPage()
-{
-    QStringList lines{
-        "================== Window Control ==================",
-        Separator,
-        "  HELP MIN",
-        "      MIN",
-        Separator,
-        "  HELP MAX",
-        "      MAX",
-        Separator,
-        "  HELP RESTORE",
-        "      RESTORE",
-        Separator,
-        "  HELP TOPMOST",
-        "      TOPMOST",
-        "      ONTOP",
-        Separator,
-        "  HELP NOT TOPMOST",
-        "      NOT TOPMOST",
-        "      NOTONTOP",
-        "",
-        Rule(u'=', 52),
-    };
-    QCOMPARE(SubmenuPage("Window Control"), lines.join(QLatin1Char('\n')));
-
-    lines.insert(lines.size() - 1, "External Windows-handle commands are under:");
-    lines.insert(lines.size() - 1, "  HELP WINDOWS");
-    lines.insert(lines.size() - 1, "");
-    QCOMPARE(SubmenuPage("window", CatalogueWithWindowsTools()), lines.join(QLatin1Char('\n')));
+    QFETCH(QString, page);
+    QVERIFY(!page.isEmpty());
+    CompareWithGolden(QString::fromLatin1(QTest::currentDataTag()), page);
 }
 
 void HelpPagesTest::windowsToolsOnlyWithTheirTopics()
@@ -375,185 +280,6 @@ void HelpPagesTest::pageSelection()
     QVERIFY2(banner.contains(QLatin1Char(' ') + title + QLatin1Char(' ')), qPrintable(banner));
 }
 
-void HelpPagesTest::pageLayout_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("banner");
-    QTest::addColumn<QStringList>("groups");
-    QTest::addColumn<QStringList>("entries");
-    // Entries with a rule of hyphens before them; in grouped pages none.
-    QTest::addColumn<QStringList>("ruledEntries");
-    QTest::addColumn<QStringList>("closingSentences");
-    QTest::addColumn<int>("closingRule");
-
-    const auto flat = [](const QString& name, const QString& banner, const QStringList& entries,
-                         const QStringList& closing, int rule) {
-        QTest::newRow(qPrintable(name)) << name << banner << QStringList() << entries << entries << closing << rule;
-    };
-    const auto grouped = [](const QString& name, const QString& banner, const QStringList& groups,
-                            const QStringList& entries, const QStringList& closing, int rule,
-                            const QStringList& ruled = {}) {
-        QTest::newRow(qPrintable(name)) << name << banner << groups << entries << ruled << closing << rule;
-    };
-
-    flat("CUSTOM FUNCTIONS", Banner(16, "Custom Functions", 16),
-         {"USER FUNCTIONS", "CREATE FUNCTION", "DELETE FUNCTION"},
-         {"Custom functions are also offered by Predictive Text and show their",
-          "parameter names in Syntax Help while you are typing a call."},
-         51);
-    grouped("MATH FUNCTIONS", Banner(16, "Math Functions", 19),
-            {"CORE", "TRIGONOMETRY", "LOGS AND EXPONENTS", "ROUNDING", "NUMBER THEORY", "PROGRAMMER MATH"},
-            {"SQRT", "ABS", "SIGN", "SIN", "COS", "TAN", "ASIN", "ACOS", "ATAN", "ATAN2", "RAD", "DEG", "LOG", "LN",
-             "EXP", "ROUND", "FLOOR", "CEIL", "GCD", "LCM", "PROGRAMMER MATH"},
-            {}, 52);
-    grouped("PROGRAMMER MATH", Banner(16, "Programmer Math", 19),
-            {"BASE LITERALS", "CONVERSION FUNCTIONS", "BITWISE FUNCTIONS", "OUTPUT BASE"},
-            {"BIN", "OCT", "HEX", "DEC", "AND", "OR", "XOR", "NOT", "SHL", "SHR"},
-            {"Type any HELP topic above for the full explanation."}, 52);
-    grouped("STATISTICS", Banner(16, "Statistics", 24),
-            {"SUMMARY", "SPREAD", "MEANS AND MAGNITUDE", "POSITION AND SHAPE", "RANDOM NUMBERS"},
-            {"STATISTICS SUMMARY", "STATISTICS SPREAD", "STATISTICS MEANS", "STATISTICS POSITION",
-             "STATISTICS RANDOM"},
-            {"Use HELP followed by any individual function name to open the",
-             "detailed help page for that function family."},
-            52);
-    grouped("FINANCIAL FUNCTIONS", Banner(16, "Financial Functions", 16),
-            {"TIME VALUE AND LOANS", "COMPOUNDING AND RATES", "CASH FLOW", "RETURNS AND PRICING"},
-            {"FV", "PV", "PMT", "NPER", "RATE", "IPMT", "PPMT", "BALANCE", "INTEREST", "COMPOUND", "APY", "APR", "NPV",
-             "IRR", "ROI", "CAGR", "PERCENTCHANGE", "MARKUP", "MARGIN", "DISCOUNT", "TAX"},
-            {"Rate arguments are decimal rates; postfix % may be used."}, 54);
-    flat("VARIABLES AND CONSTANTS", Banner(14, "Variables & Constants", 14),
-         {"VARIABLES OVERVIEW", "VARS", "CLEAR VARIABLES", "ANS", "PI", "EULER"}, {}, 52);
-    flat("EQUATIONS AND SYMBOLIC", Banner(15, "Equations & Symbolic", 15),
-         {"EQUATIONS OVERVIEW", "SYSTEMS", "SOLVER", "APPROXIMATE", "SIMPLIFY", "ISOLATE"}, {}, 53);
-    flat("TYPED COMMANDS", Banner(16, "Typed Commands", 17),
-         {"CLEAR", "VARS", "CLEAR VARIABLES", "INFO", "UPTIME", "CREATE FUNCTION", "DELETE FUNCTION", "SIMPLIFY",
-          "ISOLATE", "FONT", "FORMAT", "MENU", "PROGRAMMER MATH", "EXIT"},
-         {"Window commands are listed under HELP WINDOW."}, 49);
-    flat("OPTIONS", Banner(16, "Options & Settings", 16),
-         {"FORMAT", "FONT", "MENU", "WORD OPERATORS", "IGNORE TEXT", "PREDICTIVE TEXT", "SYNTAX HELP",
-          "PROGRAMMER MATH"},
-         {}, 52);
-    flat("PAD AND INPUT", Banner(19, "Pad & Input", 19), {"ENTER", "CONTINUE", "EXECUTE"}, {}, 52);
-    grouped("UNIT CONVERSIONS", Banner(16, "Unit Conversions", 17), {"SYNTAX", "EXAMPLES"}, {"CONVERSIONS OVERVIEW"},
-            {}, 52, {"CONVERSIONS OVERVIEW"});
-}
-
-void HelpPagesTest::pageLayout()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, banner);
-    QFETCH(QStringList, groups);
-    QFETCH(QStringList, entries);
-    QFETCH(QStringList, ruledEntries);
-    QFETCH(QStringList, closingSentences);
-    QFETCH(int, closingRule);
-
-    const QString page = SubmenuPage(name);
-    QVERIFY(!page.isEmpty());
-    QVERIFY(!page.endsWith(QLatin1Char('\n')));
-    const QStringList lines = page.split(QLatin1Char('\n'));
-    QCOMPARE(lines.at(0), banner);
-    // A flat page's first entry gets its rule in place of the empty line.
-    QCOMPARE(lines.at(1), groups.isEmpty() ? Separator : QString());
-    QCOMPARE(lines.last(), Rule(u'=', closingRule));
-
-    // The closing part: one empty line after the last entry, the sentences,
-    // and the rule right after them.
-    const qsizetype closingStart = lines.size() - 1 - closingSentences.size();
-    QCOMPARE(lines.mid(closingStart, closingSentences.size()), closingSentences);
-    QCOMPARE(lines.at(closingStart - 1), QString());
-    QVERIFY(!lines.at(closingStart - 2).isEmpty());
-
-    QStringList foundEntries;
-    QStringList foundGroups;
-    QStringList foundRuled;
-    for (qsizetype i = 1; i < closingStart - 1; ++i) {
-        const QString& line = lines.at(i);
-        if (line.startsWith(QStringLiteral("  HELP "))) {
-            foundEntries.append(line.mid(7));
-            if (lines.at(i - 1) == Separator)
-                foundRuled.append(line.mid(7));
-            qsizetype details = 0;
-            while (i + 1 + details < lines.size() && lines.at(i + 1 + details).startsWith(QStringLiteral("      ")))
-                ++details;
-            QVERIFY2(details >= 1 && details <= 5, qPrintable(line));
-        } else if (!line.isEmpty() && !line.at(0).isSpace() && !IsRule(line)) {
-            foundGroups.append(line);
-            QCOMPARE(line, line.toUpper());
-            QVERIFY2(i == 2 || lines.at(i - 1).isEmpty(), qPrintable(line));
-        } else if (line == Separator) {
-            QVERIFY2(lines.at(i + 1).startsWith(QStringLiteral("  HELP ")), qPrintable(lines.at(i + 1)));
-        } else if (!line.isEmpty() && IsRule(line)) {
-            QFAIL(qPrintable(QStringLiteral("a rule inside the page: ") + line));
-        }
-    }
-    QCOMPARE(foundEntries, entries);
-    QCOMPARE(foundGroups, groups);
-    QCOMPARE(foundRuled, ruledEntries);
-    // Grouped pages keep their entries together under each heading.
-    if (!groups.isEmpty()) {
-        for (qsizetype i = 2; i < closingStart - 1; ++i) {
-            if (lines.at(i).startsWith(QStringLiteral("  HELP ")) && !ruledEntries.contains(lines.at(i).mid(7)))
-                QVERIFY2(!lines.at(i - 1).isEmpty() && lines.at(i - 1) != Separator, qPrintable(lines.at(i)));
-        }
-    }
-}
-
-void HelpPagesTest::functionPagesShowTheCatalogueSyntax_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("functions");
-    QTest::newRow("Math Functions") << "FUNCTIONS" << 20;
-    QTest::newRow("Programmer Math") << "PROGRAMMER MATH" << 10;
-    QTest::newRow("Financial Functions") << "FINANCIAL" << 21;
-}
-
-void HelpPagesTest::functionPagesShowTheCatalogueSyntax()
-{
-    QFETCH(QString, name);
-    QFETCH(int, functions);
-
-    const QList<HelpEntry> entries = HelpLookup::Catalogue();
-    const QStringList lines = SubmenuPage(name, entries).split(QLatin1Char('\n'));
-    int checked = 0;
-    bool explained = false;
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        if (!lines.at(i).startsWith(QStringLiteral("  HELP ")))
-            continue;
-        const QString title = lines.at(i).mid(7);
-        if (title == QStringLiteral("COMPOUND"))
-            explained = true;
-        for (const HelpEntry& entry : entries) {
-            if (entry.title != title || !HelpLookup::IsStandardFunctionEntry(entry))
-                continue;
-            const QString start = QStringLiteral("\n\nSyntax:\n");
-            const qsizetype from = entry.text.indexOf(start) + start.size();
-            const QString syntax = entry.text.mid(from, entry.text.indexOf(QStringLiteral("\n\nArguments:\n")) - from);
-            QCOMPARE(lines.at(i + 1), QStringLiteral("      ") + QString(syntax).replace(QLatin1Char('\n'), " or "));
-            if (explained)
-                QVERIFY2(lines.at(i + 2).startsWith(QStringLiteral("      ")), qPrintable(title));
-            ++checked;
-            break;
-        }
-    }
-    QCOMPARE(checked, functions);
-
-    if (name == QStringLiteral("PROGRAMMER MATH")) {
-        for (const auto& [literal, meaning] : {std::pair{"  0b1010", "      Binary 10"}, {"  0o17", "      Octal 15"},
-                                               {"  0xFF", "      Hexadecimal 255"}}) {
-            const qsizetype at = lines.indexOf(QString::fromLatin1(literal));
-            QVERIFY2(at > 0, literal);
-            QCOMPARE(lines.at(at + 1), QString::fromLatin1(meaning));
-        }
-        for (const char* item : {"  File -> Output Base", "  MENU OUTPUT BASE [DEC/BIN/OCT/HEX]"}) {
-            const qsizetype at = lines.indexOf(QString::fromLatin1(item));
-            QVERIFY2(at > 0, item);
-            QVERIFY(lines.at(at + 1).startsWith(QStringLiteral("      ")));
-        }
-    }
-}
-
 void HelpPagesTest::topicPage_data()
 {
     QTest::addColumn<QString>("title");
@@ -601,26 +327,6 @@ void HelpPagesTest::fullManual()
                              + "\n\n" + "\n\n" + heading + " ALPHA " + heading + "\n\n"
                              + FormatHelpTopic(entries.at(4)) + "\n\n" + closing;
     QCOMPARE(BuildFullHelp(entries), expected);
-}
-
-void HelpPagesTest::fullManualRepeatsHeadings()
-{
-    const QList<HelpEntry> entries = HelpLookup::Catalogue();
-    const QString manual = BuildFullHelp(entries);
-    const QString heading = Rule(u'-', 20);
-    const QList<std::pair<QString, int>> headings{
-        {"FUNCTIONS", 5}, {"BASICS", 4},   {"COMMANDS", 4},    {"STATISTICS", 2},      {"DATE & TIME", 2},
-        {"GD&T", 1},      {"SOLVER", 1},   {"WINDOW", 1},      {"PROGRAMMER MATH", 1}, {"FINANCIAL", 1},
-        {"SETTINGS", 1},  {"VARIABLES", 1}, {"EQUATIONS", 1},   {"CONVERSIONS", 1},     {"CUSTOM FUNCTIONS", 1},
-    };
-    int total = 0;
-    for (const auto& [category, count] : headings) {
-        QCOMPARE(manual.count("\n\n" + heading + ' ' + category + ' ' + heading + "\n\n"), qsizetype(count));
-        total += count;
-    }
-    QCOMPARE(manual.count(heading + ' '), qsizetype(total));
-    for (const HelpEntry& entry : entries)
-        QVERIFY2(manual.contains(FormatHelpTopic(entry) + "\n\n"), qPrintable(entry.title));
 }
 
 void HelpPagesTest::search_data()

@@ -402,7 +402,12 @@ void SymbolicCommandsTest::randomIsolatedAnswersSolveTheEquation()
         const int c = digit();
         const int d = digit();
         const int e = int(random() % 19u) - 9;
-        const QString equation = form.arg(a).arg(b).arg(c).arg(d).arg(e);
+        // By number: arg() would give a form's lowest placeholders the numbers in
+        // order, so %5 would get d wherever %4 is missing.
+        QString equation = form;
+        const int numbers[] = {a, b, c, d, e};
+        for (int i = 0; i < 5; ++i)
+            equation.replace(QLatin1Char('%') + QString::number(i + 1), QString::number(numbers[i]));
         QString output;
         QVERIFY2(MainWindow::IsolateText(QStringLiteral("X, ") + equation, output),
                  qPrintable(equation + QStringLiteral(": ") + output));

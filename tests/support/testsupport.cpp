@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QThread>
 #include <QTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -126,6 +128,36 @@ void startModalDialogWatchdog(int timeLimitMs)
         QTest::qFail(qPrintable(message), __FILE__, __LINE__);
     });
     timer->start();
+}
+
+namespace {
+QtMessageHandler testLogHandler = nullptr;
+
+void failOnWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    // The test log forgets these patterns after each function and data row,
+    // so arm one for each warning as it arrives, matching that warning only;
+    // the log then fails the running function unless the warning was
+    // expected. The list is the main thread's alone.
+    // The offscreen platform says so of each window feature it lacks (raise,
+    // keyboard grabs, size hints): a fact of the test platform, not a fault.
+    const bool platformLimit = message.startsWith(QLatin1String("This plugin does not support "));
+    if (type == QtWarningMsg && !platformLimit && QThread::currentThread() == qApp->thread())
+        QTest::failOnWarning(
+            QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(message))));
+    testLogHandler(type, context, message);
+}
+} // namespace
+
+int run(QObject* testObject, int argc, char** argv)
+{
+    QTest::qInit(testObject, argc, argv);
+    // qInit installs the test log's own handler, which ours wraps.
+    testLogHandler = qInstallMessageHandler(failOnWarning);
+    const int failures = QTest::qRun();
+    qInstallMessageHandler(testLogHandler);
+    QTest::qCleanup();
+    return failures;
 }
 
 QString temporaryHome()

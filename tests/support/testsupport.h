@@ -52,6 +52,11 @@ void readNextMessageBox(ShownMessage& shown, const QString& buttonText = QString
 // child did not end normally. The child never returns into the test.
 int runWithFileSizeLimit(qint64 maximumFileSize, const std::function<int()>& body);
 
+// Runs the test object's functions as QTest::qExec does, except that a Qt
+// warning on the main thread fails the test function that caused it, unless
+// the function expects it with QTest::ignoreMessage.
+int run(QObject* testObject, int argc, char** argv);
+
 // A main window as the program builds it, for tests that drive the pad or
 // call the engine's member functions; it starts without the release check,
 // so no test reaches the network.
@@ -100,5 +105,5 @@ private:
         TestSupport::startModalDialogWatchdog();  \
         TestObject tc;                            \
         QTEST_SET_MAIN_SOURCE_PATH                \
-        return QTest::qExec(&tc, argc, argv);     \
+        return TestSupport::run(&tc, argc, argv); \
     }
