@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QIcon>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 #include <utility>
@@ -64,7 +64,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->Text1->setAcceptDrops(false);
     ui->Text1->viewport()->setAcceptDrops(false);
 
-    setWindowIcon(QIcon(QStringLiteral(":/Sumvelle.ico")));
+    // The form has already set the window icon from ":/Sumvelle.ico";
+    // decoding the file a second time would only repeat that work.
 
     ui->Text1->installEventFilter(this);
     ui->Text1->viewport()->installEventFilter(this);
@@ -110,13 +111,17 @@ void MainWindow::FinishStartUp()
     if (!releaseCheckWanted)
         return;
     releaseCheckWanted = false;
-    TravokMonetization::CheckForReleaseAsync(
-        this, ReleaseMetadataUrl(),
-        [this](TravokMonetization::ReleaseCheckResult result, const TravokMonetization::ReleaseMetadata& metadata,
-               TravokMonetization::ReleaseComparison comparison) {
-            HandleReleaseCheckResult(result, metadata, comparison);
-        },
-        8000);
+    // In a step of its own, so that a key typed meanwhile waits for one of
+    // the two, not both.
+    QTimer::singleShot(0, this, [this] {
+        TravokMonetization::CheckForReleaseAsync(
+            this, ReleaseMetadataUrl(),
+            [this](TravokMonetization::ReleaseCheckResult result, const TravokMonetization::ReleaseMetadata& metadata,
+                   TravokMonetization::ReleaseComparison comparison) {
+                HandleReleaseCheckResult(result, metadata, comparison);
+            },
+            8000);
+    });
 }
 
 void MainWindow::CopyFilesToDataLocation(const QString& executableDirectory, const QString& dataLocation)

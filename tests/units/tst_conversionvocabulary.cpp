@@ -1,7 +1,12 @@
 #include "pad/mainwindow.h"
 #include "support/testsupport.h"
 
+#include "units/UnitCatalog.h"
+#include "units/UnitConversions.h"
+
 #include <QSet>
+
+#include <algorithm>
 
 class ConversionVocabularyTest : public QObject
 {
@@ -13,6 +18,8 @@ private slots:
 
     void counts();
     void sortedWithoutRegardToCase();
+    void orderEqualsCaselessThenExactComparison_data();
+    void orderEqualsCaselessThenExactComparison();
     void phrasesOfOneAlias_data();
     void phrasesOfOneAlias();
     void noUnitConvertsToItself();
@@ -55,6 +62,45 @@ void ConversionVocabularyTest::sortedWithoutRegardToCase()
     for (int i = 1; i < vocabulary.size(); ++i)
         QVERIFY2(vocabulary.at(i - 1).compare(vocabulary.at(i), Qt::CaseInsensitive) <= 0,
                  qPrintable(vocabulary.at(i)));
+}
+
+// Ties between texts that fold alike go to the exact comparison, and a
+// character outside the basic plane folds as a whole.
+void ConversionVocabularyTest::orderEqualsCaselessThenExactComparison_data()
+{
+    QTest::addColumn<QStringList>("aliases");
+    QTest::newRow("catalogue") << QStringList();
+    QTest::newRow("folds alike") << QStringList({QStringLiteral("\u00B5m"), QStringLiteral("\u03BCm"),
+                                                 QStringLiteral("\u039CM"), QStringLiteral("Mm"), QStringLiteral("mM")});
+    QTest::newRow("special folds") << QStringList({QStringLiteral("\u00DF"), QStringLiteral("ss"),
+                                                   QStringLiteral("\u1E9E"), QStringLiteral("\u212A"),
+                                                   QStringLiteral("k"), QStringLiteral("\u0130"), QStringLiteral("i")});
+    QTest::newRow("outside the basic plane")
+        << QStringList({QString::fromUcs4(U"\U00010400x"), QString::fromUcs4(U"\U00010428X"),
+                        QStringLiteral("\uFF21"), QStringLiteral("\uFF41"), QStringLiteral("z")});
+}
+
+void ConversionVocabularyTest::orderEqualsCaselessThenExactComparison()
+{
+    QFETCH(QStringList, aliases);
+    QStringList built = vocabulary;
+    if (!aliases.isEmpty()) {
+        QList<UnitDefinition> units;
+        for (const QString& alias : aliases) {
+            UnitDefinition unit;
+            unit.category = QStringLiteral("LENGTH");
+            unit.symbol = alias;
+            unit.aliases = {alias};
+            units.append(unit);
+        }
+        built = BuildConversionVocabulary(units);
+    }
+    QStringList expected = built;
+    std::sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+        const int caseless = a.compare(b, Qt::CaseInsensitive);
+        return caseless != 0 ? caseless < 0 : a < b;
+    });
+    QCOMPARE(built, expected);
 }
 
 void ConversionVocabularyTest::phrasesOfOneAlias_data()
