@@ -179,6 +179,18 @@ bool NegatesProduct(const SimplifyNode* node)
     return node && (node->type == Kind::Multiply || node->type == Kind::Divide);
 }
 
+// A product on the right of * that starts with a negation, as A*(-B*C) reads
+// back: printed bare it would read as (A*-B)*C, and print without the
+// parentheses the first print had.
+bool StartsWithNegation(const SimplifyNode* node)
+{
+    if (!node || (node->type != Kind::Multiply && node->type != Kind::Divide))
+        return false;
+    while (node && (node->type == Kind::Multiply || node->type == Kind::Divide))
+        node = node->left.get();
+    return node && node->type == Kind::Negate;
+}
+
 } // namespace
 
 namespace {
@@ -460,7 +472,9 @@ QString NodeToText(const SimplifyNodePtr& node, int parentPrecedence, bool right
         case Kind::Multiply:
             parts.push_back({n->left.get(), 20, false, QString()});
             parts.push_back({nullptr, 0, false, times});
-            parts.push_back({n->right.get(), NegatesProduct(n->right.get()) ? 31 : 20, false, QString()});
+            parts.push_back({n->right.get(),
+                             NegatesProduct(n->right.get()) || StartsWithNegation(n->right.get()) ? 31 : 20, false,
+                             QString()});
             break;
         case Kind::Divide:
             parts.push_back({n->left.get(), 20, false, QString()});
