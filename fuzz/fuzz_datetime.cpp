@@ -6,13 +6,6 @@
 
 #include <QDateTime>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    FuzzSupport::Initialize(argc, argv);
-    FuzzSupport::EngineWindow();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     MainWindow& window = FuzzSupport::EngineWindow();

@@ -8,13 +8,6 @@
 
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    FuzzSupport::Initialize(argc, argv);
-    FuzzSupport::EngineWindow();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     MainWindow& window = FuzzSupport::EngineWindow();
