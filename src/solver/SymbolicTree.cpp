@@ -191,6 +191,17 @@ bool StartsWithNegation(const SimplifyNode* node)
     return node && node->type == Kind::Negate;
 }
 
+// A sum on the right of + that starts with a negative term, as A + (-B - C)
+// reads back: printed bare, A + -B would read as A - B and print otherwise.
+bool StartsWithNegativeTerm(const SimplifyNode* node)
+{
+    if (!node || (node->type != Kind::Add && node->type != Kind::Subtract))
+        return false;
+    while (node && (node->type == Kind::Add || node->type == Kind::Subtract))
+        node = node->left.get();
+    return node && (node->type == Kind::Negate || (node->type == Kind::Number && node->value < 0.0));
+}
+
 } // namespace
 
 namespace {
@@ -460,7 +471,7 @@ QString NodeToText(const SimplifyNodePtr& node, int parentPrecedence, bool right
                 parts.push_back({r->left.get(), 11, true, QString()});
             } else {
                 parts.push_back({nullptr, 0, false, plus});
-                parts.push_back({r, 10, false, QString()});
+                parts.push_back({r, StartsWithNegativeTerm(r) ? 11 : 10, false, QString()});
             }
             break;
         }
