@@ -6,10 +6,19 @@
 #include <pcre2.h>
 
 #include <atomic>
+#include <mutex>
 
 namespace {
 
 std::atomic<int> runningSearches{0};
+
+// The plain code gives up a start position after this many of the engine's
+// steps, about a twentieth of a millisecond, and leaves it to the code with
+// callouts; ordinary patterns never come near it.
+constexpr uint32_t PlainMatchLimit = 10000;
+// Start positions tried by one plain call: with the step limit above, the
+// limit is looked at every few milliseconds at worst.
+constexpr PCRE2_SIZE PlainRunStarts = 1024;
 std::atomic<unsigned> stepLimit{0};
 
 // Holds one search in the running count for as long as it lives.
@@ -71,29 +80,58 @@ struct JitStack
 
 } // namespace
 
+// A pattern compiled twice: once plain, for the engine's full speed, and once
+// with a callout at every item, which lets the engine look at the limit while
+// it backtracks but costs about half again as much.
 struct LimitedPattern::Code
 {
-    pcre2_code* compiled = nullptr;
-    ~Code() { pcre2_code_free(compiled); }
+    pcre2_code* plain = nullptr;
+    // The second compile is made on the first start position whose match is
+    // too costly for the plain code.
+    mutable std::once_flag checkedOnce;
+    mutable pcre2_code* checked = nullptr;
+    uint32_t options = 0;
+    QString pattern;
+    // \G holds only at the offset a match call starts from, so a pattern with
+    // it is searched in one call, not in runs of start positions.
+    bool inRuns = true;
+
+    ~Code()
+    {
+        pcre2_code_free(plain);
+        pcre2_code_free(checked);
+    }
+
+    const pcre2_code* Checked() const
+    {
+        std::call_once(checkedOnce, [this] { checked = Compile(pattern, options | PCRE2_AUTO_CALLOUT); });
+        return checked;
+    }
+
+    static pcre2_code* Compile(const QString& pattern, uint32_t options)
+    {
+        int errorCode = 0;
+        PCRE2_SIZE errorOffset = 0;
+        pcre2_code* compiled = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.utf16()), PCRE2_SIZE(pattern.size()),
+                                             options | PCRE2_USE_OFFSET_LIMIT, &errorCode, &errorOffset, nullptr);
+        // Without the compiler for this machine the interpreter matches alike.
+        if (compiled)
+            pcre2_jit_compile(compiled, PCRE2_JIT_COMPLETE);
+        return compiled;
+    }
 };
 
 LimitedPattern::LimitedPattern(const QRegularExpression& expression)
 {
     if (!expression.isValid())
         return;
-    const QString pattern = expression.pattern();
-    int errorCode = 0;
-    PCRE2_SIZE errorOffset = 0;
-    // Auto callouts let the engine look at the limit while it backtracks.
-    pcre2_code* compiled = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.utf16()), PCRE2_SIZE(pattern.size()),
-                                         CompileOptions(expression.patternOptions()) | PCRE2_AUTO_CALLOUT, &errorCode,
-                                         &errorOffset, nullptr);
-    if (!compiled)
-        return;
-    // Without the compiler for this machine the interpreter matches alike.
-    pcre2_jit_compile(compiled, PCRE2_JIT_COMPLETE);
     auto owned = std::make_shared<Code>();
-    owned->compiled = compiled;
+    owned->pattern = expression.pattern();
+    owned->options = CompileOptions(expression.patternOptions());
+    owned->plain = Code::Compile(owned->pattern, owned->options);
+    if (!owned->plain)
+        return;
+    owned->inRuns = !owned->pattern.contains(QLatin1String("\\G"));
     code = owned;
 }
 
@@ -117,27 +155,69 @@ LimitedPattern::Outcome LimitedPattern::ForEachMatch(const QString& text, const 
     thread_local JitStack jitStack;
 
     std::unique_ptr<pcre2_match_data, decltype(&pcre2_match_data_free)> matchData(
-        pcre2_match_data_create_from_pattern(code->compiled, nullptr), &pcre2_match_data_free);
-    std::unique_ptr<pcre2_match_context, decltype(&pcre2_match_context_free)> context(
+        pcre2_match_data_create_from_pattern(code->plain, nullptr), &pcre2_match_data_free);
+    std::unique_ptr<pcre2_match_context, decltype(&pcre2_match_context_free)> plainContext(
         pcre2_match_context_create(nullptr), &pcre2_match_context_free);
-    if (!matchData || !context)
+    std::unique_ptr<pcre2_match_context, decltype(&pcre2_match_context_free)> checkedContext(
+        pcre2_match_context_create(nullptr), &pcre2_match_context_free);
+    if (!matchData || !plainContext || !checkedContext)
         return Outcome::Stopped;
     CalloutState state;
     state.limit = &limit;
     state.steps = stepLimit.load(std::memory_order_relaxed);
-    pcre2_set_callout(context.get(), &CheckLimit, &state);
-    if (jitStack.stack)
-        pcre2_jit_stack_assign(context.get(), nullptr, jitStack.stack);
+    pcre2_set_callout(checkedContext.get(), &CheckLimit, &state);
+    pcre2_set_match_limit(plainContext.get(), PlainMatchLimit);
+    if (jitStack.stack) {
+        pcre2_jit_stack_assign(plainContext.get(), nullptr, jitStack.stack);
+        pcre2_jit_stack_assign(checkedContext.get(), nullptr, jitStack.stack);
+    }
+    // A limit of steps must count every step, so it leaves the plain code out.
+    const bool plainFirst = state.steps == 0;
 
     const auto subject = reinterpret_cast<PCRE2_SPTR>(text.utf16());
     const PCRE2_SIZE length = PCRE2_SIZE(text.size());
-    // The subject is checked for valid UTF-16 once; later calls skip the check.
+    // The subject is checked for valid UTF-16 until a call has passed the
+    // check; later calls skip it.
     uint32_t checkOption = 0;
-    const auto match = [&](PCRE2_SIZE offset, uint32_t options) {
+    const auto call = [&](const pcre2_code* compiled, pcre2_match_context* context, PCRE2_SIZE offset,
+                          uint32_t options) {
         const int result =
-            pcre2_match(code->compiled, subject, length, offset, options | checkOption, matchData.get(), context.get());
-        checkOption = PCRE2_NO_UTF_CHECK;
+            pcre2_match(compiled, subject, length, offset, options | checkOption, matchData.get(), context);
+        if (result >= 0 || result == PCRE2_ERROR_NOMATCH || result == PCRE2_ERROR_MATCHLIMIT)
+            checkOption = PCRE2_NO_UTF_CHECK;
         return result;
+    };
+    // The leftmost match from offset on. Start positions are tried a run at a
+    // time, with the limit looked at between runs; a run whose plain match
+    // gives up (too many steps at one start, or any other error) is tried
+    // again with the callouts, which look at the limit as they go and carry
+    // the engine's usual match limit.
+    const auto match = [&](PCRE2_SIZE offset, uint32_t options) {
+        for (;;) {
+            PCRE2_SIZE last = PCRE2_UNSET;
+            if (code->inRuns && !(options & PCRE2_ANCHORED) && length - offset > PlainRunStarts) {
+                last = offset + PlainRunStarts;
+                // The next run must not start inside a surrogate pair.
+                if (last + 1 < length && QChar::isLowSurrogate(text.at(qsizetype(last + 1)).unicode()))
+                    ++last;
+            }
+            pcre2_set_offset_limit(plainContext.get(), last);
+            pcre2_set_offset_limit(checkedContext.get(), last);
+            int result = PCRE2_ERROR_MATCHLIMIT;
+            if (plainFirst)
+                result = call(code->plain, plainContext.get(), offset, options);
+            if (result < 0 && result != PCRE2_ERROR_NOMATCH) {
+                const pcre2_code* checked = code->Checked();
+                if (!checked)
+                    return result;
+                result = call(checked, checkedContext.get(), offset, options);
+            }
+            if (result != PCRE2_ERROR_NOMATCH || last == PCRE2_UNSET)
+                return result;
+            if (limit.Stopped())
+                return int(PCRE2_ERROR_CALLOUT);
+            offset = last + 1;
+        }
     };
 
     bool found = false;

@@ -51,6 +51,8 @@ private slots:
     void matchesAsQtDoes_data();
     void matchesAsQtDoes();
     void invalidPattern();
+    void invalidSubject_data();
+    void invalidSubject();
     void stopsWithItsLimit_data();
     void stopsWithItsLimit();
     void stopsAfterItsSteps();
@@ -78,6 +80,32 @@ void LimitedPatternTest::matchesAsQtDoes_data()
     QTest::newRow("lookahead is empty") << "(?=a)" << none << "aab";
     QTest::newRow("astral literal") << QStringLiteral("\U0001F600+") << none << QStringLiteral("x\U0001F600\U0001F600y");
     QTest::newRow("no match") << "zebra" << caseless << "no stripes here";
+
+    // Long texts are searched a run of start positions at a time; matches,
+    // empty matches, surrogate pairs and lookbehinds must not notice where a
+    // run ends.
+    QString numbered;
+    for (int i = 0; i < 400; ++i)
+        numbered += QStringLiteral("a%1b ").arg(i * 7919 % 1000) + QString(i % 13, QLatin1Char('.'));
+    QTest::newRow("matches in every run") << "a\\d+b" << none << numbered;
+    QTest::newRow("lookbehind across runs") << "(?<=\\d)b" << none << numbered;
+    QTest::newRow("empty matches in every run") << "b*" << none << numbered;
+    QString astral;
+    for (int i = 0; i < 700; ++i)
+        astral += (i % 3 == 0 ? QStringLiteral("\U0001F600") : QStringLiteral("x"));
+    QTest::newRow("surrogate pairs at run ends") << QStringLiteral("x\U0001F600") << none << astral;
+    QTest::newRow("empty matches among surrogate pairs") << "y*" << none << astral;
+    QTest::newRow("no start inside a surrogate pair") << "[^\\x{1F600}x]" << none << astral;
+    QTest::newRow("no match on a long line") << "zebra" << none << QString(5000, QLatin1Char('z'));
+    // \G holds only where the search, or the previous match, left off.
+    QTest::newRow("anchor to the previous match") << "\\Ga" << none << QStringLiteral("b") + QString(600, QLatin1Char('a'));
+    // Some starts cost the plain match too many steps; those runs are matched
+    // again with the callouts and must find the same.
+    QString costly;
+    for (int i = 0; i < 20; ++i)
+        costly += QString(24, QLatin1Char('a')) + QStringLiteral("b ");
+    costly += QString(24, QLatin1Char('a')) + QStringLiteral("c");
+    QTest::newRow("costly starts before a match") << "(a|aa)+c" << none << costly;
 }
 
 void LimitedPatternTest::matchesAsQtDoes()
@@ -103,6 +131,25 @@ void LimitedPatternTest::invalidPattern()
     QVERIFY(!pattern.IsValid());
     const SearchLimit limit(-1);
     QCOMPARE(pattern.Contains(QStringLiteral("a"), limit), LimitedPattern::Outcome::Stopped);
+}
+
+// Text that is not valid UTF-16 is never matched, also where the first try
+// gives up on a costly start and the match is tried again.
+void LimitedPatternTest::invalidSubject_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("cheap") << "b";
+    QTest::newRow("costly start") << "(a|aa)+c";
+}
+
+void LimitedPatternTest::invalidSubject()
+{
+    QFETCH(QString, pattern);
+    const QString text = QString(3000, QLatin1Char('a')) + QChar(0xD800) + QStringLiteral("bc");
+    const LimitedPattern limited{QRegularExpression(pattern)};
+    LimitedPattern::Outcome outcome = LimitedPattern::Outcome::Found;
+    QCOMPARE(LimitedMatches(limited, text, outcome), QString());
+    QCOMPARE(outcome, LimitedPattern::Outcome::Stopped);
 }
 
 // A match that backtracks on every start ends when its limit stops, also
