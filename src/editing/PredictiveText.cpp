@@ -5,6 +5,7 @@
 #include "pad/mainwindow.h"
 
 #include "editing/CompletionVocabulary.h"
+#include "tools/TimeBudget.h"
 
 #include "ui_mainwindow.h"
 
@@ -21,16 +22,20 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace {
 
 // The catalogue's own names and the conversion phrases never change while
-// the program runs: one list with the word operators and one without.
+// the program runs: one list with the word operators and one without. Each
+// is made once, by whichever thread asks first; another that asks meanwhile
+// waits for it.
 std::shared_ptr<const CompletionWordList> FixedWords(bool wordOperators)
 {
+    static std::once_flag made[2];
     static std::shared_ptr<const CompletionWordList> lists[2];
-    std::shared_ptr<const CompletionWordList>& list = lists[wordOperators ? 1 : 0];
-    if (!list) {
+    const int index = wordOperators ? 1 : 0;
+    std::call_once(made[index], [wordOperators, index] {
         const QList<MainWindow::CalculatorSyntaxItem>& builtIn = MainWindow::BuiltInCalculatorSyntaxItems();
         const QStringList conversions = MainWindow::GetUnitConversionVocabulary();
         QStringList words;
@@ -40,9 +45,9 @@ std::shared_ptr<const CompletionWordList> FixedWords(bool wordOperators)
                 words.append(item.name);
         }
         words.append(conversions);
-        list = std::make_shared<const CompletionWordList>(words);
-    }
-    return list;
+        lists[index] = std::make_shared<const CompletionWordList>(words);
+    });
+    return lists[index];
 }
 
 // The width of each word in the popup's font, measured once: shaping
@@ -199,6 +204,17 @@ void MainWindow::UpdatePredictiveText()
 {
     UpdateAutoCompleteSuggestions();
     UpdateSyntaxHint();
+}
+
+void MainWindow::PrepareCompletionWordsAhead()
+{
+    if (completionWordsAhead)
+        return;
+    // The word lists take longer to make than a keystroke may wait, so they
+    // are made on a thread of their own while the window takes its first keys.
+    const bool wordOperators = WordOperatorsOn();
+    completionWordsAhead = std::make_unique<BackgroundTask>(
+        this, -1, [wordOperators](SearchLimit&) { FixedWords(wordOperators); }, nullptr);
 }
 
 const CompletionVocabulary& MainWindow::GetCompletionVocabulary()

@@ -2,6 +2,7 @@
 
 #include "pad/PadDocumentLayout.h"
 #include "pad/StoragePaths.h"
+#include "tools/TimeBudget.h"
 #include "tools/TravokMonetization.h"
 #include "ui_mainwindow.h"
 
@@ -107,13 +108,15 @@ MainWindow::~MainWindow()
 void MainWindow::FinishStartUp()
 {
     // Made now, so that the first keystroke does not wait for them.
-    GetCompletionVocabulary();
+    PrepareCompletionWordsAhead();
     if (!releaseCheckWanted)
         return;
     releaseCheckWanted = false;
-    // In a step of its own, so that a key typed meanwhile waits for one of
-    // the two, not both.
-    QTimer::singleShot(0, this, [this] {
+    // The library for secure connections takes longer to load than a key may
+    // wait, so it loads on a thread of its own and the check starts once it
+    // has.
+    const auto loadAhead = [](SearchLimit&) { TravokMonetization::LoadSecureConnections(); };
+    releaseCheckAhead = std::make_unique<BackgroundTask>(this, -1, loadAhead, [this] {
         TravokMonetization::CheckForReleaseAsync(
             this, ReleaseMetadataUrl(),
             [this](TravokMonetization::ReleaseCheckResult result, const TravokMonetization::ReleaseMetadata& metadata,

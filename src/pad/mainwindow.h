@@ -30,6 +30,7 @@ class QSettings;
 class QTextCursor;
 class QTimer;
 class QUrl;
+class BackgroundTask;
 class CompletionVocabulary;
 class HelpWindow;
 class LogViewer;
@@ -598,11 +599,14 @@ private:
         QMap<QString, CustomFunctionDefinition> customFunctions;
         std::shared_ptr<const CompletionVocabulary> vocabulary;
     };
+    // Starts making the fixed word lists on a thread of their own.
+    void PrepareCompletionWordsAhead();
     const CompletionVocabulary& GetCompletionVocabulary();
     // Lets go of the completer's popup and the switches before the window's
     // parts are torn down.
     void ReleasePredictiveText();
     CompletionVocabularyCache completionVocabulary;
+    std::unique_ptr<BackgroundTask> completionWordsAhead; // the fixed word lists, made after start-up
 
 public:
     // ---- editing/SyntaxHint.cpp: the syntax hint ----------------------------
@@ -710,6 +714,7 @@ private:
     std::shared_ptr<const TravokMonetization::ReleaseMetadata> availableRelease;
     TravokMonetization::ReleaseComparison availableReleaseComparison{}; // Unknown
     bool releaseCheckWanted = false;                                    // started by FinishStartUp
+    std::unique_ptr<BackgroundTask> releaseCheckAhead;                  // loads what the check needs
     bool startUpFinishQueued = false;
     bool releaseCheckDone = false;
     bool releaseAvailable = false;

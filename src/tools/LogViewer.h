@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class BackgroundSearch;
+class BackgroundTask;
 class QResizeEvent;
 class Ui_LogViewer;
 
@@ -99,6 +99,6 @@ private:
     bool logUnreadable = false;
     // The log was larger than maximumLogBytes: its oldest part was left out.
     bool logShortened = false;
-    std::unique_ptr<BackgroundSearch> daySearch;
+    std::unique_ptr<BackgroundTask> daySearch;
     std::unique_ptr<FoundHighlights> foundHighlights;
 };

@@ -249,7 +249,7 @@ void LogViewer::StartDaySearch(const QList<SearchTerm>& terms, const QRegularExp
         ShowMatchingDays(result->days, keyToKeep, signature);
         foundHighlights.reset();
     };
-    daySearch = std::make_unique<BackgroundSearch>(this, searchTimeBudgetMs, std::move(work), std::move(done));
+    daySearch = std::make_unique<BackgroundTask>(this, searchTimeBudgetMs, std::move(work), std::move(done));
 }
 
 void LogViewer::HighlightSearchMatches()

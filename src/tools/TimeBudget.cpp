@@ -39,7 +39,7 @@ bool RunSearchParts(int partCount, const std::function<bool(int part)>& work)
     return allCompleted.load();
 }
 
-BackgroundSearch::BackgroundSearch(QObject* receiver, int budgetMs, std::function<void(SearchLimit& limit)> work,
+BackgroundTask::BackgroundTask(QObject* receiver, int budgetMs, std::function<void(SearchLimit& limit)> work,
                                    std::function<void()> done)
     : limit(budgetMs)
     , alive(std::make_shared<char>(0))
@@ -50,20 +50,20 @@ BackgroundSearch::BackgroundSearch(QObject* receiver, int budgetMs, std::functio
         QMetaObject::invokeMethod(
             receiver,
             [owner, done]() {
-                if (!owner.expired())
+                if (done && !owner.expired())
                     done();
             },
             Qt::QueuedConnection);
     });
 }
 
-BackgroundSearch::~BackgroundSearch()
+BackgroundTask::~BackgroundTask()
 {
     limit.Cancel();
     Wait();
 }
 
-void BackgroundSearch::Wait()
+void BackgroundTask::Wait()
 {
     if (thread.joinable())
         thread.join();

@@ -41,20 +41,21 @@ private:
 // caller's data.
 bool RunSearchParts(int partCount, const std::function<bool(int part)>& work);
 
-// One search run on a thread of its own, so that the window keeps taking
-// keys while it works. When work has returned, done runs on the receiver's
-// thread, unless this object was destroyed first: destroying it cancels the
-// search and waits for its thread, which the limit ends moments later. So a
-// newer search replaces an older one by destroying it, and no thread outlives
-// its owner. work gets its own copies of what it reads.
-class BackgroundSearch
+// One search, or other slow work, run on a thread of its own, so that the
+// window keeps taking keys while it works. When work has returned, done (if
+// any) runs on the receiver's thread, unless this object was destroyed first:
+// destroying it cancels the search and waits for its thread, which the limit
+// ends moments later. So a newer search replaces an older one by destroying
+// it, and no thread outlives its owner. work gets its own copies of what it
+// reads.
+class BackgroundTask
 {
 public:
-    BackgroundSearch(QObject* receiver, int budgetMs, std::function<void(SearchLimit& limit)> work,
+    BackgroundTask(QObject* receiver, int budgetMs, std::function<void(SearchLimit& limit)> work,
                      std::function<void()> done);
-    ~BackgroundSearch();
-    BackgroundSearch(const BackgroundSearch&) = delete;
-    BackgroundSearch& operator=(const BackgroundSearch&) = delete;
+    ~BackgroundTask();
+    BackgroundTask(const BackgroundTask&) = delete;
+    BackgroundTask& operator=(const BackgroundTask&) = delete;
 
     // Waits for work to return; done is then left to the caller.
     void Wait();

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSslSocket>
 #include <QTimer>
 #include <QUrl>
 
@@ -279,6 +280,13 @@ ReleaseComparison CompareReleaseVersion(const ReleaseMetadata& metadata)
         return Current;
     // A newer patch has no outcome of its own: it counts as a minor release.
     return runningPatch < publishedPatch ? NewerMinor : RunningNewer;
+}
+
+void LoadSecureConnections()
+{
+#if QT_CONFIG(ssl)
+    QSslSocket::supportsSsl();
+#endif
 }
 
 void CheckForReleaseAsync(QObject* parent, const QUrl& url, ReleaseCheckCallback callback, int timeoutMs)

@@ -81,6 +81,11 @@ bool IsWebUrl(const QUrl& url);
 
 // Calls the callback at most once on the GUI thread: at once when the check
 // cannot start, later from the reply otherwise, never once parent is gone.
+// Loads the library that secure connections need, which takes longer than a
+// keystroke may wait; safe on any thread, and CheckForReleaseAsync then
+// starts at once.
+void LoadSecureConnections();
+
 void CheckForReleaseAsync(QObject* parent, const QUrl& url, ReleaseCheckCallback callback, int timeoutMs);
 
 } // namespace TravokMonetization
