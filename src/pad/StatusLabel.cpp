@@ -153,8 +153,10 @@ QSize StatusLabel::SizeFor(const QString& shown) const
         if (align & (Qt::AlignTop | Qt::AlignBottom))
             down += indentation;
     }
+    // Not wrapped, the text's bounds do not depend on the width offered;
+    // it is QLabel's all the same.
     const QMargins contents = contentsMargins();
-    const int width = std::max(minimumWidth(), 2000) - across - contents.left() - contents.right();
+    const int width = (minimumWidth() > 0 ? minimumWidth() : 2000) - across - contents.left() - contents.right();
     const QRect bounds = metrics.boundingRect(0, 0, width, 2000, align & ~(Qt::AlignVCenter | Qt::AlignHCenter), shown);
     const QSize size(bounds.width() + across + contents.left() + contents.right(),
                      bounds.height() + down + contents.top() + contents.bottom());

@@ -30,8 +30,8 @@ private:
     QSize SizeFor(const QString& shown) const;
     int TextAlignment() const;
 
-    // The last text whose shown length was worked out, kept so that a text
-    // shown again finds its answer without a scan.
+    // The last text whose shown length was worked out, with what the length
+    // depends on: one text is sized and drawn several times.
     mutable QString measuredText;
     mutable int measuredReach = -1;
     mutable QFont measuredFont;
