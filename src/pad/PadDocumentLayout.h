@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextDocumentLayout>
+#include <QTextBlock>
 
 // The pad's line layout. Qt wraps a line at a break opportunity, or anywhere
 // where it finds none; on a line that has none at all it searches the rest
@@ -26,7 +27,7 @@ protected:
 
 private:
     template <typename Work>
-    void BreakingAnywhere(Work work) const;
+    void BreakingAnywhere(const QTextBlock& block, Work work) const;
 
     bool switchingOption = false;
 };

@@ -77,6 +77,11 @@ void PadLayoutTest::rowsAsQtWrapsThem_data()
     QTest::newRow("long lines among short ones")
         << QStringLiteral("1+2\n3\n") + unbroken + QStringLiteral("\n") + words + QStringLiteral("\n4*5");
     QTest::newRow("a long line of words") << words;
+    // Lines that set their direction: the row order and the cursor follow it.
+    QTest::newRow("a long unbroken right-to-left line")
+        << Repeated(QStringLiteral("\u05d0\u05d1\u05d2"), 6000) + QStringLiteral("\n1+2");
+    QTest::newRow("a long unbroken line that turns right-to-left late")
+        << Repeated(QStringLiteral("12*3+"), 3000) + Repeated(QStringLiteral("\u05d0\u05d1"), 3000);
 }
 
 void PadLayoutTest::rowsAsQtWrapsThem()
@@ -111,6 +116,11 @@ void PadLayoutTest::rowsAsQtWrapsThem()
 
     const QList<QList<int>> rows = RowStarts(pad.editor());
     QCOMPARE(rows, RowStarts(&reference));
+    QTextCursor same = reference.textCursor();
+    same.setPosition(pad.editor()->textCursor().position());
+    reference.setTextCursor(same);
+    // Where on its row the cursor stands (the two scroll differently).
+    QCOMPARE(pad.editor()->cursorRect().x(), reference.cursorRect().x());
     // The long lines did wrap.
     QVERIFY(std::any_of(rows.cbegin(), rows.cend(), [](const QList<int>& line) { return line.size() > 10; }));
 }
