@@ -24,14 +24,6 @@ private slots:
 
 namespace {
 
-QString Repeated(const QString& piece, int length)
-{
-    QString text;
-    while (text.size() < length)
-        text += piece;
-    return text;
-}
-
 // Where each row of each line starts, in characters.
 QList<QList<int>> RowStarts(QPlainTextEdit* editor)
 {
@@ -53,11 +45,11 @@ void PadLayoutTest::breaksAnywhere_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("anywhere");
 
-    QTest::newRow("short line") << Repeated(QStringLiteral("12*3+"), 100) << false;
-    QTest::newRow("long line of digits and operators") << Repeated(QStringLiteral("12*3+4/5-"), 5000) << true;
-    QTest::newRow("long line with a blank") << Repeated(QStringLiteral("12*3+4/5-"), 5000) + QStringLiteral(" 1")
+    QTest::newRow("short line") << TestSupport::repeatedText(QStringLiteral("12*3+"), 100) << false;
+    QTest::newRow("long line of digits and operators") << TestSupport::repeatedText(QStringLiteral("12*3+4/5-"), 5000) << true;
+    QTest::newRow("long line with a blank") << TestSupport::repeatedText(QStringLiteral("12*3+4/5-"), 5000) + QStringLiteral(" 1")
                                             << false;
-    QTest::newRow("long line of words") << Repeated(QStringLiteral("5 km to m + "), 5000) << false;
+    QTest::newRow("long line of words") << TestSupport::repeatedText(QStringLiteral("5 km to m + "), 5000) << false;
 }
 
 void PadLayoutTest::breaksAnywhere()
@@ -71,17 +63,17 @@ void PadLayoutTest::rowsAsQtWrapsThem_data()
 {
     QTest::addColumn<QString>("text");
 
-    const QString unbroken = Repeated(QStringLiteral("12*3+4/5-"), 3000);
-    const QString words = Repeated(QStringLiteral("5 km to m + 12 ft to in + "), 3000);
+    const QString unbroken = TestSupport::repeatedText(QStringLiteral("12*3+4/5-"), 3000);
+    const QString words = TestSupport::repeatedText(QStringLiteral("5 km to m + 12 ft to in + "), 3000);
     QTest::newRow("one long unbroken line") << unbroken;
     QTest::newRow("long lines among short ones")
         << QStringLiteral("1+2\n3\n") + unbroken + QStringLiteral("\n") + words + QStringLiteral("\n4*5");
     QTest::newRow("a long line of words") << words;
     // Lines that set their direction: the row order and the cursor follow it.
     QTest::newRow("a long unbroken right-to-left line")
-        << Repeated(QStringLiteral("\u05d0\u05d1\u05d2"), 6000) + QStringLiteral("\n1+2");
+        << TestSupport::repeatedText(QStringLiteral("\u05d0\u05d1\u05d2"), 6000) + QStringLiteral("\n1+2");
     QTest::newRow("a long unbroken line that turns right-to-left late")
-        << Repeated(QStringLiteral("12*3+"), 3000) + Repeated(QStringLiteral("\u05d0\u05d1"), 3000);
+        << TestSupport::repeatedText(QStringLiteral("12*3+"), 3000) + TestSupport::repeatedText(QStringLiteral("\u05d0\u05d1"), 3000);
 }
 
 void PadLayoutTest::rowsAsQtWrapsThem()

@@ -19,14 +19,6 @@ private slots:
 
 namespace {
 
-QString Repeated(const QString& piece, int length)
-{
-    QString text;
-    while (text.size() < length)
-        text += piece;
-    return text;
-}
-
 // The status line's settings in the form, with a margin and an alignment
 // of its own.
 void SetUpAsStatusLine(QLabel& label, int pointSize, int width, int margin, Qt::Alignment alignment)
@@ -57,9 +49,9 @@ void StatusLabelTest::showsAsQLabel_data()
     QTest::addColumn<bool>("cut");
 
     const Qt::Alignment standard = Qt::AlignLeft | Qt::AlignVCenter;
-    const QString unbroken = Repeated(QStringLiteral("12*3+4/5-"), 200000);
+    const QString unbroken = TestSupport::repeatedText(QStringLiteral("12*3+4/5-"), 200000);
     const QString preview = unbroken + QStringLiteral("1 = -1234.5678");
-    const QString words = Repeated(QStringLiteral("5 km to m + 12 ft to in + "), 10000) + QStringLiteral("1 = 7");
+    const QString words = TestSupport::repeatedText(QStringLiteral("5 km to m + 12 ft to in + "), 10000) + QStringLiteral("1 = 7");
 
     QTest::newRow("empty") << QString() << 9 << 400 << 0 << standard << false;
     QTest::newRow("short") << QStringLiteral("12*3 = 36") << 9 << 400 << 0 << standard << false;
@@ -73,25 +65,25 @@ void StatusLabelTest::showsAsQLabel_data()
         << preview << 9 << 800 << 2 << (Qt::AlignLeft | Qt::AlignBottom) << true;
     QTest::newRow("long preview, centred") << preview << 9 << 800 << 0 << Qt::Alignment(Qt::AlignCenter) << false;
     QTest::newRow("long words") << words << 9 << 800 << 0 << standard << true;
-    QTest::newRow("long, tabs") << Repeated(QStringLiteral("1\t2+"), 8000) + QStringLiteral(" = 3") << 9 << 800 << 0 << standard << true;
+    QTest::newRow("long, tabs") << TestSupport::repeatedText(QStringLiteral("1\t2+"), 8000) + QStringLiteral(" = 3") << 9 << 800 << 0 << standard << true;
     QTest::newRow("long, non-ASCII start")
-        << Repeated(QStringLiteral("\u03c0\u00d72\u2212\u00e9"), 50) + preview << 9 << 800 << 0 << standard << true;
-    QTest::newRow("long, non-ASCII throughout") << Repeated(QStringLiteral("\u03c0\u00d72\u2212\u00e9"), 8000) << 9
+        << TestSupport::repeatedText(QStringLiteral("\u03c0\u00d72\u2212\u00e9"), 50) + preview << 9 << 800 << 0 << standard << true;
+    QTest::newRow("long, non-ASCII throughout") << TestSupport::repeatedText(QStringLiteral("\u03c0\u00d72\u2212\u00e9"), 8000) << 9
                                                 << 800 << 0 << standard << false;
     QTest::newRow("long, non-ASCII at the end") << unbroken + QStringLiteral("\u00e9") << 9 << 800 << 0 << standard << false;
     QTest::newRow("long, wide script at the end") << unbroken + QStringLiteral("\u6f22") << 9 << 800 << 0 << standard << false;
-    QTest::newRow("long, right to left") << Repeated(QStringLiteral("\u05d0\u05d1 12 "), 8000) << 9 << 800 << 0 << standard << false;
+    QTest::newRow("long, right to left") << TestSupport::repeatedText(QStringLiteral("\u05d0\u05d1 12 "), 8000) << 9 << 800 << 0 << standard << false;
     QTest::newRow("long, right to left late")
-        << Repeated(QStringLiteral("1+"), 1200) + Repeated(QStringLiteral("\u05d0\u05d1 12 "), 8000) << 9 << 800
+        << TestSupport::repeatedText(QStringLiteral("1+"), 1200) + TestSupport::repeatedText(QStringLiteral("\u05d0\u05d1 12 "), 8000) << 9 << 800
         << 0 << standard << false;
     QTest::newRow("long, line break first") << QStringLiteral("1+2\n") + unbroken << 9 << 800 << 0 << standard << false;
     QTest::newRow("long, line break last") << unbroken + QStringLiteral("\n3") << 9 << 800 << 0 << standard << false;
     QTest::newRow("long, rich-looking") << QStringLiteral("<b>") + unbroken + QStringLiteral("</b>") << 9 << 800
                                         << 0 << standard << false;
-    QTest::newRow("long, with angle brackets") << Repeated(QStringLiteral("1 < 2 + "), 8000) << 9 << 800 << 0 << standard << true;
+    QTest::newRow("long, with angle brackets") << TestSupport::repeatedText(QStringLiteral("1 < 2 + "), 8000) << 9 << 800 << 0 << standard << true;
 
     // A label as wide as the whole text: nothing is left out of sight.
-    const QString fits = Repeated(QStringLiteral("12*3+"), 5000);
+    const QString fits = TestSupport::repeatedText(QStringLiteral("12*3+"), 5000);
     QFont font;
     font.setPointSize(9);
     const int fitting = QFontMetrics(font).horizontalAdvance(fits) + 2 + QFontMetrics(font).horizontalAdvance(u'x');

@@ -165,6 +165,14 @@ QString temporaryHome()
     return homeDirectory()->path();
 }
 
+QString repeatedText(const QString& piece, int length)
+{
+    QString text;
+    while (text.size() < length)
+        text += piece;
+    return text;
+}
+
 std::unique_ptr<MainWindow> createWindow()
 {
     // Tests never reach the network: their windows start without the

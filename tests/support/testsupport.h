@@ -57,6 +57,9 @@ int runWithFileSizeLimit(qint64 maximumFileSize, const std::function<int()>& bod
 // the function expects it with QTest::ignoreMessage.
 int run(QObject* testObject, int argc, char** argv);
 
+// The piece repeated until the text is at least length long.
+QString repeatedText(const QString& piece, int length);
+
 // A main window as the program builds it, for tests that drive the pad or
 // call the engine's member functions; it starts without the release check,
 // so no test reaches the network.
