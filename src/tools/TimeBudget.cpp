@@ -40,7 +40,7 @@ bool RunSearchParts(int partCount, const std::function<bool(int part)>& work)
 }
 
 BackgroundTask::BackgroundTask(QObject* receiver, int budgetMs, std::function<void(SearchLimit& limit)> work,
-                                   std::function<void()> done)
+                               std::function<void()> done)
     : limit(budgetMs)
     , alive(std::make_shared<char>(0))
 {

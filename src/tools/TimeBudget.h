@@ -52,7 +52,7 @@ class BackgroundTask
 {
 public:
     BackgroundTask(QObject* receiver, int budgetMs, std::function<void(SearchLimit& limit)> work,
-                     std::function<void()> done);
+                   std::function<void()> done);
     ~BackgroundTask();
     BackgroundTask(const BackgroundTask&) = delete;
     BackgroundTask& operator=(const BackgroundTask&) = delete;
