@@ -13,11 +13,12 @@ namespace {
 std::atomic<int> runningSearches{0};
 
 // The plain code gives up a start position after this many of the engine's
-// steps, about a twentieth of a millisecond, and leaves it to the code with
-// callouts; ordinary patterns never come near it.
-constexpr uint32_t PlainMatchLimit = 10000;
+// steps, some 30 microseconds, and leaves it to the code with callouts;
+// ordinary patterns rarely come near it.
+constexpr uint32_t PlainMatchLimit = 5000;
 // Start positions tried by one plain call: with the step limit above, the
-// limit is looked at every few milliseconds at worst.
+// limit is looked at within some 30 ms even where every start costs all the
+// steps it may, and every few microseconds on ordinary text.
 constexpr PCRE2_SIZE PlainRunStarts = 1024;
 std::atomic<unsigned> stepLimit{0};
 
