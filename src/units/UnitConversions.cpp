@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 
@@ -558,6 +559,92 @@ QList<UnitMatch> FindTargetUnitMatches(const QString& text, int position, const 
     return TargetMatchesIn(QStringView(text).mid(position), position, units);
 }
 
+namespace {
+
+// The first words of the multi-word aliases, for a look at a line before the
+// one pattern of them all runs. In a line without letters beyond ASCII, an
+// alias can begin only where a whole word (a run of ASCII letters, digits and
+// underscores, as the pattern's bounds read them) equals its first word in
+// any case and white space follows; most lines hold no such word.
+class AliasFirstWords
+{
+public:
+    explicit AliasFirstWords(const QStringList& firstWords)
+    {
+        for (const QString& word : firstWords) {
+            QByteArray upper;
+            bool matchesAscii = true;
+            for (const QChar c : word) {
+                if (c.unicode() < 0x80) {
+                    if (!IsAsciiWordCharacter(c)) {
+                        usable = false; // a bound inside the word: no look is sound
+                        return;
+                    }
+                    upper.append(char(c.toUpper().unicode()));
+                } else if (c.toUpper().unicode() < 0x80 || c.toLower().unicode() < 0x80
+                           || c.toCaseFolded().unicode() < 0x80 || !MayBeLetter(c)) {
+                    // Matches an ASCII letter caselessly (the long s), or a
+                    // character that the look below passes over.
+                    usable = false;
+                    return;
+                } else {
+                    matchesAscii = false; // found only where a letter beyond ASCII is
+                }
+            }
+            if (matchesAscii) {
+                words.insert(upper);
+                longest = std::max(longest, upper.size());
+            }
+        }
+    }
+
+    // False only where the pattern surely finds nothing.
+    bool MayHoldAlias(const QString& text) const
+    {
+        if (!usable)
+            return true;
+        QByteArray buffer;
+        qsizetype i = 0;
+        while (i < text.size()) {
+            const QChar c = text.at(i);
+            if (!IsAsciiWordCharacter(c)) {
+                // A letter beyond ASCII may belong to an alias or bound
+                // one: the pattern decides. Other characters only part words.
+                if (c.unicode() >= 0x80 && MayBeLetter(c))
+                    return true;
+                ++i;
+                continue;
+            }
+            const qsizetype start = i;
+            while (i < text.size() && IsAsciiWordCharacter(text.at(i)))
+                ++i;
+            if (i - start > longest || i == text.size() || !IsSpace(text.at(i)))
+                continue;
+            buffer.resize(i - start);
+            for (qsizetype k = start; k < i; ++k)
+                buffer[k - start] = char(text.at(k).toUpper().unicode());
+            if (words.contains(buffer))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    static bool IsAsciiWordCharacter(QChar c) { return IsAsciiLetter(c) || IsAsciiDigit(c) || c == u'_'; }
+    static bool MayBeLetter(QChar c)
+    {
+        return c.isSurrogate() || c.isLetterOrNumber() || c.toUpper() != c || c.toLower() != c || c.toCaseFolded() != c;
+    }
+    // Any white space, wider than the pattern's.
+    static bool IsSpace(QChar c) { return IsAsciiSpace(c) || c.isSpace(); }
+
+    QSet<QByteArray> words;
+    qsizetype longest = 0;
+    bool usable = true;
+};
+
+} // namespace
+
 QList<UnitMatch> FindMultiWordUnitAliases(const QString& text)
 {
     struct Alternative
@@ -587,8 +674,15 @@ QList<UnitMatch> FindMultiWordUnitAliases(const QString& text)
                                + QStringLiteral(")(?![\\p{L}\\p{N}_])"));
     }();
 
+    static const AliasFirstWords firstWords = [] {
+        QStringList words;
+        for (const Alternative& alternative : alternatives)
+            words.append(alternative.alias.simplified().section(QLatin1Char(' '), 0, 0));
+        return AliasFirstWords(words);
+    }();
+
     QList<UnitMatch> found;
-    if (!std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
+    if (!std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }) || !firstWords.MayHoldAlias(text))
         return found;
     QRegularExpressionMatchIterator matches = pattern.globalMatch(text);
     while (matches.hasNext()) {

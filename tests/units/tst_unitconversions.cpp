@@ -297,6 +297,12 @@ void UnitConversionsTest::wordOperatorsLeaveUnitNamesWhole_data()
     QTest::newRow("OF elsewhere still an operator") << "HALF OF 8 INCHES OF MERCURY TO PA"
                                                     << "HALF * 8 INCHES OF MERCURY TO PA";
     QTest::newRow("part of a longer word is no unit name") << "5 INCHES OF MERCURYX" << "5 INCHES * MERCURYX";
+    QTest::newRow("unit name right after a bracket") << "(5)inches of mercury TO PA" << "(5)inches of mercury TO PA";
+    QTest::newRow("unit name after an underscore is none") << "x_inches of mercury" << "x_inches * mercury";
+    QTest::newRow("unit name in a line with other letters") << QStringLiteral("\u00E9 5 inches of mercury")
+                                                            << QStringLiteral("\u00E9 5 inches of mercury");
+    QTest::newRow("unit name of letters beyond ASCII") << QStringLiteral("5 \u00B5S SIEMENS of 2") << QStringLiteral("5 \u00B5S SIEMENS * 2");
+    QTest::newRow("two-letter first word") << "2 IN\tHG OF 3" << "2 IN\tHG * 3";
     QTest::newRow("no unit name") << "two plus two" << "2 + 2";
 }
 
