@@ -405,6 +405,12 @@ QString ReplaceNumberWordPhrases(const QString& text)
 
 QString MainWindow::WordOp(QString text)
 {
+    // ASCII without letters holds no operator word, number word or unit
+    // name. Most trial points of a solve read so, and one look spares them
+    // every pass below.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80 && !IsAsciiLetter(c); }))
+        return text;
+
     text = TextScan::WithoutLoneSurrogates(text);
 
     // Unit names holding operator or number words (INCHES OF MERCURY, PARTS
