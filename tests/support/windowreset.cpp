@@ -10,6 +10,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QVariant>
 
@@ -29,26 +32,53 @@ void MainWindowTestAccess::resetToNew(MainWindow& window, const MainWindow& refe
     window.HideSyntaxHint();
 
     // Options, font and frame as a new window has them. The reference stays
-    // as it was made, so its options are read once.
+    // as it was made, so its options and its pad are read once; so are the
+    // window's checkable actions and its pad, as searching the whole window
+    // cost more than all the rest of a reset. Every action comes from the
+    // window's form, made with the window.
     static const MainWindow* checksOf = nullptr;
     static QHash<QString, bool> checks;
+    static QPlainTextEdit* referencePadEditor = nullptr;
+    static QLabel* referenceStatus = nullptr;
     if (checksOf != &reference) {
         checks.clear();
         for (const QAction* action : reference.findChildren<QAction*>()) {
             if (action->isCheckable() && !action->objectName().isEmpty())
                 checks.insert(action->objectName(), action->isChecked());
         }
+        const TestSupport::Pad referencePad(const_cast<MainWindow*>(&reference));
+        referencePadEditor = referencePad.editor();
+        referenceStatus = referencePad.statusLabel();
         checksOf = &reference;
     }
-    for (QAction* action : window.findChildren<QAction*>()) {
-        const auto check = checks.constFind(action->objectName());
-        if (action->isCheckable() && check != checks.constEnd() && action->isChecked() != *check)
-            action->setChecked(*check);
+    struct WindowParts
+    {
+        QPointer<MainWindow> window; // null once that window is gone
+        const MainWindow* reference = nullptr;
+        QList<std::pair<QPointer<QAction>, bool>> checkable;
+        QPointer<QPlainTextEdit> pad;
+        QPointer<QLabel> status;
+    };
+    static WindowParts parts;
+    if (parts.window != &window || parts.reference != &reference) {
+        parts.window = &window;
+        parts.reference = &reference;
+        parts.checkable.clear();
+        for (QAction* action : window.findChildren<QAction*>()) {
+            const auto check = checks.constFind(action->objectName());
+            if (action->isCheckable() && check != checks.constEnd())
+                parts.checkable.append({action, *check});
+        }
+        const TestSupport::Pad windowPad(&window);
+        parts.pad = windowPad.editor();
+        parts.status = windowPad.statusLabel();
     }
-    const TestSupport::Pad windowPad(&window);
-    const TestSupport::Pad referencePad(const_cast<MainWindow*>(&reference));
-    QPlainTextEdit* pad = windowPad.editor();
-    pad->setFont(referencePad.editor()->font());
+    for (const auto& [action, checked] : parts.checkable) {
+        if (action && action->isChecked() != checked)
+            action->setChecked(checked);
+    }
+    QPlainTextEdit* pad = parts.pad;
+    pad->setFont(referencePadEditor->font());
     if (window.windowFlags() != reference.windowFlags())
         window.setWindowFlags(reference.windowFlags());
     window.resize(reference.size());
@@ -80,7 +110,7 @@ void MainWindowTestAccess::resetToNew(MainWindow& window, const MainWindow& refe
     // The pad, its document and its history.
     {
         const QSignalBlocker blocker(pad);
-        pad->setPlainText(referencePad.text());
+        pad->setPlainText(referencePadEditor->toPlainText());
     }
     window.autoCompletePrefixStart = reference.autoCompletePrefixStart;
     window.autoCompletePrefixEnd = reference.autoCompletePrefixEnd;
@@ -91,7 +121,7 @@ void MainWindowTestAccess::resetToNew(MainWindow& window, const MainWindow& refe
     window.UpdateUndoRedoActions();
     window.documentPath = reference.documentPath;
     window.UpdateDocumentWindowTitle();
-    windowPad.statusLabel()->setText(referencePad.status());
+    parts.status->setText(referenceStatus->text());
 }
 
 namespace TestSupport {
