@@ -32,14 +32,16 @@ std::unique_ptr<MainWindow> NewWindow();
 // FinishInput.
 MainWindow& InputWindow();
 
-// Ends an input: keeps the window's pad for PadOfLastInput and removes the
-// files the program wrote.
+// Ends an input: keeps the window's pad for PadOfLastInput (see
+// SetFreshWindows) and removes the files the program wrote.
 void FinishInput();
 
-// New windows instead of the reused one, for the replay's comparison.
+// New windows instead of the reused one, for the replay's comparison. Once
+// called, each input's pad is kept for PadOfLastInput.
 void SetFreshWindows(bool fresh);
 
-// The pad's text and bold runs as the last input left them.
+// The pad's text and bold runs as the last input left them, once
+// SetFreshWindows was called.
 QString PadOfLastInput();
 
 // One hidden window made at the first call and kept for the process, for the

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Each input starts from ANS 0 and an empty pad; the command's answer
     // becomes ANS, so the expression is valued before it runs.
     MainWindowTestAccess::setAns(window, 0.0, QString(), false);
-    QPlainTextEdit* pad = TestSupport::Pad(&window).editor();
+    static QPlainTextEdit* const pad = TestSupport::Pad(&window).editor();
     pad->clear();
     const QString argument = FuzzSupport::FirstLine(data, size).trimmed();
     bool ok = false;
