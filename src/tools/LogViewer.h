@@ -101,4 +101,16 @@ private:
     bool logShortened = false;
     std::unique_ptr<BackgroundTask> daySearch;
     std::unique_ptr<FoundHighlights> foundHighlights;
+    // The terms last built and what they were built from: the day list is
+    // rebuilt at every switch as well as every key, and compiling the same
+    // terms again took most of a rebuild.
+    struct BuiltTerms
+    {
+        QString text;
+        bool caseSensitive = false;
+        bool built = false;
+        QList<SearchTerm> terms;
+        QString error;
+    };
+    mutable BuiltTerms lastTerms;
 };

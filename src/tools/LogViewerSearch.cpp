@@ -168,24 +168,30 @@ bool LogViewer::BuildFriendlySearchTerms(QList<SearchTerm>& terms, QString& erro
     const QString text = ui->TextSearch->text().trimmed();
     if (text.isEmpty())
         return true;
-    static const QRegularExpression termExpression(QStringLiteral("(-)?(?:\"([^\"]*)\"|(\\S+))"));
-    const QRegularExpression::PatternOptions options = SearchOptions(ui->CheckCaseSensitive->isChecked());
-    QRegularExpressionMatchIterator iterator = termExpression.globalMatch(text);
-    while (iterator.hasNext()) {
-        const QRegularExpressionMatch match = iterator.next();
-        const QString termText = match.capturedStart(2) >= 0 ? match.captured(2) : match.captured(3);
-        if (termText.isEmpty())
-            continue;
-        SearchTerm term;
-        term.excluded = !match.captured(1).isEmpty();
-        term.expression = QRegularExpression(TermPattern(termText), options);
-        if (!term.expression.isValid()) {
-            error = QStringLiteral("Search error: ") + term.expression.errorString();
-            return false;
+    const bool caseSensitive = ui->CheckCaseSensitive->isChecked();
+    if (!lastTerms.built || lastTerms.text != text || lastTerms.caseSensitive != caseSensitive) {
+        lastTerms = {text, caseSensitive, true, {}, {}};
+        static const QRegularExpression termExpression(QStringLiteral("(-)?(?:\"([^\"]*)\"|(\\S+))"));
+        const QRegularExpression::PatternOptions options = SearchOptions(caseSensitive);
+        QRegularExpressionMatchIterator iterator = termExpression.globalMatch(text);
+        while (iterator.hasNext()) {
+            const QRegularExpressionMatch match = iterator.next();
+            const QString termText = match.capturedStart(2) >= 0 ? match.captured(2) : match.captured(3);
+            if (termText.isEmpty())
+                continue;
+            SearchTerm term;
+            term.excluded = !match.captured(1).isEmpty();
+            term.expression = QRegularExpression(TermPattern(termText), options);
+            if (!term.expression.isValid()) {
+                lastTerms.error = QStringLiteral("Search error: ") + term.expression.errorString();
+                break;
+            }
+            lastTerms.terms.append(term);
         }
-        terms.append(term);
     }
-    return true;
+    terms = lastTerms.terms;
+    error = lastTerms.error;
+    return error.isEmpty();
 }
 
 bool LogViewer::LogDayMatchesSearch(const LogDay& day, const QList<SearchTerm>& terms,

@@ -118,6 +118,7 @@ private slots:
     void specialFileInTheLogPlace();
     void search_data();
     void search();
+    void searchFollowsTheCaseSwitch();
     void statusWithSelection();
     void engineGivingUpIsAnError_data();
     void engineGivingUpIsAnError();
@@ -363,6 +364,31 @@ void LogViewerTest::search()
         QVERIFY(f.preview()->toPlainText().isEmpty());
     for (const QTextEdit::ExtraSelection& selection : f.preview()->extraSelections())
         QCOMPARE(selection.format.background().color(), QColor(255, 235, 120));
+}
+
+// The same words searched again under the other switch setting are matched
+// under that one, whatever the viewer kept of the last search.
+void LogViewerTest::searchFollowsTheCaseSwitch()
+{
+    Fixture f;
+    f.open(searchLog());
+    f.search(QStringLiteral("mortgage -car"));
+    const QStringList anyCase{row(day1), row(day3)};
+    QCOMPARE(f.rows(), anyCase);
+    auto* caseSensitive = f.control<QCheckBox>("CheckCaseSensitive");
+    caseSensitive->setChecked(true);
+    f.settle();
+    QCOMPARE(f.rows(), QStringList{row(day3)});
+    caseSensitive->setChecked(false);
+    f.settle();
+    QCOMPARE(f.rows(), anyCase);
+    f.search(QStringLiteral("[z-a]"));
+    QCOMPARE(f.status(), QStringLiteral("Search error: range out of order in character class"));
+    caseSensitive->setChecked(true);
+    f.settle();
+    QCOMPARE(f.status(), QStringLiteral("Search error: range out of order in character class"));
+    f.search(QStringLiteral("mortgage"));
+    QCOMPARE(f.rows(), QStringList{row(day3)});
 }
 
 void LogViewerTest::statusWithSelection()
