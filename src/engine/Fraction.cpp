@@ -36,6 +36,16 @@ constexpr int MaximumTableDigits = 6;
 
 constexpr long double Tolerance = 1e-14L;
 
+// llroundl for the values the searches round: not negative and at most
+// Limit. Both parts of such a value are exact in the 64-bit mantissa, so this
+// rounds half away from zero exactly as llroundl does, without a call into
+// the maths library for each of up to two million denominators.
+Whole RoundNonNegative(long double x)
+{
+    const Whole whole = static_cast<Whole>(x);
+    return x - static_cast<long double>(whole) >= 0.5L ? whole + 1 : whole;
+}
+
 int DigitCount(Whole n)
 {
     int digits = 1;
@@ -124,7 +134,7 @@ bool FindSimplerFraction(long double a, Whole& numerator, Whole& denominator)
         const long double scaled = static_cast<long double>(q) * a;
         if (scaled > Limit)
             return false;
-        Whole p = llroundl(scaled);
+        Whole p = RoundNonNegative(scaled);
         const long double candidate = static_cast<long double>(p) / static_cast<long double>(q);
         if (std::fabs(candidate - a) <= tolerance && ShownDigits(static_cast<double>(candidate)) == shown) {
             Whole reduced = q;
@@ -208,7 +218,7 @@ bool MainWindow::HandleFractionFunction(QString line)
             const long double scaled = static_cast<long double>(q) * v;
             if (scaled > Limit)
                 continue;
-            const Whole p = llroundl(scaled);
+            const Whole p = RoundNonNegative(scaled);
             const long double error = std::fabs(static_cast<long double>(p) / static_cast<long double>(q) - v);
             if (!found || error < bestError) {
                 found = true;
