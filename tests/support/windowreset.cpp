@@ -36,33 +36,36 @@ void MainWindowTestAccess::resetToNew(MainWindow& window, const MainWindow& refe
     // window's checkable actions and its pad, as searching the whole window
     // cost more than all the rest of a reset. Every action comes from the
     // window's form, made with the window.
-    static const MainWindow* checksOf = nullptr;
+    auto* const referenceWindow = const_cast<MainWindow*>(&reference);
+    static QPointer<MainWindow> checksOf; // null once that window is gone
     static QHash<QString, bool> checks;
     static QPlainTextEdit* referencePadEditor = nullptr;
     static QLabel* referenceStatus = nullptr;
-    if (checksOf != &reference) {
+    static int checksRead = 0;
+    if (checksOf != referenceWindow) {
+        ++checksRead;
         checks.clear();
         for (const QAction* action : reference.findChildren<QAction*>()) {
             if (action->isCheckable() && !action->objectName().isEmpty())
                 checks.insert(action->objectName(), action->isChecked());
         }
-        const TestSupport::Pad referencePad(const_cast<MainWindow*>(&reference));
+        const TestSupport::Pad referencePad(referenceWindow);
         referencePadEditor = referencePad.editor();
         referenceStatus = referencePad.statusLabel();
-        checksOf = &reference;
+        checksOf = referenceWindow;
     }
     struct WindowParts
     {
         QPointer<MainWindow> window; // null once that window is gone
-        const MainWindow* reference = nullptr;
+        int listedAgainst = 0;       // the checks read when its actions were listed
         QList<std::pair<QPointer<QAction>, bool>> checkable;
         QPointer<QPlainTextEdit> pad;
         QPointer<QLabel> status;
     };
     static WindowParts parts;
-    if (parts.window != &window || parts.reference != &reference) {
+    if (parts.window != &window || parts.listedAgainst != checksRead) {
         parts.window = &window;
-        parts.reference = &reference;
+        parts.listedAgainst = checksRead;
         parts.checkable.clear();
         for (QAction* action : window.findChildren<QAction*>()) {
             const auto check = checks.constFind(action->objectName());
