@@ -150,7 +150,11 @@ QString Decode(QByteArrayView bytes, Encoding& encoding)
     encoding = Encoding::Utf8;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    return QString::fromUtf8(bytes);
+    // Only the file's own mark is dropped: QString::fromUtf8 would drop a
+    // U+FEFF that begins the text as a second one.
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 QString Decode(QByteArrayView bytes)
@@ -171,8 +175,10 @@ bool Fits(QStringView text, Encoding encoding)
     return true;
 }
 
-QByteArray ByteOrderMark(Encoding encoding)
+QByteArray ByteOrderMark(QStringView text, Encoding encoding)
 {
+    if (encoding == Encoding::Utf8)
+        return text.startsWith(QChar(0xFEFF)) ? QByteArray("\xEF\xBB\xBF") : QByteArray();
     const MarkedEncoding* marked = FindMarked(encoding);
     return marked ? QByteArray(marked->mark, marked->markLength) : QByteArray();
 }

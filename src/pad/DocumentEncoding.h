@@ -29,9 +29,10 @@ QString Decode(QByteArrayView bytes);
 // Whether every character of text can be written in the encoding.
 bool Fits(QStringView text, Encoding encoding);
 
-// The byte-order mark a file in the encoding starts with: none for UTF-8
-// (saved without one) and Windows-1252.
-QByteArray ByteOrderMark(Encoding encoding);
+// The byte-order mark a file of the text in the encoding starts with: none
+// for Windows-1252, and none for UTF-8 unless the text itself starts with
+// U+FEFF, which reading would otherwise drop as a mark.
+QByteArray ByteOrderMark(QStringView text, Encoding encoding);
 
 // The text's bytes in the encoding, without a byte-order mark; characters
 // that do not fit become "?".

@@ -99,7 +99,7 @@ bool MainWindow::ProduceDocumentBytes(const std::function<bool(QByteArrayView)>&
     // Saved as it was read, unless the text no longer fits; then as UTF-8.
     const DocumentEncoding::Encoding encoding =
         DocumentEncoding::Fits(text, documentEncoding) ? documentEncoding : DocumentEncoding::Encoding::Utf8;
-    const QByteArray mark = DocumentEncoding::ByteOrderMark(encoding);
+    const QByteArray mark = DocumentEncoding::ByteOrderMark(text, encoding);
     if (!mark.isEmpty() && !sink(mark))
         return false;
     // Encoded a piece at a time: a large pad is never held whole as bytes

@@ -141,6 +141,8 @@ void DocumentsTest::decoding_data()
     QTest::newRow("F5 lead") << QByteArray("\xF5") << QStringLiteral("\u00F5");
     QTest::newRow("four-byte UTF-8") << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral("\U0001F600");
     QTest::newRow("byte-order mark dropped") << QByteArray("\xEF\xBB\xBF" "1+1") << QStringLiteral("1+1");
+    QTest::newRow("only the first mark dropped")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "1") << QStringLiteral("\uFEFF" "1");
     QTest::newRow("UTF-16BE mark") << QByteArray("\xFE\xFF\0" "1", 4) << QStringLiteral("1");
     QTest::newRow("UTF-32BE mark") << QByteArray("\0\0\xFE\xFF\0\0\0" "1", 8) << QStringLiteral("1");
     QTest::newRow("UTF-16 mark before an odd byte count is Windows-1252")
@@ -171,6 +173,9 @@ void DocumentsTest::openThenSave_data()
                                           << QByteArray("1\xC2\xA0" "000 + 2");
     QTest::newRow("byte-order mark not written") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x")
                                                  << QByteArray("x");
+    QTest::newRow("leading U+FEFF of the text kept behind a mark")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QStringLiteral("\uFEFFx")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx");
     QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\nb\n") << QByteArray("a\nb\n");
     QTest::newRow("CR") << QByteArray("a\rb") << QStringLiteral("a\nb") << QByteArray("a\nb");
     QTest::newRow("Windows-1252 saved as Windows-1252")
