@@ -175,6 +175,15 @@ bool Fits(QStringView text, Encoding encoding)
     return true;
 }
 
+Encoding SaveEncoding(QStringView text, Encoding read)
+{
+    if (read != Encoding::Windows1252)
+        return read;
+    if (!Fits(text, read) || Decode(Encode(text, read)) != text)
+        return Encoding::Utf8;
+    return read;
+}
+
 QByteArray ByteOrderMark(QStringView text, Encoding encoding)
 {
     if (encoding == Encoding::Utf8)

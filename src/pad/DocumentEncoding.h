@@ -29,6 +29,12 @@ QString Decode(QByteArrayView bytes);
 // Whether every character of text can be written in the encoding.
 bool Fits(QStringView text, Encoding encoding);
 
+// The encoding a text read in the given one is saved in: the same, unless
+// the text no longer fits it or its bytes would read back as another text
+// (Windows-1252 bytes that happen to form UTF-8 or to begin with a UTF-16
+// mark); then UTF-8, which always reads back as it was written.
+Encoding SaveEncoding(QStringView text, Encoding read);
+
 // The byte-order mark a file of the text in the encoding starts with: none
 // for Windows-1252, and none for UTF-8 unless the text itself starts with
 // U+FEFF, which reading would otherwise drop as a mark.

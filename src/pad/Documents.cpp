@@ -96,9 +96,8 @@ bool MainWindow::ProduceDocumentBytes(const std::function<bool(QByteArrayView)>&
         if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
             c = QLatin1Char('\n');
     }
-    // Saved as it was read, unless the text no longer fits; then as UTF-8.
-    const DocumentEncoding::Encoding encoding =
-        DocumentEncoding::Fits(text, documentEncoding) ? documentEncoding : DocumentEncoding::Encoding::Utf8;
+    // Saved as it was read, unless it would no longer read back the same.
+    const DocumentEncoding::Encoding encoding = DocumentEncoding::SaveEncoding(text, documentEncoding);
     const QByteArray mark = DocumentEncoding::ByteOrderMark(text, encoding);
     if (!mark.isEmpty() && !sink(mark))
         return false;

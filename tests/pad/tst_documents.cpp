@@ -68,6 +68,7 @@ private slots:
     void openThenSave_data();
     void openThenSave();
     void largeDocumentRoundTrip();
+    void editedBeyondItsEncoding_data();
     void editedBeyondItsEncoding();
     void openResetsTheHistoryAndTheBold();
     void newDocument();
@@ -176,6 +177,9 @@ void DocumentsTest::openThenSave_data()
     QTest::newRow("leading U+FEFF of the text kept behind a mark")
         << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QStringLiteral("\uFEFFx")
         << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx");
+    QTest::newRow("Windows-1252 whose line ends made it look like UTF-16")
+        << QByteArray("\xFF\xFE( Tlx\r\n") << QStringLiteral("\u00FF\u00FE( Tlx\n")
+        << QByteArray("\xC3\xBF\xC3\xBE( Tlx\n");
     QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\nb\n") << QByteArray("a\nb\n");
     QTest::newRow("CR") << QByteArray("a\rb") << QStringLiteral("a\nb") << QByteArray("a\nb");
     QTest::newRow("Windows-1252 saved as Windows-1252")
@@ -230,12 +234,32 @@ void DocumentsTest::largeDocumentRoundTrip()
 
 // A Windows-1252 document that gained a character the code page lacks is
 // saved as UTF-8, losing nothing; New starts a UTF-8 document again.
+void DocumentsTest::editedBeyondItsEncoding_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("edited");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("no longer fits Windows-1252") << QByteArray("caf\xE9\n") << QStringLiteral("\u2192" "caf\u00E9\n")
+                                                 << QByteArray("\xE2\x86\x92" "caf\xC3\xA9\n");
+    QTest::newRow("still Windows-1252") << QByteArray("\xC3\xA9\x92") << QStringLiteral("\u00C3\u00A9\u2019\u2019")
+                                        << QByteArray("\xC3\xA9\x92\x92");
+    QTest::newRow("Windows-1252 bytes that would read as UTF-8")
+        << QByteArray("\xC3\xA9\x92") << QStringLiteral("\u00C3\u00A9") << QByteArray("\xC3\x83\xC2\xA9");
+    QTest::newRow("Windows-1252 bytes that would read as UTF-16")
+        << QByteArray("\xFF\xFE" "A") << QStringLiteral("\u00FF\u00FE" "AB") << QByteArray("\xC3\xBF\xC3\xBE" "AB");
+}
+
 void DocumentsTest::editedBeyondItsEncoding()
 {
-    writeBytes(path("old.txt"), "caf\xE9\n");
+    QFETCH(QByteArray, file);
+    QFETCH(QString, edited);
+    QFETCH(QByteArray, saved);
+    writeBytes(path("old.txt"), file);
     QVERIFY(window->OpenDocumentFromPath(path("old.txt")));
-    pad->editor()->insertPlainText(QStringLiteral("\u2192"));
-    QCOMPARE(window->DocumentBytes(), QByteArray("\xE2\x86\x92" "caf\xC3\xA9\n"));
+    pad->editor()->selectAll();
+    pad->editor()->insertPlainText(edited);
+    QCOMPARE(window->DocumentBytes(), saved);
+    QCOMPARE(DocumentEncoding::Decode(saved), edited);
     action("actionNew_Document")->trigger();
     pad->editor()->insertPlainText(QStringLiteral("\u00E9"));
     QCOMPARE(window->DocumentBytes(), QByteArray("\xC3\xA9"));
