@@ -129,6 +129,12 @@ LimitedPattern::LimitedPattern(const QRegularExpression& expression)
     auto owned = std::make_shared<Code>();
     owned->pattern = expression.pattern();
     owned->options = CompileOptions(expression.patternOptions());
+    // The engine's start-of-match shortcuts, compiled or interpreted, miss
+    // matches of some patterns with groups: "(a|)a+a" finds nothing in
+    // "aac", nor "(?=a)a*(a|aa)" in "a". Patterns without groups or
+    // alternatives, such as every wildcard search, keep them for speed.
+    if (owned->pattern.contains(QLatin1Char('(')) || owned->pattern.contains(QLatin1Char('|')))
+        owned->options |= PCRE2_NO_START_OPTIMIZE;
     owned->plain = Code::Compile(owned->pattern, owned->options);
     if (!owned->plain)
         return;
