@@ -3,6 +3,7 @@
 #include "pad/StoragePaths.h"
 #include "pad/mainwindow.h"
 #include "solver/SolveIterationLimit.h"
+#include "solver/SymbolicTree.h"
 #include "support/testsupport.h"
 #include "tools/LimitedPattern.h"
 
@@ -46,6 +47,11 @@ constexpr int SolveIterations = 100;
 // end costs a bounded amount, not a second of the clock.
 constexpr unsigned SearchSteps = 200000;
 
+// Work of one SIMPLIFY or ISOLATE command, a twentieth of what the program
+// allows: under the sanitizers all of that takes seconds, and an input may
+// hold several commands.
+constexpr qint64 SymbolicWork = 1000000;
+
 // Looked up once per window: a search of the window's whole tree for every
 // line typed cost as much as typing a short line.
 QPlainTextEdit* PadOf(MainWindow& window)
@@ -84,6 +90,7 @@ void Initialize(int* argc, char*** argv)
     application = new QApplication(*argc, *argv);
     SetSolveIterationLimit(SolveIterations);
     LimitedPattern::SetStepLimit(SearchSteps);
+    SymbolicBudget::SetWorkLimit(SymbolicWork);
     // A modal box that no one answers would stop the fuzzer: any that opens
     // is closed at once.
     auto* closer = new QTimer(application);

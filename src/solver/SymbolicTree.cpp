@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <vector>
 
@@ -583,7 +584,16 @@ qint64 NodeCount(const SimplifyNodePtr& node, qint64 limit)
     return count;
 }
 
-SymbolicBudget::SymbolicBudget() : previous(activeBudget)
+namespace {
+std::atomic<qint64> budgetWorkLimit{SymbolicBudget::MaximumWork};
+} // namespace
+
+void SymbolicBudget::SetWorkLimit(qint64 units)
+{
+    budgetWorkLimit = units;
+}
+
+SymbolicBudget::SymbolicBudget() : previous(activeBudget), workLimit(budgetWorkLimit.load(std::memory_order_relaxed))
 {
     activeBudget = this;
 }
