@@ -139,6 +139,7 @@ private slots:
 
     void nameMatchedSlots_data();
     void nameMatchedSlots();
+    void everyNameMatchedSlotConnected();
 };
 
 void WindowFormTest::windowName_data()
@@ -428,6 +429,27 @@ void WindowFormTest::nameMatchedSlots()
     }
     const QString expectedSender = QStringLiteral("%1::%2 %3()").arg(sender->metaObject()->className(), object, slot);
     QCOMPARE(toSlot, QStringList{expectedSender});
+}
+
+// The window connects its on_<object>_<signal> slots itself; one it declares
+// but never connects would be a menu entry that does nothing.
+void WindowFormTest::everyNameMatchedSlotConnected()
+{
+    const auto window = TestSupport::createWindow();
+    const QStringList senders = sendersOf(connectionDump(window.get()));
+    const QMetaObject* meta = window->metaObject();
+    QStringList declared;
+    for (int index = meta->methodOffset(); index < meta->methodCount(); ++index) {
+        const QString signature = QString::fromLatin1(meta->method(index).methodSignature());
+        if (!signature.startsWith(QLatin1String("on_")))
+            continue;
+        declared.append(signature);
+        qsizetype connections = 0;
+        for (const QString& line : senders)
+            connections += line.endsWith(QLatin1Char(' ') + signature) ? 1 : 0;
+        QVERIFY2(connections == 1, qPrintable(signature + QStringLiteral(": %1 connections").arg(connections)));
+    }
+    QVERIFY(declared.contains(QStringLiteral("on_actionExit_triggered()")));
 }
 
 SUMVELLE_TEST_MAIN(WindowFormTest)
