@@ -111,37 +111,14 @@ int PopupColumnWidth(const QAbstractItemView* popup, const QStringList& rows)
 
 void MainWindow::InitializePredictiveText()
 {
-    autoCompleter = new QCompleter(this);
-    autoCompleter->setModel(new QStringListModel(autoCompleter));
-    autoCompleter->setWidget(ui->Text1);
-
-    // Tab takes a suggestion; it never types a tab character. The window's
-    // filter goes on again after the completer's, so it sees the pad's keys first.
+    // Tab takes a suggestion; it never types a tab character. The completer
+    // itself is made after the first paint (MakeCompleter).
     ui->Text1->setTabChangesFocus(true);
-    ui->Text1->removeEventFilter(this);
-    ui->Text1->installEventFilter(this);
-
-    autoCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    autoCompleter->setFilterMode(Qt::MatchStartsWith);
-    autoCompleter->setCompletionMode(QCompleter::PopupCompletion);
-    QAbstractItemView* popup = autoCompleter->popup();
-    popup->setFocusPolicy(Qt::NoFocus);
-    // Every row is one line of text: the list lays hundreds out without
-    // measuring each.
-    if (auto* list = qobject_cast<QListView*>(popup))
-        list->setUniformItemSizes(true);
-    // While the popup shows, the keys go to it and the completer would hand
-    // them to the pad past the pad's filter; the window's filter, installed
-    // after the completer's, gives them to the pad as typed keys instead.
-    popup->installEventFilter(this);
 
     suggestionSuppressTimer = new QTimer(this);
     suggestionSuppressTimer->setSingleShot(true);
     suggestionSuppressTimer->setInterval(1000);
     connect(suggestionSuppressTimer, &QTimer::timeout, this, &MainWindow::UpdateAutoCompleteSuggestions);
-
-    connect(autoCompleter, QOverload<const QString&>::of(&QCompleter::activated), this,
-            [this](const QString& text) { AcceptAutoCompleteSuggestion(text); });
 
     syntaxHintLabel = new QLabel(ui->Text1->viewport());
     syntaxHintLabel->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
@@ -180,6 +157,40 @@ void MainWindow::InitializePredictiveText()
 
     ui->Text1->setFocus(Qt::OtherFocusReason);
     ui->Text1->ensureCursorVisible();
+}
+
+// The completer and its popup cost start-up more than the rest of the window's
+// editing does, so they are made once the window shows, or by the first
+// suggestion if that comes sooner.
+void MainWindow::MakeCompleter()
+{
+    if (autoCompleter)
+        return;
+    autoCompleter = new QCompleter(this);
+    autoCompleter->setModel(new QStringListModel(autoCompleter));
+    autoCompleter->setWidget(ui->Text1);
+
+    // The window's filter goes on again after the completer's, so it sees the
+    // pad's keys first.
+    ui->Text1->removeEventFilter(this);
+    ui->Text1->installEventFilter(this);
+
+    autoCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    autoCompleter->setFilterMode(Qt::MatchStartsWith);
+    autoCompleter->setCompletionMode(QCompleter::PopupCompletion);
+    QAbstractItemView* popup = autoCompleter->popup();
+    popup->setFocusPolicy(Qt::NoFocus);
+    // Every row is one line of text: the list lays hundreds out without
+    // measuring each.
+    if (auto* list = qobject_cast<QListView*>(popup))
+        list->setUniformItemSizes(true);
+    // While the popup shows, the keys go to it and the completer would hand
+    // them to the pad past the pad's filter; the window's filter, installed
+    // after the completer's, gives them to the pad as typed keys instead.
+    popup->installEventFilter(this);
+
+    connect(autoCompleter, QOverload<const QString&>::of(&QCompleter::activated), this,
+            [this](const QString& text) { AcceptAutoCompleteSuggestion(text); });
 }
 
 void MainWindow::ReleasePredictiveText()
@@ -243,12 +254,11 @@ const CompletionVocabulary& MainWindow::GetCompletionVocabulary()
 void MainWindow::UpdateAutoCompleteSuggestions()
 {
     const QTextCursor cursor = ui->Text1->textCursor();
-    if (!autoCompleter || !ui->actionPredictive_Text_Complete->isChecked() || solveRunning || busy
+    if (!ui->actionPredictive_Text_Complete->isChecked() || solveRunning || busy
         || (suggestionSuppressTimer && suggestionSuppressTimer->isActive()) || cursor.hasSelection()) {
         HideAutoCompletePopup();
         return;
     }
-    auto* model = qobject_cast<QStringListModel*>(autoCompleter->model());
     const QString& text = PadText();
     const int position = std::clamp(cursor.position(), 0, int(text.size()));
     const QStringView line = LineBefore(text, position);
@@ -258,6 +268,8 @@ void MainWindow::UpdateAutoCompleteSuggestions()
         HideAutoCompletePopup();
         return;
     }
+    MakeCompleter();
+    auto* model = qobject_cast<QStringListModel*>(autoCompleter->model());
 
     const CompletionVocabulary& vocabulary = GetCompletionVocabulary();
     const int prefixLength = vocabulary.FindPrefixLength(line);

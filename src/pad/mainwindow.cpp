@@ -136,6 +136,7 @@ MainWindow::~MainWindow()
 void MainWindow::FinishStartUp()
 {
     // Made now, so that the first keystroke does not wait for them.
+    MakeCompleter();
     PrepareCompletionWordsAhead();
     if (!releaseCheckWanted)
         return;

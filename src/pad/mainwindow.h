@@ -579,6 +579,7 @@ public:
 
     // ---- editing/PredictiveText.cpp: autocomplete ---------------------------
     void InitializePredictiveText();
+    void MakeCompleter();
     void UpdatePredictiveText();
     void UpdateAutoCompleteSuggestions();
     void HideAutoCompletePopup();

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCompleter>
+#include <QStringListModel>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -39,6 +40,7 @@ private slots:
     void keysOnTheShownPopup();
     void enterWithPopupSubmitsOneUndoStep();
     void variableOfferedAtOnce();
+    void offeredBeforeFirstPaint();
     void wordOperatorSwitch();
     void predictiveSwitch();
     void holdBackAfterUpOrDown();
@@ -323,6 +325,20 @@ void PredictiveTextTest::variableOfferedAtOnce()
     pad->type(QStringLiteral("1+tot"));
     QVERIFY(popup()->isVisible());
     QVERIFY(offered().contains(QStringLiteral("TOTAL")));
+}
+
+// The completer is made once the window shows; keys typed into a window that
+// has not painted yet still get their suggestions.
+void PredictiveTextTest::offeredBeforeFirstPaint()
+{
+    const auto fresh = TestSupport::createWindow();
+    const TestSupport::Pad freshPad(fresh.get());
+    freshPad.type(QStringLiteral("1 plu"));
+    QCompleter* completer = MainWindowTestAccess::completer(*fresh);
+    QCOMPARE(completer->completionPrefix(), QStringLiteral("plu"));
+    const auto* words = qobject_cast<const QStringListModel*>(completer->model());
+    QVERIFY(words);
+    QVERIFY(words->stringList().contains(QStringLiteral("PLUS")));
 }
 
 void PredictiveTextTest::wordOperatorSwitch()

@@ -157,7 +157,11 @@ struct MainWindowTestAccess
     static QString buildFullWidthEquals(const HelpWindow& help, int width) { return help.BuildFullWidthEquals(width); }
 
     // Predictive text
-    static QCompleter* completer(const MainWindow& window) { return window.autoCompleter; }
+    static QCompleter* completer(MainWindow& window)
+    {
+        window.MakeCompleter();
+        return window.autoCompleter;
+    }
     static QLabel* syntaxHint(const MainWindow& window) { return window.syntaxHintLabel; }
     static QTimer* suggestionHoldBack(const MainWindow& window) { return window.suggestionSuppressTimer; }
     static int autoCompletePrefixStart(const MainWindow& window) { return window.autoCompletePrefixStart; }
