@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -49,17 +51,18 @@ QString TextOf(const QByteArray& bytes, bool rawUnits)
     return text;
 }
 
-using Matches = QList<std::pair<int, int>>;
+// Kept from input to input, emptied before each, so that an input with
+// thousands of matches grows no list.
+using Matches = std::vector<std::pair<int, int>>;
 
-Matches LimitedMatches(const LimitedPattern& pattern, const QString& text, LimitedPattern::Outcome& outcome)
+LimitedPattern::Outcome LimitedMatches(const LimitedPattern& pattern, const QString& text, Matches& found)
 {
-    Matches found;
+    found.clear();
     const SearchLimit limit(-1);
-    outcome = pattern.ForEachMatch(text, limit, [&found](int start, int length) {
-        found.append({start, length});
+    return pattern.ForEachMatch(text, limit, [&found](int start, int length) {
+        found.emplace_back(start, length);
         return true;
     });
-    return found;
 }
 
 } // namespace
@@ -73,7 +76,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const FuzzSupport::SplitInput input = FuzzSupport::Split(data, size);
-    const QRegularExpression expression(input.first, OptionsOf(input.second));
+    // Most inputs change only the text: the last input's expression, already
+    // compiled, serves again when its pattern and switches are the same.
+    static QRegularExpression last;
+    static QRegularExpression withoutShortcuts(QStringLiteral("(*NO_START_OPT)"));
+    const QRegularExpression::PatternOptions options = OptionsOf(input.second);
+    if (last.pattern() != input.first || last.patternOptions() != options) {
+        last = QRegularExpression(input.first, options);
+        withoutShortcuts = QRegularExpression(QStringLiteral("(*NO_START_OPT)") + input.first, options);
+    }
+    const QRegularExpression& expression = last;
     const LimitedPattern pattern(expression);
     if (pattern.IsValid() != expression.isValid())
         std::abort();
@@ -82,30 +94,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = TextOf(input.rest, input.second.contains(QLatin1Char('w')));
 
     LimitedPattern::SetStepLimit(StepsForInput);
-    LimitedPattern::Outcome limitedOutcome = LimitedPattern::Outcome::Stopped;
-    const Matches limited = LimitedMatches(pattern, text, limitedOutcome);
+    static Matches limited;
+    const LimitedPattern::Outcome limitedOutcome = LimitedMatches(pattern, text, limited);
     if (limitedOutcome == LimitedPattern::Outcome::Stopped)
         return 0;
 
     // The search ended within its steps, so QRegularExpression, the same
     // engine without the checks, ends soon too. Its start-of-match shortcuts
     // miss matches of some patterns, so they are off here.
-    Matches expected;
-    const QRegularExpression withoutShortcuts(QStringLiteral("(*NO_START_OPT)") + expression.pattern(),
-                                              expression.patternOptions());
+    static Matches expected;
+    expected.clear();
     QRegularExpressionMatchIterator iterator = withoutShortcuts.globalMatch(text);
     while (iterator.hasNext()) {
         const QRegularExpressionMatch match = iterator.next();
-        expected.append({int(match.capturedStart(0)), int(match.capturedLength(0))});
+        expected.emplace_back(int(match.capturedStart(0)), int(match.capturedLength(0)));
     }
-    if (limited != expected || (limitedOutcome == LimitedPattern::Outcome::Found) != !expected.isEmpty())
+    if (limited != expected || (limitedOutcome == LimitedPattern::Outcome::Found) != !expected.empty())
         std::abort();
 
     // Without a limit of steps, the plain engine goes first: it must find
     // the same.
     LimitedPattern::SetStepLimit(0);
-    LimitedPattern::Outcome plainOutcome = LimitedPattern::Outcome::Stopped;
-    const Matches plain = LimitedMatches(pattern, text, plainOutcome);
+    static Matches plain;
+    const LimitedPattern::Outcome plainOutcome = LimitedMatches(pattern, text, plain);
     LimitedPattern::SetStepLimit(StepsForInput);
     if (plain != limited || plainOutcome != limitedOutcome)
         std::abort();

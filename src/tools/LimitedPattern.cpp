@@ -5,6 +5,7 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
+#include <array>
 #include <atomic>
 #include <mutex>
 
@@ -79,6 +80,53 @@ struct JitStack
     ~JitStack() { pcre2_jit_stack_free(stack); }
 };
 
+// The blocks one search matches with. Kept for a thread and used again, they
+// spare each search their allocations, and the match data keeps the frames
+// the engine grew for backtracking.
+struct MatchBlocks
+{
+    pcre2_match_data* data = nullptr;
+    pcre2_match_context* plainContext = nullptr;
+    pcre2_match_context* checkedContext = nullptr;
+    bool busy = false;
+
+    MatchBlocks() = default;
+    MatchBlocks(const MatchBlocks&) = delete;
+    MatchBlocks& operator=(const MatchBlocks&) = delete;
+    ~MatchBlocks()
+    {
+        pcre2_match_data_free(data);
+        pcre2_match_context_free(plainContext);
+        pcre2_match_context_free(checkedContext);
+    }
+
+    // Makes the blocks ready for a search with the pattern: match data with
+    // room for all its groups, as the engine fills them while it matches.
+    struct Use
+    {
+        MatchBlocks& blocks;
+        Use(MatchBlocks& used, const pcre2_code* compiled) : blocks(used)
+        {
+            blocks.busy = true;
+            uint32_t groups = 0;
+            pcre2_pattern_info(compiled, PCRE2_INFO_CAPTURECOUNT, &groups);
+            if (blocks.data && pcre2_get_ovector_count(blocks.data) < groups + 1) {
+                pcre2_match_data_free(blocks.data);
+                blocks.data = nullptr;
+            }
+            if (!blocks.data)
+                blocks.data = pcre2_match_data_create_from_pattern(compiled, nullptr);
+            if (!blocks.plainContext)
+                blocks.plainContext = pcre2_match_context_create(nullptr);
+            if (!blocks.checkedContext)
+                blocks.checkedContext = pcre2_match_context_create(nullptr);
+        }
+        ~Use() { blocks.busy = false; }
+        Use(const Use&) = delete;
+        Use& operator=(const Use&) = delete;
+    };
+};
+
 } // namespace
 
 // A pattern compiled twice: once plain, for the engine's full speed, and once
@@ -126,20 +174,43 @@ LimitedPattern::LimitedPattern(const QRegularExpression& expression)
 {
     if (!expression.isValid())
         return;
-    auto owned = std::make_shared<Code>();
-    owned->pattern = expression.pattern();
-    owned->options = CompileOptions(expression.patternOptions());
+    // Compiling a pattern for the machine costs more than most searches
+    // with it, and searches repeat their pattern (over every document, at
+    // every key typed), so each thread keeps its last few compiled patterns.
+    // Code is never changed once made, so it may go on to other threads.
+    struct RecentCode
+    {
+        QString pattern;
+        uint32_t options = 0;
+        std::shared_ptr<const Code> code;
+    };
+    constexpr std::size_t RecentCodeCount = 4;
+    thread_local std::array<RecentCode, RecentCodeCount> recent;
+    const QString source = expression.pattern();
+    uint32_t options = CompileOptions(expression.patternOptions());
     // The engine's start-of-match shortcuts, compiled or interpreted, miss
     // matches of some patterns with groups: "(a|)a+a" finds nothing in
     // "aac", nor "(?=a)a*(a|aa)" in "a". Patterns without groups or
     // alternatives, such as every wildcard search, keep them for speed.
-    if (owned->pattern.contains(QLatin1Char('(')) || owned->pattern.contains(QLatin1Char('|')))
-        owned->options |= PCRE2_NO_START_OPTIMIZE;
+    if (source.contains(QLatin1Char('(')) || source.contains(QLatin1Char('|')))
+        options |= PCRE2_NO_START_OPTIMIZE;
+    thread_local std::size_t oldest = 0;
+    for (const RecentCode& entry : recent) {
+        if (entry.code && entry.options == options && entry.pattern == source) {
+            code = entry.code;
+            return;
+        }
+    }
+    auto owned = std::make_shared<Code>();
+    owned->pattern = source;
+    owned->options = options;
     owned->plain = Code::Compile(owned->pattern, owned->options);
     if (!owned->plain)
         return;
     owned->inRuns = !owned->pattern.contains(QLatin1String("\\G"));
     code = owned;
+    recent[oldest] = RecentCode{source, options, code};
+    oldest = (oldest + 1) % RecentCodeCount;
 }
 
 bool LimitedPattern::IsValid() const
@@ -161,22 +232,25 @@ LimitedPattern::Outcome LimitedPattern::ForEachMatch(const QString& text, const 
     // One stack for each thread, grown by the engine as a deep match needs.
     thread_local JitStack jitStack;
 
-    std::unique_ptr<pcre2_match_data, decltype(&pcre2_match_data_free)> matchData(
-        pcre2_match_data_create_from_pattern(code->plain, nullptr), &pcre2_match_data_free);
-    std::unique_ptr<pcre2_match_context, decltype(&pcre2_match_context_free)> plainContext(
-        pcre2_match_context_create(nullptr), &pcre2_match_context_free);
-    std::unique_ptr<pcre2_match_context, decltype(&pcre2_match_context_free)> checkedContext(
-        pcre2_match_context_create(nullptr), &pcre2_match_context_free);
-    if (!matchData || !plainContext || !checkedContext)
+    // The thread's match data and contexts, unless a search that a visit
+    // started is still using them.
+    thread_local MatchBlocks threadBlocks;
+    MatchBlocks ownBlocks;
+    MatchBlocks& blocks = threadBlocks.busy ? ownBlocks : threadBlocks;
+    const MatchBlocks::Use use(blocks, code->plain);
+    if (!blocks.data || !blocks.plainContext || !blocks.checkedContext)
         return Outcome::Stopped;
+    pcre2_match_data* const matchData = blocks.data;
+    pcre2_match_context* const plainContext = blocks.plainContext;
+    pcre2_match_context* const checkedContext = blocks.checkedContext;
     CalloutState state;
     state.limit = &limit;
     state.steps = stepLimit.load(std::memory_order_relaxed);
-    pcre2_set_callout(checkedContext.get(), &CheckLimit, &state);
-    pcre2_set_match_limit(plainContext.get(), PlainMatchLimit);
+    pcre2_set_callout(checkedContext, &CheckLimit, &state);
+    pcre2_set_match_limit(plainContext, PlainMatchLimit);
     if (jitStack.stack) {
-        pcre2_jit_stack_assign(plainContext.get(), nullptr, jitStack.stack);
-        pcre2_jit_stack_assign(checkedContext.get(), nullptr, jitStack.stack);
+        pcre2_jit_stack_assign(plainContext, nullptr, jitStack.stack);
+        pcre2_jit_stack_assign(checkedContext, nullptr, jitStack.stack);
     }
     // A limit of steps must count every step, so it leaves the plain code out.
     const bool plainFirst = state.steps == 0;
@@ -188,8 +262,7 @@ LimitedPattern::Outcome LimitedPattern::ForEachMatch(const QString& text, const 
     uint32_t checkOption = 0;
     const auto call = [&](const pcre2_code* compiled, pcre2_match_context* context, PCRE2_SIZE offset,
                           uint32_t options) {
-        const int result =
-            pcre2_match(compiled, subject, length, offset, options | checkOption, matchData.get(), context);
+        const int result = pcre2_match(compiled, subject, length, offset, options | checkOption, matchData, context);
         if (result >= 0 || result == PCRE2_ERROR_NOMATCH || result == PCRE2_ERROR_MATCHLIMIT)
             checkOption = PCRE2_NO_UTF_CHECK;
         return result;
@@ -208,16 +281,16 @@ LimitedPattern::Outcome LimitedPattern::ForEachMatch(const QString& text, const 
                 if (last + 1 < length && QChar::isLowSurrogate(text.at(qsizetype(last + 1)).unicode()))
                     ++last;
             }
-            pcre2_set_offset_limit(plainContext.get(), last);
-            pcre2_set_offset_limit(checkedContext.get(), last);
+            pcre2_set_offset_limit(plainContext, last);
+            pcre2_set_offset_limit(checkedContext, last);
             int result = PCRE2_ERROR_MATCHLIMIT;
             if (plainFirst)
-                result = call(code->plain, plainContext.get(), offset, options);
+                result = call(code->plain, plainContext, offset, options);
             if (result < 0 && result != PCRE2_ERROR_NOMATCH) {
                 const pcre2_code* checked = code->Checked();
                 if (!checked)
                     return result;
-                result = call(checked, checkedContext.get(), offset, options);
+                result = call(checked, checkedContext, offset, options);
             }
             if (result != PCRE2_ERROR_NOMATCH || last == PCRE2_UNSET)
                 return result;
@@ -254,7 +327,7 @@ LimitedPattern::Outcome LimitedPattern::ForEachMatch(const QString& text, const 
             break;
         if (result < 0)
             return Outcome::Stopped;
-        const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(matchData.get());
+        const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(matchData);
         found = true;
         if (!visit(int(vector[0]), int(vector[1]) - int(vector[0])))
             return Outcome::Found;

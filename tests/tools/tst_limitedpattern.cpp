@@ -62,6 +62,8 @@ private slots:
     void stopsWithItsLimit_data();
     void stopsWithItsLimit();
     void stopsAfterItsSteps();
+    void searchesOneAfterAnother();
+    void searchInsideAVisit();
 };
 
 void LimitedPatternTest::matchesAsQtDoes_data()
@@ -231,6 +233,62 @@ void LimitedPatternTest::stopsAfterItsSteps()
     QCOMPARE(LimitedMatches(plain, QStringLiteral("aa! a!"), outcome), QStringLiteral("1:2 4:2"));
     QCOMPARE(outcome, LimitedPattern::Outcome::Found);
     QCOMPARE(LimitedPattern::RunningSearches(), 0);
+}
+
+// A thread keeps its last compiled patterns and its match blocks for the
+// next search: the same pattern with other switches is another pattern, and a
+// pattern with more groups than the one before needs more room.
+void LimitedPatternTest::searchesOneAfterAnother()
+{
+    const QString text = QStringLiteral("Ab ab AB (ab)(ab) aab");
+    const Options caseless = QRegularExpression::CaseInsensitiveOption;
+    const QList<QRegularExpression> expressions = {
+        QRegularExpression(QStringLiteral("ab")),
+        QRegularExpression(QStringLiteral("ab"), caseless),
+        QRegularExpression(QStringLiteral("ab")),
+        QRegularExpression(QStringLiteral("(a)(b)|\\((a)(b)\\)")),
+        QRegularExpression(QStringLiteral("x*")),
+        QRegularExpression(QStringLiteral("a+")),
+        QRegularExpression(QStringLiteral("b|(a)(a)(b)")),
+        QRegularExpression(QStringLiteral("ab"), caseless),
+        QRegularExpression(QStringLiteral("ab")),
+    };
+    for (const QRegularExpression& expression : expressions) {
+        const LimitedPattern pattern(expression);
+        QVERIFY(pattern.IsValid());
+        LimitedPattern::Outcome outcome = LimitedPattern::Outcome::Stopped;
+        QCOMPARE(LimitedMatches(pattern, text, outcome), QtMatches(expression, text));
+    }
+}
+
+// A search started while another visits its matches must leave that
+// search's match where it is.
+void LimitedPatternTest::searchInsideAVisit()
+{
+    const QString text = QStringLiteral("ab aab x aaab");
+    const QRegularExpression outerExpression(QStringLiteral("a+b"));
+    const QRegularExpression innerExpression(QStringLiteral("(a)(a)|x*"));
+    const LimitedPattern outer(outerExpression);
+    const LimitedPattern inner(innerExpression);
+    QStringList expected;
+    QRegularExpressionMatchIterator iterator = outerExpression.globalMatch(text);
+    while (iterator.hasNext()) {
+        const QRegularExpressionMatch match = iterator.next();
+        expected << QStringLiteral("%1:%2 [%3]")
+                        .arg(match.capturedStart(0))
+                        .arg(match.capturedLength(0))
+                        .arg(QtMatches(innerExpression, match.captured(0)));
+    }
+    QStringList found;
+    const SearchLimit limit(-1);
+    const LimitedPattern::Outcome outcome = outer.ForEachMatch(text, limit, [&](int start, int length) {
+        LimitedPattern::Outcome innerOutcome = LimitedPattern::Outcome::Stopped;
+        found << QStringLiteral("%1:%2 [%3]").arg(start).arg(length).arg(
+            LimitedMatches(inner, text.mid(start, length), innerOutcome));
+        return true;
+    });
+    QCOMPARE(outcome, LimitedPattern::Outcome::Found);
+    QCOMPARE(found, expected);
 }
 
 SUMVELLE_TEST_MAIN(LimitedPatternTest)
