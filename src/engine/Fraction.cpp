@@ -46,6 +46,26 @@ Whole RoundNonNegative(long double x)
     return x - static_cast<long double>(whole) >= 0.5L ? whole + 1 : whole;
 }
 
+// The first denominator from q on, below end, for which q × a lies within
+// q × slack of a whole number; end when there is none. Reckoned in doubles
+// (exact counts below 2^53), this is several times cheaper than the long
+// double trial of a denominator, and the callers' slack leaves room for the
+// rounding of both: a denominator passed over is one for which no whole p
+// brings p/q as near to a as the trial asks.
+Whole NextCandidate(Whole q, Whole end, double a, double slack)
+{
+    // Below 2^52, adding and taking away 2^52 rounds to the nearest whole
+    // number, and the difference from it is exact.
+    constexpr double Shift = 4503599627370496.0;
+    const double last = static_cast<double>(end);
+    for (double d = static_cast<double>(q); d < last; d += 1.0) {
+        const double x = d * a;
+        if (!(x < Shift) || !(std::fabs(x - ((x + Shift) - Shift)) > d * slack))
+            return static_cast<Whole>(d);
+    }
+    return end;
+}
+
 int DigitCount(Whole n)
 {
     int digits = 1;
@@ -130,7 +150,18 @@ bool FindSimplerFraction(long double a, Whole& numerator, Whole& denominator)
 {
     const long double tolerance = a * Tolerance;
     const QString shown = ShownDigits(static_cast<double>(a));
+    // a is a double's magnitude, so exact as a double. Twice the tolerance
+    // covers the rounding of both trials; a tiny a, whose slack would lose
+    // digits, has every denominator tried.
+    const double exact = static_cast<double>(a);
+    const bool screened = exact >= 1e-250;
+    const double slack = exact * 2e-14;
     for (Whole q = 1; q < SearchDenominatorEnd; ++q) {
+        if (screened) {
+            q = NextCandidate(q, SearchDenominatorEnd, exact, slack);
+            if (q == SearchDenominatorEnd)
+                break;
+        }
         const long double scaled = static_cast<long double>(q) * a;
         if (scaled > Limit)
             return false;
@@ -208,13 +239,25 @@ bool MainWindow::HandleFractionFunction(QString line)
     const long double v = std::fabs(static_cast<long double>(numerator) / static_cast<long double>(denominator));
     const int tableDigits = std::min(DigitCount(denominator), MaximumTableDigits);
     QList<ApproximationResult> table(tableDigits);
+    // v is 0 or lies between 1e-18 and 1e19, well inside the normal range
+    // of doubles.
+    const double nearV = static_cast<double>(v);
     Whole lowest = 1;
     for (int d = 1; d <= tableDigits; ++d, lowest *= 10) {
         bool found = false;
         Whole bestP = 0;
         Whole bestQ = 1;
         long double bestError = 0.0L;
-        for (Whole q = lowest; q < lowest * 10; ++q) {
+        // A denominator whose trial cannot come out below the best error so
+        // far is passed over; the margins exceed the rounding of both trials.
+        double slack = 0.0;
+        const Whole end = lowest * 10;
+        for (Whole q = lowest; q < end; ++q) {
+            if (found) {
+                q = NextCandidate(q, end, nearV, slack);
+                if (q == end)
+                    break;
+            }
             const long double scaled = static_cast<long double>(q) * v;
             if (scaled > Limit)
                 continue;
@@ -225,6 +268,7 @@ bool MainWindow::HandleFractionFunction(QString line)
                 bestP = p;
                 bestQ = q;
                 bestError = error;
+                slack = static_cast<double>(bestError) * (1.0 + 0x1p-40) + nearV * 0x1p-40;
             }
         }
         if (!found)
