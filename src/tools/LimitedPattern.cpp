@@ -5,7 +5,9 @@
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <atomic>
 #include <mutex>
 
@@ -80,11 +82,33 @@ struct JitStack
     ~JitStack() { pcre2_jit_stack_free(stack); }
 };
 
+// The most frame memory a thread's match data keeps between searches; a
+// search that needed more gives it back when it ends.
+constexpr std::size_t KeptFrameBytes = 1 << 20;
+
+// The engine's memory for match data, noting the largest block it asked for
+// (the frames the interpreter grows for backtracking).
+void* AllocateMatchMemory(PCRE2_SIZE size, void* largest)
+{
+    auto& noted = *static_cast<std::size_t*>(largest);
+    noted = std::max(noted, std::size_t(size));
+    return std::malloc(size);
+}
+
+void FreeMatchMemory(void* block, void* /*largest*/)
+{
+    std::free(block);
+}
+
 // The blocks one search matches with. Kept for a thread and used again, they
 // spare each search their allocations, and the match data keeps the frames
-// the engine grew for backtracking.
+// the engine grew for backtracking, up to KeptFrameBytes.
 struct MatchBlocks
 {
+    std::size_t largestBlock = 0;
+    // Points at largestBlock, so the blocks never move.
+    pcre2_general_context* general =
+        pcre2_general_context_create(&AllocateMatchMemory, &FreeMatchMemory, &largestBlock);
     pcre2_match_data* data = nullptr;
     pcre2_match_context* plainContext = nullptr;
     pcre2_match_context* checkedContext = nullptr;
@@ -98,6 +122,14 @@ struct MatchBlocks
         pcre2_match_data_free(data);
         pcre2_match_context_free(plainContext);
         pcre2_match_context_free(checkedContext);
+        pcre2_general_context_free(general);
+    }
+
+    void DropData()
+    {
+        pcre2_match_data_free(data);
+        data = nullptr;
+        largestBlock = 0;
     }
 
     // Makes the blocks ready for a search with the pattern: match data with
@@ -110,18 +142,21 @@ struct MatchBlocks
             blocks.busy = true;
             uint32_t groups = 0;
             pcre2_pattern_info(compiled, PCRE2_INFO_CAPTURECOUNT, &groups);
-            if (blocks.data && pcre2_get_ovector_count(blocks.data) < groups + 1) {
-                pcre2_match_data_free(blocks.data);
-                blocks.data = nullptr;
-            }
-            if (!blocks.data)
-                blocks.data = pcre2_match_data_create_from_pattern(compiled, nullptr);
+            if (blocks.data && pcre2_get_ovector_count(blocks.data) < groups + 1)
+                blocks.DropData();
+            if (!blocks.data && blocks.general)
+                blocks.data = pcre2_match_data_create_from_pattern(compiled, blocks.general);
             if (!blocks.plainContext)
                 blocks.plainContext = pcre2_match_context_create(nullptr);
             if (!blocks.checkedContext)
                 blocks.checkedContext = pcre2_match_context_create(nullptr);
         }
-        ~Use() { blocks.busy = false; }
+        ~Use()
+        {
+            if (blocks.largestBlock > KeptFrameBytes)
+                blocks.DropData();
+            blocks.busy = false;
+        }
         Use(const Use&) = delete;
         Use& operator=(const Use&) = delete;
     };
