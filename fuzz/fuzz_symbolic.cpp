@@ -23,58 +23,84 @@ constexpr qint64 MaximumEvaluatedNodes = 4000;
 constexpr int MaximumEvaluatedDepth = 300;
 
 // The tree's value with every name at a positive value of its own for the
-// point; scale keeps the largest magnitude met on the way, as the measure of
-// the rounding two spellings of one value may differ by.
-double Evaluate(const SimplifyNode* node, int point, double& scale, int depth)
+// point, and its magnitude: the value the tree would have if every sum and
+// difference added the sizes of its terms. Rounding moves a value by a small
+// multiple of its magnitude, and a difference of two equal products cancels
+// to that rounding, which the products after it multiply on; so two spellings
+// of one value are compared within a part of the larger magnitude.
+struct Evaluated
+{
+    double value = std::nan("");
+    double magnitude = std::nan("");
+};
+
+Evaluated Evaluate(const SimplifyNode* node, int point, int depth)
 {
     if (!node || depth > MaximumEvaluatedDepth)
-        return std::nan("");
-    double value = std::nan("");
-    const auto operand = [&](const SimplifyNodePtr& child) { return Evaluate(child.get(), point, scale, depth + 1); };
+        return {};
+    const auto operand = [&](const SimplifyNodePtr& child) { return Evaluate(child.get(), point, depth + 1); };
+    Evaluated result;
     switch (node->type) {
     case SimplifyNodeType::Number:
-        value = node->value;
+        result.value = node->value;
+        result.magnitude = std::fabs(node->value);
         break;
     case SimplifyNodeType::Variable:
-        value = 1.25 + 0.5 * point + 0.3 * static_cast<double>(qHash(node->name.toUpper(), 0) % 5);
+        result.value = 1.25 + 0.5 * point + 0.3 * static_cast<double>(qHash(node->name.toUpper(), 0) % 5);
+        result.magnitude = result.value;
         break;
     case SimplifyNodeType::Function: {
-        const double x = operand(node->left);
+        const Evaluated x = operand(node->left);
         const QString name = node->name.toUpper();
         if (name == QLatin1String("SIN"))
-            value = std::sin(x);
+            result.value = std::sin(x.value);
         else if (name == QLatin1String("COS"))
-            value = std::cos(x);
+            result.value = std::cos(x.value);
         else if (name == QLatin1String("TAN"))
-            value = std::tan(x);
+            result.value = std::tan(x.value);
         else if (name == QLatin1String("SQRT"))
-            value = std::sqrt(x);
+            result.value = std::sqrt(x.value);
         else if (name == QLatin1String("ABS"))
-            value = std::fabs(x);
+            result.value = std::fabs(x.value);
+        result.magnitude = std::max(std::fabs(result.value), name == QLatin1String("ABS") ? x.magnitude : 0.0);
         break;
     }
     case SimplifyNodeType::Add:
-        value = operand(node->left) + operand(node->right);
-        break;
-    case SimplifyNodeType::Subtract:
-        value = operand(node->left) - operand(node->right);
-        break;
-    case SimplifyNodeType::Multiply:
-        value = operand(node->left) * operand(node->right);
-        break;
-    case SimplifyNodeType::Divide:
-        value = operand(node->left) / operand(node->right);
-        break;
-    case SimplifyNodeType::Power:
-        value = std::pow(operand(node->left), operand(node->right));
-        break;
-    case SimplifyNodeType::Negate:
-        value = -operand(node->left);
+    case SimplifyNodeType::Subtract: {
+        const Evaluated left = operand(node->left);
+        const Evaluated right = operand(node->right);
+        result.value = node->type == SimplifyNodeType::Add ? left.value + right.value : left.value - right.value;
+        result.magnitude = left.magnitude + right.magnitude;
         break;
     }
-    if (std::isfinite(value))
-        scale = std::max(scale, std::fabs(value));
-    return value;
+    case SimplifyNodeType::Multiply: {
+        const Evaluated left = operand(node->left);
+        const Evaluated right = operand(node->right);
+        result.value = left.value * right.value;
+        result.magnitude = left.magnitude * right.magnitude;
+        break;
+    }
+    case SimplifyNodeType::Divide: {
+        const Evaluated left = operand(node->left);
+        const Evaluated right = operand(node->right);
+        result.value = left.value / right.value;
+        result.magnitude = left.magnitude / std::fabs(right.value);
+        break;
+    }
+    case SimplifyNodeType::Power: {
+        const Evaluated left = operand(node->left);
+        const Evaluated right = operand(node->right);
+        result.value = std::pow(left.value, right.value);
+        result.magnitude = std::max(std::fabs(result.value), std::pow(left.magnitude, right.value));
+        break;
+    }
+    case SimplifyNodeType::Negate:
+        result = operand(node->left);
+        result.value = -result.value;
+        break;
+    }
+    result.magnitude = std::max(result.magnitude, std::fabs(result.value));
+    return result;
 }
 
 // Whether the two trees have the same value, within rounding, at a few
@@ -85,10 +111,12 @@ bool SameValues(const SimplifyNodePtr& a, const SimplifyNodePtr& b)
         || NodeCount(b, MaximumEvaluatedNodes) > MaximumEvaluatedNodes)
         return true;
     for (int point = 0; point < 3; ++point) {
-        double scale = 1.0;
-        const double first = Evaluate(a.get(), point, scale, 0);
-        const double second = Evaluate(b.get(), point, scale, 0);
-        if (std::isfinite(first) && std::isfinite(second) && std::fabs(first - second) > 1e-6 * scale)
+        const Evaluated first = Evaluate(a.get(), point, 0);
+        const Evaluated second = Evaluate(b.get(), point, 0);
+        // A magnitude that is not finite leaves no measure of the rounding.
+        const double scale = std::max({1.0, first.magnitude, second.magnitude});
+        if (std::isfinite(first.value) && std::isfinite(second.value) && std::isfinite(scale)
+            && std::fabs(first.value - second.value) > 1e-6 * scale)
             return false;
     }
     return true;
