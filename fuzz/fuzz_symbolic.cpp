@@ -62,7 +62,17 @@ Evaluated Evaluate(const SimplifyNode* node, int point, int depth)
             result.value = std::sqrt(x.value);
         else if (name == QLatin1String("ABS"))
             result.value = std::fabs(x.value);
-        result.magnitude = std::max(std::fabs(result.value), name == QLatin1String("ABS") ? x.magnitude : 0.0);
+        // The argument's rounding passes on times the function's slope: at
+        // most once for SIN, COS and ABS, so COS of a large argument rounds
+        // by as much as the argument does.
+        double carried = 0.0;
+        if (name == QLatin1String("SIN") || name == QLatin1String("COS") || name == QLatin1String("ABS"))
+            carried = x.magnitude;
+        else if (name == QLatin1String("TAN"))
+            carried = x.magnitude * (1.0 + result.value * result.value);
+        else if (name == QLatin1String("SQRT"))
+            carried = x.magnitude / (2.0 * result.value);
+        result.magnitude = std::max(std::fabs(result.value), carried);
         break;
     }
     case SimplifyNodeType::Add:
