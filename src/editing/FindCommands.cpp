@@ -1,7 +1,7 @@
 #include "pad/mainwindow.h"
 
 #include "tools/searchdialog.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 // The Find dialog is made at the first Find command and kept; until then
 // Find Next and Find Previous only open it.

@@ -5,7 +5,7 @@
 
 #include "pad/mainwindow.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QActionGroup>
 #include <QHash>

@@ -7,7 +7,7 @@
 #include "editing/CompletionVocabulary.h"
 #include "tools/TimeBudget.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -139,6 +139,12 @@ void MainWindow::InitializePredictiveText()
     HideAutoCompletePopup();
     HideSyntaxHint();
 
+    ui->Text1->setFocus(Qt::OtherFocusReason);
+    ui->Text1->ensureCursorVisible();
+}
+
+void MainWindow::ConnectPredictiveTextOptions()
+{
     // Toggled, not triggered: the MENU command and the settings switch them too.
     connect(ui->actionPredictive_Text_Complete, &QAction::toggled, this, [this](bool on) {
         if (on) {
@@ -154,9 +160,6 @@ void MainWindow::InitializePredictiveText()
         else
             HideSyntaxHint();
     });
-
-    ui->Text1->setFocus(Qt::OtherFocusReason);
-    ui->Text1->ensureCursorVisible();
 }
 
 // The completer and its popup cost start-up more than the rest of the window's

@@ -6,7 +6,7 @@
 
 #include "editing/CompletionVocabulary.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QLabel>
 #include <QRegularExpression>

@@ -5,7 +5,7 @@
 #include "pad/mainwindow.h"
 #include "pad/PadReplies.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QSignalBlocker>
 #include <QTextCursor>

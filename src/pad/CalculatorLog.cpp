@@ -2,7 +2,7 @@
 
 #include "pad/FileReading.h"
 #include "pad/StoragePaths.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

@@ -2,7 +2,7 @@
 
 #include "pad/DocumentEncoding.h"
 #include "pad/FileReading.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -83,7 +83,8 @@ void MainWindow::UpdateDocumentWindowTitle()
         setWindowTitle(QStringLiteral("Sumvelle"));
     else
         setWindowTitle(QStringLiteral("Sumvelle - ") + FileNameOf(documentPath));
-    ui->actionSave_Document->setEnabled(!documentPath.isEmpty());
+    if (ui->finished())
+        ui->actionSave_Document->setEnabled(!documentPath.isEmpty());
 }
 
 bool MainWindow::ProduceDocumentBytes(const std::function<bool(QByteArrayView)>& sink) const
@@ -306,6 +307,7 @@ void MainWindow::on_actionSave_Document_As_triggered()
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
+    FinishForm();
     if (DroppedFilePath(event->mimeData()).isEmpty())
         event->ignore();
     else
@@ -314,6 +316,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
+    FinishForm();
     const QString path = DroppedFilePath(event->mimeData());
     if (path.isEmpty() || RefuseWhileBusy()) {
         event->ignore();

@@ -2,7 +2,7 @@
 // SIMPLIFY and ISOLATE hand their text to the symbolic algebra.
 
 #include "pad/mainwindow.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QAction>
 

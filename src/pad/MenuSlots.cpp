@@ -4,7 +4,7 @@
 
 #include "pad/mainwindow.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QFontDialog>
 #include <QFontInfo>

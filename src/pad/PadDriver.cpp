@@ -5,7 +5,7 @@
 
 #include "editing/CompletionVocabulary.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -62,6 +62,20 @@ bool IsCopyEntry(const QAction* action)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Input that comes before the menus' items are built builds them first:
+    // the pad's keys read the options they hold.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::ContextMenu:
+        FinishForm();
+        break;
+    default:
+        break;
+    }
+
     QAbstractItemView* popup = autoCompleter ? autoCompleter->popup() : nullptr;
     const bool popupVisible = popup && popup->isVisible();
 

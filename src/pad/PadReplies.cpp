@@ -7,7 +7,7 @@
 #include "pad/mainwindow.h"
 
 #include "engine/TextScan.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QSignalBlocker>
 #include <QTextCharFormat>

@@ -2,7 +2,7 @@
 
 #include "pad/mainwindow.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "pad/mainwindow.h"
 
 #include "pad/StoragePaths.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QGuiApplication>
 #include <QSettings>
@@ -55,6 +55,14 @@ void MainWindow::SaveSettings()
 // or one that is no regular file, leaves the form's defaults.
 void MainWindow::LoadSettings()
 {
+    LoadWindowSettings();
+    LoadMenuSettings();
+}
+
+// What the window shows first: the pad's font, staying on top and the
+// window's place.
+void MainWindow::LoadWindowSettings()
+{
     if (!StoragePaths::SettingsFileUsable())
         return;
     QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
@@ -68,6 +76,18 @@ void MainWindow::LoadSettings()
         else if (!stored.toString().trimmed().isEmpty() && font.fromString(stored.toString()))
             ui->Text1->setFont(font);
     }
+    if (settings.contains(QStringLiteral("TopMost")))
+        ApplyTopMostState(settings.value(QStringLiteral("TopMost")).toBool());
+    if (settings.contains(QStringLiteral("WindowGeometry")))
+        restoreGeometry(settings.value(QStringLiteral("WindowGeometry")).toByteArray());
+}
+
+// The options the menus show, the number format and the custom functions.
+void MainWindow::LoadMenuSettings()
+{
+    if (!StoragePaths::SettingsFileUsable())
+        return;
+    QSettings settings(StoragePaths::SettingsFilePath(), QSettings::IniFormat);
     if (settings.contains(QStringLiteral("Format")))
         numberFormat = settings.value(QStringLiteral("Format")).toString();
 
@@ -101,11 +121,6 @@ void MainWindow::LoadSettings()
     }
 
     LoadCustomFunctions(settings);
-
-    if (settings.contains(QStringLiteral("TopMost")))
-        ApplyTopMostState(settings.value(QStringLiteral("TopMost")).toBool());
-    if (settings.contains(QStringLiteral("WindowGeometry")))
-        restoreGeometry(settings.value(QStringLiteral("WindowGeometry")).toByteArray());
 }
 
 void MainWindow::ApplyTopMostState(bool on)

@@ -3,7 +3,7 @@
 
 #include "pad/mainwindow.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 void MainWindow::HandleExpressionSubmission(QString expression)
 {

@@ -8,6 +8,7 @@
 // When the log cannot take the pad, the user chooses: the pad would be lost.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    FinishForm();
     QString error;
     if (!AppendLogRecord(error)) {
         const QString reason = QStringLiteral("Calculator log could not be written: ") + error;

@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     std::thread sessionBus([] { QDBusConnection::sessionBus(); });
     // Ties the window to its desktop entry and icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("sumvelle"));
-    MainWindow window;
+    MainWindow window(nullptr, MainWindow::StartUp::MenusAfterShow);
     window.show();
     const int code = app.exec();
     sessionBus.join();

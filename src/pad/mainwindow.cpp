@@ -4,7 +4,7 @@
 #include "pad/StoragePaths.h"
 #include "tools/TimeBudget.h"
 #include "tools/TravokMonetization.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,18 +47,68 @@ void MainWindow::SetReleaseCheckUrl(const QUrl& url)
     releaseCheckUrlOverride = url;
 }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(QWidget* parent, StartUp startUp) : QMainWindow(parent), ui(new MainWindowForm())
 {
     // Uptime counts from here, before the form is built and the settings read.
     uptimeClock.start();
 
     registerResources();
-    ui->setupUi(this);
+    ui->setupWindow(this);
+    connect(ui->Text1, SIGNAL(textChanged()), this, SLOT(on_Text1_textChanged()));
+    connect(ui->Text1, SIGNAL(cursorPositionChanged()), this, SLOT(on_Text1_cursorPositionChanged()));
+
+    // A pad of its own layout, before anything follows the pad's document.
+    auto* padDocument = new QTextDocument(ui->Text1);
+    padDocument->setDocumentLayout(new PadDocumentLayout(padDocument));
+    ui->Text1->setDocument(padDocument);
+
+    // Every dropped file reaches the window's own drop handling.
+    setAcceptDrops(true);
+    ui->Text1->setAcceptDrops(false);
+    ui->Text1->viewport()->setAcceptDrops(false);
+
+    ui->Text1->installEventFilter(this);
+    ui->Text1->viewport()->installEventFilter(this);
+
+    // The document reports every change, also those made while the pad's
+    // own signals are blocked.
+    padIndex.Reset(ui->Text1->document()->toPlainText());
+    connect(ui->Text1->document(), &QTextDocument::contentsChange, this, &MainWindow::FollowPadChange);
+
+    CopyFilesToDataLocation(QCoreApplication::applicationDirPath(), StoragePaths::DataDirectory());
+
+    LoadWindowSettings();
+    InitializePredictiveText();
+
+    TravokMonetization::Initialize(QStringLiteral("sumvelle-desktop"), QStringLiteral("Sumvelle Desktop"),
+                                   QStringLiteral("1.0.0"));
+    connect(ui->updateNoticeCloseButton, &QToolButton::clicked, this, &MainWindow::DismissCurrentReleaseNotice);
+    // The check starts once the window shows (FinishStartUp): the network
+    // stack costs more to set up than the window does.
+    releaseCheckWanted = releaseCheckEnabled;
+    connect(ui->updateNoticeLabel, &QLabel::linkActivated, this, [this](const QString&) { ShowUpdateWindow(); });
+
+    UpdateDocumentWindowTitle();
+
+    if (startUp == StartUp::Whole) {
+        FinishForm();
+    } else {
+        // A menu opened before its items are built builds them first.
+        for (QMenu* menu : {ui->menuFile, ui->menuEdit, ui->menuOptions, ui->menuTools, ui->menuHelp})
+            connect(menu, &QMenu::aboutToShow, this, &MainWindow::FinishForm);
+    }
+}
+
+void MainWindow::FinishForm()
+{
+    if (ui->finished())
+        return;
+    ui->finishSetup(this);
+    for (QMenu* menu : {ui->menuFile, ui->menuEdit, ui->menuOptions, ui->menuTools, ui->menuHelp})
+        disconnect(menu, &QMenu::aboutToShow, this, &MainWindow::FinishForm);
     // The form's slots, connected by name as the form's own matching would,
     // which instead compares every slot with each of the form's hundreds of
     // objects: a measurable part of start-up.
-    connect(ui->Text1, SIGNAL(textChanged()), this, SLOT(on_Text1_textChanged()));
-    connect(ui->Text1, SIGNAL(cursorPositionChanged()), this, SLOT(on_Text1_cursorPositionChanged()));
     connect(ui->actionNew_Document, SIGNAL(triggered()), this, SLOT(on_actionNew_Document_triggered()));
     connect(ui->actionOpen_Document, SIGNAL(triggered()), this, SLOT(on_actionOpen_Document_triggered()));
     connect(ui->actionSave_Document, SIGNAL(triggered()), this, SLOT(on_actionSave_Document_triggered()));
@@ -83,41 +133,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->actionLog_Viewer, SIGNAL(triggered()), this, SLOT(on_actionLog_Viewer_triggered()));
     connect(ui->actionFont, SIGNAL(triggered()), this, SLOT(on_actionFont_triggered()));
 
-    // A pad of its own layout, before anything follows the pad's document.
-    auto* padDocument = new QTextDocument(ui->Text1);
-    padDocument->setDocumentLayout(new PadDocumentLayout(padDocument));
-    ui->Text1->setDocument(padDocument);
-
-    // Every dropped file reaches the window's own drop handling.
-    setAcceptDrops(true);
-    ui->Text1->setAcceptDrops(false);
-    ui->Text1->viewport()->setAcceptDrops(false);
-
-    // The form has already set the window icon from ":/Sumvelle.ico";
-    // decoding the file a second time would only repeat that work.
-
-    ui->Text1->installEventFilter(this);
-    ui->Text1->viewport()->installEventFilter(this);
-
-    // The document reports every change, also those made while the pad's
-    // own signals are blocked.
-    padIndex.Reset(ui->Text1->document()->toPlainText());
-    connect(ui->Text1->document(), &QTextDocument::contentsChange, this, &MainWindow::FollowPadChange);
-
-    CopyFilesToDataLocation(QCoreApplication::applicationDirPath(), StoragePaths::DataDirectory());
-
-    LoadSettings();
+    LoadMenuSettings();
     InitializeMenus();
-    InitializePredictiveText();
-
-    TravokMonetization::Initialize(QStringLiteral("sumvelle-desktop"), QStringLiteral("Sumvelle Desktop"),
-                                   QStringLiteral("1.0.0"));
-    connect(ui->updateNoticeCloseButton, &QToolButton::clicked, this, &MainWindow::DismissCurrentReleaseNotice);
-    // The check starts once the window shows (FinishStartUp): the network
-    // stack costs more to set up than the window does.
-    releaseCheckWanted = releaseCheckEnabled;
-    connect(ui->updateNoticeLabel, &QLabel::linkActivated, this, [this](const QString&) { ShowUpdateWindow(); });
-
+    ConnectPredictiveTextOptions();
     UpdateDocumentWindowTitle();
 }
 
@@ -135,6 +153,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::FinishStartUp()
 {
+    FinishForm();
     // Made now, so that the first keystroke does not wait for them.
     MakeCompleter();
     PrepareCompletionWordsAhead();

@@ -43,9 +43,7 @@ enum ReleaseComparison : int;
 enum ReleaseCheckResult : int;
 } // namespace TravokMonetization
 
-namespace Ui {
-class MainWindow;
-}
+class MainWindowForm;
 
 // The main window owns the pad and every piece of calculation state. This
 // header is the map of the house: each group of members is headed by the
@@ -199,7 +197,11 @@ public:
     // ==== pad: the window and the pad =======================================
 
     // ---- pad/mainwindow.cpp: construction and start-up ----------------------
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The program's own window builds its menus' items once it has shown, or
+    // at the first input or menu that needs them; every other window builds
+    // them at once.
+    enum class StartUp { Whole, MenusAfterShow };
+    explicit MainWindow(QWidget* parent = nullptr, StartUp startUp = StartUp::Whole);
     ~MainWindow() override;
 
     // The constructor starts the release check unless this is switched off;
@@ -221,6 +223,9 @@ private:
     // Start-up work that the first paint does not need, run once the pad has
     // been painted: the completion words and the release check.
     void FinishStartUp();
+    // The rest of the form (the menus' items and the window icon), the
+    // menus' connections and the settings they show.
+    void FinishForm();
 
 public:
     // ---- pad/PadDriver.cpp: key handling ------------------------------------
@@ -363,6 +368,8 @@ public:
 public slots:
     void SaveSettings();
     void LoadSettings();
+    void LoadWindowSettings();
+    void LoadMenuSettings();
 
 private slots:
     void on_actionSave_Settings_triggered();
@@ -579,6 +586,7 @@ public:
 
     // ---- editing/PredictiveText.cpp: autocomplete ---------------------------
     void InitializePredictiveText();
+    void ConnectPredictiveTextOptions();
     void MakeCompleter();
     void UpdatePredictiveText();
     void UpdateAutoCompleteSuggestions();
@@ -694,7 +702,7 @@ public:
 
 private:
     // ---- State: the window form ---------------------------------------------
-    Ui::MainWindow* ui = nullptr;
+    MainWindowForm* ui = nullptr;
 
     // ---- State: the pad and the windows around it ---------------------------
     QElapsedTimer uptimeClock;

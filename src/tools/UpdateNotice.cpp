@@ -3,7 +3,7 @@
 #include "pad/StoragePaths.h"
 #include "tools/TravokMonetization.h"
 #include "tools/UpdateWindow.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QSettings>
 

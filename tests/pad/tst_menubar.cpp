@@ -1,6 +1,6 @@
 #include "support/testsupport.h"
 
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QAction>
 #include <QFile>
@@ -80,7 +80,7 @@ private:
 
     QList<MenuEntry> tree;
     QMainWindow window;
-    Ui::MainWindow form;
+    MainWindowForm form;
 };
 
 void MenuBarTest::initTestCase()
@@ -247,7 +247,7 @@ void MenuBarTest::textsGoThroughTheMainWindowContext()
     RecordingTranslator translator;
     QVERIFY(QCoreApplication::installTranslator(&translator));
     QMainWindow translated;
-    Ui::MainWindow translatedForm;
+    MainWindowForm translatedForm;
     translatedForm.setupUi(&translated);
     QCoreApplication::removeTranslator(&translator);
 

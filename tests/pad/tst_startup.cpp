@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -27,6 +29,26 @@ QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Everything a user can see of the menus, item by item.
+void DescribeMenu(const QWidget* menu, const QString& indent, QStringList& lines)
+{
+    for (const QAction* action : menu->actions()) {
+        lines << indent + action->objectName() + QLatin1Char('|') + action->text() + QLatin1Char('|')
+                + action->shortcut().toString() + QLatin1Char('|') + QString::number(action->isSeparator())
+                + QString::number(action->isCheckable()) + QString::number(action->isChecked())
+                + QString::number(action->isEnabled()) + QString::number(action->isVisible());
+        if (const QMenu* submenu = action->menu<QMenu*>())
+            DescribeMenu(submenu, indent + QLatin1String("  "), lines);
+    }
+}
+
+QStringList DescribeMenus(const MainWindow& window)
+{
+    QStringList lines;
+    DescribeMenu(window.menuBar(), QString(), lines);
+    return lines;
 }
 
 } // namespace
@@ -46,6 +68,8 @@ private slots:
     void releaseCheckResultHidesNotice_data();
     void releaseCheckResultHidesNotice();
     void releaseCheckSwitchedOff();
+    void menusAfterShow_data();
+    void menusAfterShow();
 };
 
 void StartupTest::copyToDataLocation_data()
@@ -199,6 +223,56 @@ void StartupTest::releaseCheckSwitchedOff()
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     QVERIFY(!MainWindowTestAccess::releaseCheckDone(*window));
+}
+
+void StartupTest::menusAfterShow_data()
+{
+    QTest::addColumn<QString>("finishedBy");
+    QTest::newRow("the first paint") << "paint";
+    QTest::newRow("a key before it") << "key";
+    QTest::newRow("a menu opened before it") << "menu";
+}
+
+// The program's window builds its menus' items after the first paint, or
+// sooner when input needs them; either way it ends as a window built whole,
+// with the settings' options in its menus.
+void StartupTest::menusAfterShow()
+{
+    QFETCH(QString, finishedBy);
+    const QString settingsPath =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("Sumvelle.ini"));
+    QVERIFY(QDir().mkpath(QFileInfo(settingsPath).path()));
+    {
+        QSettings settings(settingsPath, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("OutputBase"), QStringLiteral("HEX"));
+        settings.setValue(QStringLiteral("SaveLogOnClear"), true);
+        settings.setValue(QStringLiteral("SyntaxHelp"), false);
+    }
+    MainWindow::SetReleaseCheckEnabled(false);
+    const auto whole = TestSupport::createWindow();
+    MainWindow later(nullptr, MainWindow::StartUp::MenusAfterShow);
+    auto* file = later.findChild<QMenu*>(QStringLiteral("menuFile"));
+    QVERIFY(file->actions().isEmpty());
+    QVERIFY(later.windowIcon().isNull());
+    QCOMPARE(later.menuBar()->actions().size(), whole->menuBar()->actions().size());
+
+    TestSupport::Pad pad(&later);
+    if (finishedBy == QLatin1String("paint")) {
+        later.show();
+        QTRY_VERIFY(!file->actions().isEmpty());
+    } else if (finishedBy == QLatin1String("key")) {
+        // Answered in hexadecimal: the key read the options the settings gave.
+        pad.submit(QStringLiteral("250+5"));
+        QCOMPARE(pad.text(), QStringLiteral("250+5\nFF\n"));
+        QVERIFY(!file->actions().isEmpty());
+        TestSupport::Pad(whole.get()).submit(QStringLiteral("250+5"));
+    } else {
+        QVERIFY(QMetaObject::invokeMethod(file, "aboutToShow"));
+        QVERIFY(!file->actions().isEmpty());
+    }
+    QCOMPARE(DescribeMenus(later), DescribeMenus(*whole));
+    QCOMPARE(later.windowIcon().availableSizes(), whole->windowIcon().availableSizes());
+    QVERIFY(QFile::remove(settingsPath));
 }
 
 SUMVELLE_TEST_MAIN(StartupTest)

@@ -1,7 +1,7 @@
 #include "support/testsupport.h"
 
 #include "pad/mainwindow.h"
-#include "ui_mainwindow.h"
+#include "pad/MainWindowForm.h"
 
 #include <QAction>
 #include <QCursor>
@@ -27,7 +27,7 @@ namespace {
 struct BareForm
 {
     QMainWindow window;
-    Ui::MainWindow ui;
+    MainWindowForm ui;
 
     explicit BareForm(const QString& objectName = QString())
     {

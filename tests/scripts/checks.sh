@@ -47,6 +47,14 @@ echo '#include "ui_mainwindow.h"' >>"$work/src/solver/Residuals.cpp"
 catches "a solver file reading the main form" "solver/Residuals.cpp reads the form ui_mainwindow.h" \
     "$checkForm" "$work/src"
 copy
+echo '#include "pad/MainWindowForm.h"' >>"$work/src/solver/Residuals.cpp"
+catches "a solver file reading the main form through its joined header" \
+    "solver/Residuals.cpp reads the form ui_mainwindow.h" "$checkForm" "$work/src"
+copy
+echo '#include "ui_mainmenus.h"' >>"$work/src/editing/Menus.cpp"
+catches "a file reading the menus' part of the main form directly" "editing/Menus.cpp reads the form ui_mainmenus.h" \
+    "$checkForm" "$work/src"
+copy
 echo '#include "ui_mainwindow.h"' >>"$work/src/engine/Eval.cpp"
 catches "an engine file reading the main form" "engine/Eval.cpp reads the form ui_mainwindow.h" "$checkForm" "$work/src"
 copy
