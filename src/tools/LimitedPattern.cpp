@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <atomic>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -270,8 +271,8 @@ LimitedPattern::Outcome LimitedPattern::ForEachMatch(const QString& text, const 
     // The thread's match data and contexts, unless a search that a visit
     // started is still using them.
     thread_local MatchBlocks threadBlocks;
-    MatchBlocks ownBlocks;
-    MatchBlocks& blocks = threadBlocks.busy ? ownBlocks : threadBlocks;
+    std::optional<MatchBlocks> ownBlocks;
+    MatchBlocks& blocks = threadBlocks.busy ? ownBlocks.emplace() : threadBlocks;
     const MatchBlocks::Use use(blocks, code->plain);
     if (!blocks.data || !blocks.plainContext || !blocks.checkedContext)
         return Outcome::Stopped;
